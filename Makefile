@@ -1,0 +1,26 @@
+# Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: test check check-sanitized dependencies build format
+
+# Every test: the normal build, then the same tests under AddressSanitizer and UBSan.
+test: dependencies check check-sanitized
+
+dependencies:
+	@scripts/install-dependencies
+
+build:
+	cmake -S . -B build $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS)
+
+check: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+check-sanitized:
+	cmake -S . -B build-sanitized -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX41_SANITIZE=ON
+	cmake --build build-sanitized -j $(JOBS)
+	ctest --test-dir build-sanitized --output-on-failure -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
