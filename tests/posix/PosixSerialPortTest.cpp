@@ -19,8 +19,8 @@
 #include <unistd.h>
 
 #include "link/posix/PosixSerialPort.h"
-#include "posix/FailureMessage.h"
 #include "posix/PseudoTerminal.h"
+#include "support/FailureMessage.h"
 
 namespace {
 
