@@ -19,8 +19,8 @@
 #include <unistd.h>
 
 #include "link/posix/PosixSerialPort.h"
-#include "posix/PseudoTerminal.h"
 #include "support/FailureMessage.h"
+#include "support/PseudoTerminal.h"
 
 namespace {
 
@@ -119,7 +119,8 @@ TEST_F(PosixSerialPortTest, ReadGivesWhatCameWithinTheTimeOut) {
 
 TEST_F(PosixSerialPortTest, AssemblesBytesThatArriveOneAtATime) {
     PosixSerialPort port(path, 9600);
-    port.setTimeout(5000);
+    port.setTimeout(10'000);
+    const auto start = steady_clock::now();
     std::thread device([&] {
         for (std::uint8_t byte : {0x02, 0x04, 0x21, 0x05, 0x00}) {
             line.send({byte});
@@ -128,6 +129,7 @@ TEST_F(PosixSerialPortTest, AssemblesBytesThatArriveOneAtATime) {
     });
     std::uint8_t frame[5]{};
     EXPECT_EQ(port.read(frame, 5), 5u);
+    EXPECT_LT(steady_clock::now() - start, 5s); // taken as soon as complete
     device.join();
     EXPECT_THAT(frame, ElementsAre(0x02, 0x04, 0x21, 0x05, 0x00));
 }
