@@ -52,6 +52,8 @@ int exitCodeUnprivileged(const std::function<bool()>& check) {
             ::_exit(noUnprivilegedUser);
         ::_exit(check() ? 0 : 1);
     }
+    if (child < 0)
+        return -1;
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
