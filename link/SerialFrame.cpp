@@ -17,7 +17,9 @@ std::span<const std::uint8_t> bytesOf(const ParameterValue& value) {
 
 SerialFrame::SerialFrame(std::uint8_t command) : payload_{command} {}
 
-SerialFrame::SerialFrame(std::vector<std::uint8_t> payload) : payload_(std::move(payload)) {}
+SerialFrame::SerialFrame(std::span<const std::uint8_t> payload) {
+    append(payload);
+}
 
 SerialFrame SerialFrame::writeRequest(const ParameterId& id, const ParameterValue& value) {
     SerialFrame frame(id.number);

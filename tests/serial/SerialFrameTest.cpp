@@ -36,6 +36,7 @@ TEST(SerialFrameTest, RefusesPayloadsTheLengthByteCannotCarry) {
     SerialFrame request = SerialFrame::readRequest(0x30, Bytes(254, 0x01));
     EXPECT_THROW(request.addIndex(0x02), QuenlarException);
     EXPECT_EQ(request.payload().size(), 255u);
+    EXPECT_THROW(SerialFrame(Bytes(256, 0x01)), QuenlarException);
 }
 
 TEST(SerialFrameTest, ReadsShortAndExtendedItemsOfTheCommand) {

@@ -224,6 +224,7 @@ TEST_F(SerialProtocolTest, WriteWaitsUntilTheUnitIsNoLongerBusy) {
     protocol.write({0x20, 0x05}, 1, 0);
     EXPECT_EQ(pollsSent(), 100u);
     EXPECT_EQ(device.unread(), 0u);
+    EXPECT_EQ(idle.runs, 99 * 20);
 }
 
 TEST_F(SerialProtocolTest, WriteSucceedsWhenTheUnitFallsSilentOrAnswersSomethingElse) {
