@@ -147,6 +147,15 @@ TEST_F(SerialProtocolTest, RefusesAValueTooLongForAFrameBeforeSendingAnything) {
     EXPECT_TRUE(device.writes().empty());
 }
 
+TEST_F(SerialProtocolTest, RefusesARequestTooLongForAFrameBeforeAnyExchange) {
+    ParameterIdSet ids{{0x20, 0x01}};
+    for (int index = 0; index < 255; ++index)
+        ids.emplace_back(0x21, static_cast<std::uint8_t>(index));
+    ParameterValueMap values;
+    EXPECT_THROW(protocol.readMany(ids, values), QuenlarException);
+    EXPECT_TRUE(device.writes().empty());
+}
+
 TEST_F(SerialProtocolTest, WriteDelayRunsTheIdleCommand) {
     device.answer({0x04, 0x04});
     clock.pauseStep = 5;
