@@ -2,6 +2,7 @@
 
 #include "link/SerialFrame.h"
 #include "model/QuenlarException.h"
+#include "support/Printers.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

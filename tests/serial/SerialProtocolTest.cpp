@@ -7,6 +7,7 @@
 #include "link/ProtocolException.h"
 #include "link/SerialProtocol.h"
 #include "support/FakeClock.h"
+#include "support/Printers.h"
 #include "support/ScriptedSerialDevice.h"
 
 namespace {
