@@ -34,10 +34,6 @@ SerialFrame SerialFrame::readRequest(std::uint8_t number,
     return frame;
 }
 
-void SerialFrame::addIndex(std::uint8_t index) {
-    append(std::span(&index, 1));
-}
-
 void SerialFrame::addItem(std::uint8_t index, const ParameterValue& value) {
     const auto bytes = bytesOf(value);
     std::vector<std::uint8_t> item;
