@@ -45,14 +45,14 @@ TEST_F(Restore, WritesInTheUnitsOrderBetweenTheRestoreFlags) {
                             "w (7b, 3) 2",  // an external source, so its value is not written
                             "w (91, 2) 3",  // an internal one: the value follows its source
                             "w (c9, 30) 5", // GPI function, polarity, trigger
-                            "w (c9, 15) 1", //
-                            "w (c9, 0) 0",  //
+                            "w (c9, 15) 1",
+                            "w (c9, 0) 0",
                             "w (cb, 32) 7", // GPO function, polarity, trigger
-                            "w (cb, 17) 0", //
-                            "w (cb, 1) 1",  //
+                            "w (cb, 17) 0",
+                            "w (cb, 1) 1",
                             "w (75, 26) 4", // then the rest in id order
                             "w (93, 2) 6",  // a value whose source the file lacks
-                            "w (c5, 15) 1", //
+                            "w (c5, 15) 1",
                             "w (cf, 9) 0",
                         }));
     for (int request = 0; request < 5; ++request)
