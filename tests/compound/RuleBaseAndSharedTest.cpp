@@ -54,7 +54,7 @@ TEST_F(RuleBase, StopsListeningWhenDestroyed) {
         last.attach(control);
     }
     control.setValue(2);
-    EXPECT_EQ(last.count, 2);
+    EXPECT_EQ(last.updates, 2);
 }
 
 TEST_F(RuleBase, LookupFailuresNameTheRule) {
@@ -82,7 +82,7 @@ TEST(SharedParameter, LockNotifiesOnlyWhenItChanges) {
     EXPECT_TRUE(shared.isEnabled());
     shared.setLocked(false);
 
-    EXPECT_EQ(watcher.count, 3);
+    EXPECT_EQ(watcher.updates, 3);
     EXPECT_FALSE(shared.isLocked());
 }
 
