@@ -88,7 +88,7 @@ TEST_F(CompoundFollowsStatus, ValueReadFromTheUnitReachesTheCompoundObservers) {
     EXPECT_EQ(watcher.updates, 1);
 }
 
-TEST_F(CompoundFollowsStatus, DisplayAndIdentityComeFromTheStatus) {
+TEST_F(CompoundFollowsStatus, IdentityAndReportComeFromTheStatus) {
     EXPECT_EQ(compound->getId(), status.getId());
     EXPECT_EQ(compound->ownId(), ParameterId(0x13, 3));
     std::ostringstream shown;
@@ -97,12 +97,6 @@ TEST_F(CompoundFollowsStatus, DisplayAndIdentityComeFromTheStatus) {
     status.writeText(expected);
     EXPECT_EQ(shown.str(), expected.str());
     EXPECT_NE(shown.str().find("(b4, 3)"), std::string::npos);
-
-    status.setAssociatedList({&status});
-    EXPECT_EQ(compound->getAssociatedList(), Parameter::AssociatedList{&status});
-    compound->setAssociatedList({&control});
-    EXPECT_EQ(status.getAssociatedList(), Parameter::AssociatedList{&control});
-    EXPECT_EQ(control.getAssociatedList(), Parameter::AssociatedList{&control});
 }
 
 TEST_F(CompoundFollowsStatus, HidingHidesAllThreeAndNotifiesTwice) {
