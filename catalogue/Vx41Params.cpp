@@ -541,17 +541,15 @@ void Vx41Params::restorePair(ParameterValueMap& values, const ParameterId& sourc
 
 void Vx41Params::switchToOffLine() {
     auto unit = std::make_unique<DummyVx41Protocol>(1);
-    install(std::make_unique<Protocol>(*unit));
+    auto link = std::make_unique<Protocol>(*unit);
+    setProtocol(*link);
+    // The previous off-line link goes before the unit behind it.
+    offLineProtocol_ = std::move(link);
     offLineUnit_ = std::move(unit);
 }
 
-void Vx41Params::switchProtocol(std::unique_ptr<GenericProtocol> protocol) {
-    install(std::move(protocol));
+void Vx41Params::switchProtocol(GenericProtocol& protocol) {
+    setProtocol(protocol);
+    offLineProtocol_.reset();
     offLineUnit_.reset();
-}
-
-// The previous protocol goes before the unit behind it.
-void Vx41Params::install(std::unique_ptr<GenericProtocol> protocol) {
-    setProtocol(*protocol);
-    installedProtocol_ = std::move(protocol);
 }
