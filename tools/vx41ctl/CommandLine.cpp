@@ -1,0 +1,105 @@
+#include "tools/vx41ctl/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+namespace {
+
+constexpr const char* description =
+    "Drives a VX41 over its serial remote port, or the simulated unit off line.\n"
+    "NUMBER and INDEX are decimal. Exit status: 0 success, 1 the unit or a file failed, "
+    "2 usage error.";
+
+// The address the unit is set to, as hexadecimal digits with or without 0x.
+std::string checkAddress(const std::string& text) {
+    std::size_t used = 0;
+    unsigned long address = 0;
+    try {
+        address = std::stoul(text, &used, 16);
+    } catch (const std::exception&) {
+        return "the address must be hexadecimal, for example 8280";
+    }
+    if (used != text.size() || address < 0x8280 || address > 0xFFFE)
+        return "the address must lie between 8280 and FFFE (hexadecimal)";
+    return {};
+}
+
+void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& address) {
+    auto* port = app.add_option("--port", invocation.connection.port,
+                                "serial device of the unit, e.g. /dev/ttyUSB0");
+    app.add_flag("--offline", invocation.offline,
+                 "work with the simulated unit (the default without --port)")
+        ->excludes(port);
+    app.add_option("--baud", invocation.connection.baud, "line speed")
+        ->check(CLI::IsMember({9600, 19200, 38400, 115200}))
+        ->capture_default_str();
+    app.add_option("--address", address, "device address of the unit, hexadecimal")
+        ->check(checkAddress)
+        ->capture_default_str();
+}
+
+void addCommands(CLI::App& app, Invocation& invocation, std::string& setId) {
+    app.add_subcommand("status", "the unit's status word (Ok, Busy, Error, Not Responding)");
+
+    auto* get = app.add_subcommand("get", "read parameters from the unit and print their lines");
+    get->add_option("ids", invocation.ids, "NUMBER,INDEX of each parameter")->required();
+
+    auto* set = app.add_subcommand("set", "write one parameter");
+    set->add_option("id", setId, "NUMBER,INDEX")->required();
+    auto* value = set->add_option("value", invocation.value, "decimal value");
+    set->add_option("--text", invocation.text, "write a text (labels, names) instead")
+        ->excludes(value);
+
+    auto* dump = app.add_subcommand("dump", "every parameter in id order");
+    dump->add_flag("--json", invocation.json, "a JSON array of objects");
+
+    auto* save = app.add_subcommand("save", "save the unit's configuration file");
+    save->add_option("file", invocation.file)->required();
+
+    auto* restore = app.add_subcommand("restore", "restore a configuration file to the unit");
+    restore->add_option("file", invocation.file)->required();
+    restore->add_flag("--setup", invocation.setup, "restore the setup parameters as well");
+    restore->add_flag("--force", invocation.force, "restore a file whose checksum is wrong");
+
+    auto* report = app.add_subcommand("report", "write a report of the unit's settings");
+    auto* html = report->add_flag("--html", invocation.html, "an HTML page");
+    report->add_flag("--text", invocation.textReport, "plain text")->excludes(html);
+    report->add_option("file", invocation.file, "the report file; - for standard output")
+        ->required();
+
+    auto* watch = app.add_subcommand("watch", "poll as the program does and print meter changes");
+    watch->add_option("--count", invocation.count, "stop after this many poll steps")
+        ->check(CLI::PositiveNumber);
+
+    app.add_subcommand("ports", "the serial devices this machine has");
+}
+
+} // namespace
+
+std::optional<int> CommandLine::parse(int argc, const char* const* argv, Invocation& invocation,
+                                      std::ostream& out, std::ostream& err) {
+    CLI::App app(description, "vx41ctl");
+    std::string address = "8280";
+    addConnectionOptions(app, invocation, address);
+    std::string setId;
+    addCommands(app, invocation, setId);
+    app.require_subcommand(1);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return 0;
+    } catch (const CLI::ParseError& error) {
+        err << "vx41ctl: " << error.what() << "\n"
+            << "Run with --help for more information.\n";
+        return 2;
+    }
+    invocation.command = app.get_subcommands().front()->get_name();
+    if (!setId.empty())
+        invocation.ids.push_back(setId);
+    invocation.connection.address = static_cast<std::uint16_t>(std::stoul(address, nullptr, 16));
+    if (invocation.command == "set" && !invocation.value && !invocation.text) {
+        err << "vx41ctl: set needs a VALUE or --text TEXT\n";
+        return 2;
+    }
+    return std::nullopt;
+}

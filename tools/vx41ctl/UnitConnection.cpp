@@ -1,0 +1,32 @@
+#include "tools/vx41ctl/UnitConnection.h"
+
+#include "link/DummyVx41Protocol.h"
+#include "link/FaultTolerantProtocol.h"
+#include "link/Protocol.h"
+#include "link/SerialDevice.h"
+#include "link/SerialProtocol.h"
+#include "link/posix/PosixSerialPort.h"
+
+namespace {
+// As many attempts per exchange as the program makes.
+constexpr std::uint32_t attempts = 5;
+} // namespace
+
+UnitConnection::UnitConnection(const Settings& settings) {
+    if (!settings.port) {
+        line_ = std::make_unique<DummyVx41Protocol>(1);
+        bridge_ = std::make_unique<Protocol>(*line_);
+        return;
+    }
+    port_ = std::make_unique<PosixSerialPort>(*settings.port, settings.baud);
+    device_ = std::make_unique<SerialDevice>(*port_);
+    line_ = std::make_unique<SerialProtocol>(settings.address, device_.get());
+    bridge_ = std::make_unique<Protocol>(*line_);
+    tolerant_ = std::make_unique<FaultTolerantProtocol>(*bridge_, attempts);
+}
+
+UnitConnection::~UnitConnection() = default;
+
+GenericProtocol& UnitConnection::protocol() const {
+    return tolerant_ ? static_cast<GenericProtocol&>(*tolerant_) : *bridge_;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "link/GenericProtocol.h"
+
+class DummyVx41Protocol;
+class FaultTolerantProtocol;
+class PosixSerialPort;
+class Protocol;
+class ProtocolImplementation;
+class SerialDevice;
+
+// The protocol stack the program uses: serial port, line protocol, bridge and five attempts per
+// exchange; or, without a port, the off-line unit behind a plain bridge.
+class UnitConnection {
+public:
+    struct Settings {
+        std::optional<std::string> port; // none: off line
+        std::uint32_t baud = 115200;
+        std::uint16_t address = 0x8280;
+    };
+
+    explicit UnitConnection(const Settings& settings);
+    ~UnitConnection();
+    UnitConnection(const UnitConnection&) = delete;
+    UnitConnection& operator=(const UnitConnection&) = delete;
+
+    GenericProtocol& protocol() const;
+    bool offline() const { return !port_; }
+
+private:
+    // Declared in build order; destroyed top first.
+    std::unique_ptr<PosixSerialPort> port_;
+    std::unique_ptr<SerialDevice> device_;
+    std::unique_ptr<ProtocolImplementation> line_;
+    std::unique_ptr<Protocol> bridge_;
+    std::unique_ptr<FaultTolerantProtocol> tolerant_;
+};

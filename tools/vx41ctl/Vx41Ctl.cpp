@@ -1,0 +1,265 @@
+#include "tools/vx41ctl/Vx41Ctl.h"
+
+#include <filesystem>
+#include <fstream>
+#include <list>
+#include <sstream>
+
+#include "catalogue/Vx41Params.h"
+#include "link/posix/PosixSerialPort.h"
+#include "model/AtomicFile.h"
+#include "model/ConfigurationReader.h"
+#include "model/ControlParameter.h"
+#include "model/QuenlarException.h"
+#include "tools/vx41ctl/IdArgument.h"
+#include "tools/vx41ctl/JsonText.h"
+#include "tools/vx41ctl/MeterWatcher.h"
+#include "tools/vx41ctl/RestoreProgress.h"
+
+namespace {
+
+// The program polls every 30 ms.
+constexpr std::uint64_t pollPeriodMs = 30;
+constexpr int meterNumber = 204;
+constexpr int meterCount = 23;
+
+std::string withoutLineEnd(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+std::string reportLine(const Parameter& parameter) {
+    std::ostringstream line;
+    parameter.writeText(line);
+    return line.str();
+}
+
+// A compound shows the parameter it presents, and so does its name.
+const Parameter& nameGiver(const Vx41Params& unit, const Parameter& parameter) {
+    const Parameter* presented = unit.findOrNull(parameter.getId());
+    return presented != nullptr ? *presented : parameter;
+}
+
+std::ifstream openForReading(const std::string& file) {
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream)
+        throw QuenlarException("Cannot open " + file + " for reading.");
+    return stream;
+}
+
+// The value to write: a decimal number that fits the unit's 16 bits, or a text.
+ParameterValue valueToWrite(const Invocation& invocation) {
+    if (invocation.text)
+        return ParameterValue::fromText(*invocation.text);
+    const std::string& text = *invocation.value;
+    std::size_t used = 0;
+    long number = 0;
+    try {
+        number = std::stol(text, &used, 10);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || text.empty() || number < -32768 || number > 65535)
+        throw std::invalid_argument("'" + text +
+                                    "' is not a value: give a decimal number from -32768 to "
+                                    "65535, or --text TEXT");
+    return ParameterValue(static_cast<int>(number));
+}
+
+std::string whyRefused(const Parameter& parameter, const ParameterValue& value) {
+    const std::string name = IdArgument::text(parameter.getId());
+    if (!parameter.isEnabled())
+        return "The unit does not take " + name + " in its present state.";
+    const int number = value.toInt16();
+    const int low = parameter.getMinimum().toInt16();
+    const int high = parameter.getMaximum().toInt16();
+    if (number < low || number > high)
+        return "The value " + std::to_string(number) + " is outside the range of " + name + " (" +
+               std::to_string(low) + " to " + std::to_string(high) + ").";
+    return "The value " + std::to_string(number) + " is not allowed for " + name + " now.";
+}
+
+} // namespace
+
+Vx41Ctl::Vx41Ctl(std::ostream& out, std::ostream& err, bool terminal, const Clock& clock)
+    : out_(out), err_(err), terminal_(terminal), clock_(clock) {}
+
+Vx41Ctl::~Vx41Ctl() = default;
+
+int Vx41Ctl::run(int argc, const char* const* argv) {
+    Invocation invocation;
+    if (const auto early = CommandLine::parse(argc, argv, invocation, out_, err_))
+        return *early;
+    try {
+        return execute(invocation);
+    } catch (const std::invalid_argument& error) {
+        err_ << "vx41ctl: " << error.what() << "\n";
+        return 2;
+    } catch (const std::exception& error) {
+        return fail(error.what());
+    }
+}
+
+int Vx41Ctl::fail(const std::string& message) {
+    err_ << "vx41ctl: " << withoutLineEnd(message) << "\n";
+    return 1;
+}
+
+int Vx41Ctl::execute(const Invocation& invocation) {
+    if (invocation.command == "ports")
+        return ports();
+    // Ids are checked before the unit is reached, so a typing error costs no exchange.
+    for (const auto& id : invocation.ids)
+        IdArgument::parse(id);
+    UnitConnection connection(invocation.connection);
+    if (connection.offline())
+        err_ << "vx41ctl: no --port given: working off line with the simulated unit\n";
+    if (invocation.command == "status")
+        return status(connection);
+
+    Vx41Params unit(connection.protocol(), clock_);
+    for (const auto& text : invocation.ids)
+        if (unit.findOrNull(IdArgument::parse(text)) == nullptr)
+            throw std::invalid_argument("the VX41 has no parameter " + text);
+    if (invocation.command == "get")
+        get(unit, invocation);
+    else if (invocation.command == "set")
+        return set(unit, invocation);
+    else if (invocation.command == "dump")
+        dump(unit, invocation.json);
+    else if (invocation.command == "save")
+        unit.saveFile(invocation.file);
+    else if (invocation.command == "restore")
+        restore(unit, invocation);
+    else if (invocation.command == "report")
+        report(unit, invocation);
+    else if (invocation.command == "watch")
+        watch(unit, invocation);
+    return 0;
+}
+
+int Vx41Ctl::status(UnitConnection& connection) {
+    const DeviceStatus status = connection.protocol().status();
+    out_ << status << "\n";
+    return status.isOk() ? 0 : 1;
+}
+
+void Vx41Ctl::get(Vx41Params& unit, const Invocation& invocation) {
+    for (const auto& text : invocation.ids) {
+        const ParameterId id = IdArgument::parse(text);
+        unit.getValue(id);
+        out_ << reportLine(unit.find(id)) << "\n";
+    }
+}
+
+int Vx41Ctl::set(Vx41Params& unit, const Invocation& invocation) {
+    const ParameterId id = IdArgument::parse(invocation.ids.front());
+    const ParameterValue value = valueToWrite(invocation);
+    // The rules decide what the unit takes from the state it is in now.
+    unit.refreshEverything();
+    Parameter& parameter = unit.find(id);
+    if (dynamic_cast<ControlParameter*>(&parameter) == nullptr)
+        return fail(IdArgument::text(id) +
+                    " is read-only: the unit reports it but takes no value.");
+    if (!parameter.isValidValue(value))
+        return fail(whyRefused(parameter, value));
+    parameter.setValue(value);
+    out_ << reportLine(parameter) << "\n";
+    if (parameter.getValue() != value)
+        return fail("The unit holds another value than the one written.");
+    return 0;
+}
+
+void Vx41Ctl::dump(Vx41Params& unit, bool json) {
+    unit.refreshEverything();
+    const char* separator = "";
+    if (json)
+        out_ << "[";
+    for (const auto& [id, parameter] : unit.parameters()) {
+        const ParameterFormatter* formatter = nameGiver(unit, *parameter).formatter();
+        std::string text;
+        parameter->formatValue(text, parameter->getValue());
+        const std::string raw = JsonText::hex(parameter->getValue().bytes());
+        if (json) {
+            out_ << separator << "\n  {\"id\": [" << int{id.number} << ", " << int{id.index}
+                 << "], \"name\": "
+                 << (formatter ? JsonText::quoted(formatter->name()) : std::string("null"))
+                 << ", \"raw\": \"" << raw << "\", \"text\": " << JsonText::quoted(text) << "}";
+            separator = ",";
+        } else {
+            out_ << int{id.number} << "," << int{id.index} << "\t"
+                 << (formatter ? formatter->name() : "") << "\t" << raw << "\t" << text << "\n";
+        }
+    }
+    if (json)
+        out_ << "\n]\n";
+}
+
+void Vx41Ctl::restore(Vx41Params& unit, const Invocation& invocation) {
+    std::ifstream file = openForReading(invocation.file);
+    ConfigurationReader reader(file);
+    ParameterValueMap values;
+    reader.read(values);
+    if (!reader.checksumMatches() && !invocation.force)
+        throw QuenlarException(invocation.file +
+                               " is damaged: its checksum does not match its contents. "
+                               "Restore it anyway with --force.");
+
+    std::size_t restorable = 0;
+    for (const auto& [id, value] : values)
+        if (const Parameter* parameter = unit.findOrNull(id))
+            restorable += parameter->isRestorable(invocation.setup) ? 1 : 0;
+    std::ostringstream silent;
+    RestoreProgress progress(unit.protocol(), terminal_ ? err_ : silent, restorable);
+    GenericProtocol& device = unit.setProtocol(progress);
+    std::ifstream again = openForReading(invocation.file);
+    try {
+        unit.load(again, invocation.setup);
+    } catch (...) {
+        progress.finish();
+        unit.setProtocol(device);
+        throw;
+    }
+    progress.finish();
+    unit.setProtocol(device);
+}
+
+void Vx41Ctl::report(Vx41Params& unit, const Invocation& invocation) {
+    const bool toStandardOutput = invocation.file == "-";
+    const std::string title =
+        toStandardOutput ? "VX41" : std::filesystem::path(invocation.file).filename().string();
+    const auto write = [&](std::ostream& stream) {
+        if (invocation.html)
+            unit.writeHtmlReport(stream, title);
+        else
+            unit.writeTextReport(stream, title);
+    };
+    if (toStandardOutput)
+        write(out_);
+    else
+        AtomicFile::write(invocation.file, write, std::ios::openmode{});
+}
+
+void Vx41Ctl::watch(Vx41Params& unit, const Invocation& invocation) {
+    unit.refreshEverything();
+    std::list<MeterWatcher> watchers;
+    for (int index = 0; index < meterCount; ++index)
+        if (Parameter* meter = unit.findOrNull(ParameterId(meterNumber, index)))
+            watchers.emplace_back(out_).attach(*meter);
+    for (int step = 0; !invocation.count || step < *invocation.count; ++step) {
+        const std::uint64_t next = clock_.milliseconds() + pollPeriodMs;
+        unit.pollNext();
+        while (clock_.milliseconds() < next)
+            clock_.pause();
+    }
+}
+
+int Vx41Ctl::ports() {
+    const auto found = PosixSerialPort::availablePorts();
+    for (const auto& port : found)
+        out_ << port << "\n";
+    if (found.empty())
+        err_ << "vx41ctl: no serial devices found\n";
+    return 0;
+}
