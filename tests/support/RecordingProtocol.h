@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "link/ProtocolDecorator.h"
+#include "link/ProtocolException.h"
 
-// Passes every call to the protocol below and keeps a log of what was asked, so a test can check
-// the traffic a model operation causes.
+// Passes everything to the protocol below and keeps a log of what was asked: every write with its
+// delay, every bulk read with its ids, and one line per exchange in order ("w (7b, 0) 1",
+// "m 27 ids"). failWrites makes every write fail as a broken line would.
 class RecordingProtocol : public ProtocolDecorator {
 public:
     struct Write {
@@ -18,24 +21,42 @@ public:
     using ProtocolDecorator::ProtocolDecorator;
 
     void write(const ParameterId& id, const ParameterValue& value, std::uint32_t delayMs) override {
-        writes.push_back({id, value, delayMs});
+        record(id, value, delayMs);
         ProtocolDecorator::write(id, value, delayMs);
     }
+    ParameterValue writeAndRead(const ParameterId& id, const ParameterValue& value,
+                                std::uint32_t delayMs) override {
+        record(id, value, delayMs);
+        return ProtocolDecorator::writeAndRead(id, value, delayMs);
+    }
     ParameterValue read(const ParameterId& id) override {
-        reads.push_back(id);
+        ++reads;
         return ProtocolDecorator::read(id);
     }
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override {
         requests.push_back(ids);
+        log.push_back("m " + std::to_string(ids.size()) + " ids");
         ProtocolDecorator::readMany(ids, values);
     }
-    ParameterValue writeAndRead(const ParameterId& id, const ParameterValue& value,
-                                std::uint32_t delayMs) override {
-        writes.push_back({id, value, delayMs});
-        return ProtocolDecorator::writeAndRead(id, value, delayMs);
+
+    void clear() {
+        writes.clear();
+        requests.clear();
+        log.clear();
+        reads = 0;
     }
 
     std::vector<Write> writes;
-    std::vector<ParameterId> reads;
     std::vector<ParameterIdSet> requests;
+    std::vector<std::string> log;
+    int reads = 0;
+    bool failWrites = false;
+
+private:
+    void record(const ParameterId& id, const ParameterValue& value, std::uint32_t delayMs) {
+        if (failWrites)
+            throw ProtocolException("line down");
+        writes.push_back({id, value, delayMs});
+        log.push_back("w " + id.toString() + " " + std::to_string(value.toInt16()));
+    }
 };
