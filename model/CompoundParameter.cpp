@@ -59,6 +59,14 @@ const ParameterId& CompoundParameter::getId() const {
     return status_->getId();
 }
 
+void CompoundParameter::writeText(std::ostream& stream) const {
+    status_->writeText(stream);
+}
+
+void CompoundParameter::writeHtml(std::ostream& stream, bool openRow, bool closeRow) const {
+    status_->writeHtml(stream, openRow, closeRow);
+}
+
 void CompoundParameter::sendValue(const ParameterValue& value) {
     control_->sendValue(value);
     written(value);

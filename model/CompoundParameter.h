@@ -36,6 +36,9 @@ public:
     AssociatedList getAssociatedList() const override;
     bool matches(const GenericProtocol& protocol, char group) const override;
     const ParameterId& getId() const override;
+    // Reports show the status parameter.
+    void writeText(std::ostream& stream) const override;
+    void writeHtml(std::ostream& stream, bool openRow, bool closeRow) const override;
     void sendValue(const ParameterValue& value) override;
     void forceValue(const ParameterValue& value) override;
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "CompoundFixture.h"
 #include "model/QuenlarException.h"
 
@@ -89,6 +91,12 @@ TEST_F(CompoundFollowsStatus, ValueReadFromTheUnitReachesTheCompoundObservers) {
 TEST_F(CompoundFollowsStatus, DisplayAndIdentityComeFromTheStatus) {
     EXPECT_EQ(compound->getId(), status.getId());
     EXPECT_EQ(compound->ownId(), ParameterId(0x13, 3));
+    std::ostringstream shown;
+    std::ostringstream expected;
+    compound->writeText(shown);
+    status.writeText(expected);
+    EXPECT_EQ(shown.str(), expected.str());
+    EXPECT_NE(shown.str().find("(b4, 3)"), std::string::npos);
 
     status.setAssociatedList({&status});
     EXPECT_EQ(compound->getAssociatedList(), Parameter::AssociatedList{&status});

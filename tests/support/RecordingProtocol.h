@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,8 @@
 
 // Passes everything to the protocol below and keeps a log of what was asked: every write with its
 // delay, every bulk read with its ids, and one line per exchange in order ("w (7b, 0) 1",
-// "m 27 ids"). failWrites makes every write fail as a broken line would.
+// "m 27 ids"). failWrites and failReads make exchanges fail as a broken line would;
+// duringReadMany runs inside every bulk read, as work done while the line waits would.
 class RecordingProtocol : public ProtocolDecorator {
 public:
     struct Write {
@@ -36,6 +38,10 @@ public:
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override {
         requests.push_back(ids);
         log.push_back("m " + std::to_string(ids.size()) + " ids");
+        if (duringReadMany)
+            duringReadMany();
+        if (failReads)
+            throw ProtocolException("no answer");
         ProtocolDecorator::readMany(ids, values);
     }
 
@@ -51,6 +57,8 @@ public:
     std::vector<std::string> log;
     int reads = 0;
     bool failWrites = false;
+    bool failReads = false;
+    std::function<void()> duringReadMany;
 
 private:
     void record(const ParameterId& id, const ParameterValue& value, std::uint32_t delayMs) {
