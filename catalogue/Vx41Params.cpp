@@ -43,10 +43,6 @@ constexpr int programmes = 8;
 constexpr int gpioLines = 14;
 constexpr int userPresets = 32;
 
-// Text-valued parameters (names, labels, descriptions) take any value.
-const ParameterValue lowest = ParameterValue::smallest();
-const ParameterValue highest = ParameterValue::largest();
-
 // Categories read by the poll steps, one cycle of the polling clock: the meters four times, the
 // metadata compounds three times.
 constexpr std::array<char, 16> pollSchedule{'C', 'M', 'B', 'a', 'm', 'A', 'C', 'm',
@@ -288,7 +284,7 @@ void Vx41Params::buildRouter() {
     addControl(id(195, 0), 0, 0, 3, 'a');
     addControl(id(195, 1), 0, 0, 3, 'a').setWriteDelay(4000);
     for (int index = 3; index <= 11; ++index)
-        addLocal(id(23, index), 0, lowest, highest, 'z');
+        addLocal(id(23, index), 0, ParameterValue::smallest(), ParameterValue::largest(), 'z');
 }
 
 void Vx41Params::buildFamily208() {
@@ -306,7 +302,7 @@ void Vx41Params::buildPresetControl() {
     auto& store = addControl(id(115, 3), 0, 0, 1, 'z');
     store.setWriteDelay(8000);
     store.setNoDelayValue(0);
-    addControl(id(115, 5), 0, lowest, highest, 'z');
+    addControl(id(115, 5), 0, ParameterValue::smallest(), ParameterValue::largest(), 'z');
     addControl(id(115, 4), 0, 0, 31, 'z');
     addControl(id(115, 11), 0, 0, 2, 'z');
     addControl(id(115, 10), 0, 0, 3, 'z');
@@ -314,7 +310,7 @@ void Vx41Params::buildPresetControl() {
     auto& routerRecall = addControl(id(115, 7), 0, 0, 1, 'z');
     routerRecall.setWriteDelay(4000);
     routerRecall.setNoDelayValue(0);
-    addControl(id(115, 9), 0, lowest, highest, 'z');
+    addControl(id(115, 9), 0, ParameterValue::smallest(), ParameterValue::largest(), 'z');
 }
 
 // Reserved number with an empty range: the program never writes it and refreshes never read it.
@@ -338,15 +334,17 @@ void Vx41Params::buildMeters() {
 void Vx41Params::buildUserPresets() {
     addControl(id(210, 64), 32, 0, 32, 'a');
     for (int slot = 0; slot < userPresets; ++slot) {
-        addControl(id(210, slot), 0, lowest, highest, slot < 16 ? 'E' : 'F');
+        addControl(id(210, slot), 0, ParameterValue::smallest(), ParameterValue::largest(),
+                   slot < 16 ? 'E' : 'F');
         addControl(id(210, slot + 32), 0, 0, 2, 'G');
-        addLocal(id(23, slot + 34), ParameterValue::fromText("Preset"), lowest, highest, 'z');
+        addLocal(id(23, slot + 34), ParameterValue::fromText("Preset"), ParameterValue::smallest(),
+                 ParameterValue::largest(), 'z');
     }
 }
 
 void Vx41Params::buildRouterPresets() {
     for (int slot = 0; slot < 4; ++slot)
-        addControl(id(212, slot), 0, lowest, highest, 'D');
+        addControl(id(212, slot), 0, ParameterValue::smallest(), ParameterValue::largest(), 'D');
     addControl(id(212, 4), 0, 0, 3, 'D');
 }
 
@@ -541,17 +539,15 @@ void Vx41Params::restorePair(ParameterValueMap& values, const ParameterId& sourc
 
 void Vx41Params::switchToOffLine() {
     auto unit = std::make_unique<DummyVx41Protocol>(1);
-    install(std::make_unique<Protocol>(*unit));
+    auto link = std::make_unique<Protocol>(*unit);
+    setProtocol(*link);
+    // The previous off-line link goes before the unit behind it.
+    offLineProtocol_ = std::move(link);
     offLineUnit_ = std::move(unit);
 }
 
-void Vx41Params::switchProtocol(std::unique_ptr<GenericProtocol> protocol) {
-    install(std::move(protocol));
+void Vx41Params::switchProtocol(GenericProtocol& protocol) {
+    setProtocol(protocol);
+    offLineProtocol_.reset();
     offLineUnit_.reset();
-}
-
-// The previous protocol goes before the unit behind it.
-void Vx41Params::install(std::unique_ptr<GenericProtocol> protocol) {
-    setProtocol(*protocol);
-    installedProtocol_ = std::move(protocol);
 }

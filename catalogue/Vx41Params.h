@@ -8,6 +8,7 @@
 #include "link/DummyVx41Protocol.h"
 #include "link/InterpolateIdleCommand.h"
 #include "link/LinearInterpolator.h"
+#include "link/Protocol.h"
 #include "model/ControlParameter.h"
 #include "model/ParameterSet.h"
 #include "model/SystemClock.h"
@@ -48,11 +49,11 @@ public:
     // Reads every parameter in five requests. Does nothing while another refresh is running.
     virtual void refreshEverything();
 
-    // Works against a freshly reset simulated unit from now on.
+    // Works against a freshly reset simulated unit from now on; the set owns that unit and its
+    // protocol until the next switch.
     void switchToOffLine();
-    // Works through protocol from now on. The set keeps it until the next switch; the protocol
-    // given at construction stays its owner's.
-    void switchProtocol(std::unique_ptr<GenericProtocol> protocol);
+    // Works through protocol, which stays its owner's (the document's stack), from now on.
+    void switchProtocol(GenericProtocol& protocol);
 
     // The meters that are smoothed between readings, in the order they were given interpolators.
     const std::vector<ParameterId>& interpolatedMeters() const { return interpolatedMeters_; }
@@ -126,7 +127,6 @@ private:
     void guardedRefresh(char category);
     // Runs work with the refreshing flag set; the flag is cleared whatever happens.
     void whileRefreshing(const std::function<void()>& work);
-    void install(std::unique_ptr<GenericProtocol> protocol);
 
     const Clock& clock_;
     bool refreshing_ = false;
@@ -135,7 +135,7 @@ private:
     InterpolateIdleCommand interpolation_;
     std::vector<ParameterId> interpolatedMeters_;
     std::vector<std::unique_ptr<LinearInterpolator>> interpolators_;
-    // What the set installed itself; the unit is the implementation behind the off-line protocol.
+    // The simulated unit the set switched to itself, if it is working off line, and its link.
     std::unique_ptr<DummyVx41Protocol> offLineUnit_;
-    std::unique_ptr<GenericProtocol> installedProtocol_;
+    std::unique_ptr<Protocol> offLineProtocol_;
 };

@@ -164,9 +164,8 @@ TEST_F(Polling, OffLineSwitchLeavesTheOldLineAndTheLocalParametersAlone) {
     EXPECT_EQ(&at(23, 12).protocol(), &at(23, 13).protocol());
     EXPECT_NE(&at(23, 12).protocol(), &params.protocol());
 
-    auto line = std::make_unique<RecordingProtocol>(link);
-    RecordingProtocol& next = *line;
-    params.switchProtocol(std::move(line));
+    RecordingProtocol next{link};
+    params.switchProtocol(next);
     params.refreshEverything();
     EXPECT_EQ(next.requests.size(), 5u);
     EXPECT_EQ(at(197, 17).getValue(), ParameterValue(100));

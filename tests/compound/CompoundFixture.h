@@ -5,17 +5,10 @@
 #include "link/DummyProtocol.h"
 #include "link/Protocol.h"
 #include "model/CompoundParameter.h"
-#include "model/Observer.h"
 #include "model/ParameterMap.h"
+#include "support/CountingObserver.h"
 #include "support/FakeClock.h"
 #include "support/RecordingProtocol.h"
-
-// Counts the notifications of the parameter it observes.
-class CountingObserver : public Observer {
-public:
-    void update(Parameter&) override { ++count; }
-    int count = 0;
-};
 
 // A control (8f, 3) written by the operator and a status (b4, 3) read back from an in-memory unit,
 // joined by the compound (13, 3) as the catalogue joins a metadata item.
@@ -28,7 +21,7 @@ protected:
                                                        'm', clock);
         map[compound->ownId()] = compound.get();
         watcher.attach(*compound);
-        watcher.count = 0;
+        watcher.updates = 0;
     }
 
     void unitHolds(const ParameterId& id, const ParameterValue& value) {

@@ -8,10 +8,11 @@
 #include "link/ProtocolDecorator.h"
 #include "link/ProtocolException.h"
 
-// Passes everything to the protocol below and keeps a log of what was asked: every write with its
-// delay, every bulk read with its ids, and one line per exchange in order ("w (7b, 0) 1",
-// "m 27 ids"). failWrites and failReads make exchanges fail as a broken line would;
-// duringReadMany runs inside every bulk read, as work done while the line waits would.
+// Passes every call to the protocol below and keeps a log of what was asked, so a test can check
+// the traffic a model operation causes: every write with its delay, every read, every bulk read
+// with its ids, and one line per write or bulk read in order ("w (7b, 0) 1", "m 27 ids").
+// failWrites and failReads make exchanges fail as a broken line would; duringReadMany runs inside
+// every bulk read, as work done while the line waits would.
 class RecordingProtocol : public ProtocolDecorator {
 public:
     struct Write {
@@ -26,13 +27,8 @@ public:
         record(id, value, delayMs);
         ProtocolDecorator::write(id, value, delayMs);
     }
-    ParameterValue writeAndRead(const ParameterId& id, const ParameterValue& value,
-                                std::uint32_t delayMs) override {
-        record(id, value, delayMs);
-        return ProtocolDecorator::writeAndRead(id, value, delayMs);
-    }
     ParameterValue read(const ParameterId& id) override {
-        ++reads;
+        reads.push_back(id);
         return ProtocolDecorator::read(id);
     }
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override {
@@ -44,18 +40,23 @@ public:
             throw ProtocolException("no answer");
         ProtocolDecorator::readMany(ids, values);
     }
+    ParameterValue writeAndRead(const ParameterId& id, const ParameterValue& value,
+                                std::uint32_t delayMs) override {
+        record(id, value, delayMs);
+        return ProtocolDecorator::writeAndRead(id, value, delayMs);
+    }
 
     void clear() {
         writes.clear();
+        reads.clear();
         requests.clear();
         log.clear();
-        reads = 0;
     }
 
     std::vector<Write> writes;
+    std::vector<ParameterId> reads;
     std::vector<ParameterIdSet> requests;
     std::vector<std::string> log;
-    int reads = 0;
     bool failWrites = false;
     bool failReads = false;
     std::function<void()> duringReadMany;
