@@ -17,6 +17,8 @@ AnalogIOEnableDependencies::AnalogIOEnableDependencies(ParameterMap& map)
     for (int trim = 4; trim <= 11; ++trim)
         monitoring_.push_back(&find(idOf(197, trim), label, __LINE__));
     attach(find({216, 21}, label, __LINE__));
+    masterTrimTrigger_ =
+        std::make_unique<RuleTrigger>(find({23, 1}, label, __LINE__), [this] { apply(); });
 }
 
 void AnalogIOEnableDependencies::apply() {

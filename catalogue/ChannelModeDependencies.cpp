@@ -2,6 +2,7 @@
 
 #include "catalogue/IdOf.h"
 #include "catalogue/MatrixaRFLLock.h"
+#include "catalogue/ReentryGuard.h"
 #include "model/SharedParameter.h"
 
 namespace {
@@ -24,6 +25,10 @@ ChannelModeDependencies::ChannelModeDependencies(ParameterMap& map)
       rfl_(findAs<SharedParameter>({117, 37}, label, __LINE__)),
       backSurroundSpeakers_(find({117, 39}, label, __LINE__)), rearfill_(item(23)) {
     attach(find({19, 3}, label, __LINE__));
+    for (const Item* driven : {&ambiform_, &lfe_, &ltRtCenter_, &ltRtSurround_, &loRoCenter_,
+                               &loRoSurround_, &rearfill_})
+        for (Parameter* parameter : {driven->value, driven->source})
+            triggers_.push_back(std::make_unique<RuleTrigger>(*parameter, [this] { apply(); }));
 }
 
 ChannelModeDependencies::Item ChannelModeDependencies::item(int k) const {
@@ -35,6 +40,9 @@ void ChannelModeDependencies::enable(const Item& item, bool allowed) const {
 }
 
 void ChannelModeDependencies::apply() {
+    if (busy_)
+        return;
+    const ReentryGuard guard(busy_);
     const int mode = value();
     enable(ambiform_, mode == twoZero);
     enable(lfe_, mode > twoZero);

@@ -53,9 +53,6 @@ void ProgramSelectDependencies::selectProgramme(int p) {
     attempt([&] { retarget({27, 0}, idOf(121, 2 * p + 8), __LINE__); });
     attempt([&] { retarget({29, 0}, idOf(117, p + 3), __LINE__); });
     attempt([&] { retarget({29, 1}, idOf(117, p + 11), __LINE__); });
-    // The channel-mode rule drives items of the programme it last saw; the re-targeted items took
-    // their enabled state from their own status, so it runs again on the complete programme.
-    attempt([&] { find({19, 3}, label, __LINE__).notify(); });
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -74,6 +74,12 @@ TEST_F(MonitorRulesTest, AnalogueIOSwitchesTheWholeMonitorSection) {
         EXPECT_FALSE(params.find(id).isEnabled()) << id.toString();
     set(197, 17, 100);
     EXPECT_EQ(unit.read({197, 17}), ParameterValue(192)) << "a disabled control is not written";
+    // The master trim follows the trim it presents, but stays out of use.
+    unitReports(197, 0, 50);
+    EXPECT_EQ(valueOf(23, 1), 50);
+    EXPECT_FALSE(at(23, 1).isEnabled());
+    set(197, 15, stereo);
+    EXPECT_FALSE(at(23, 1).isEnabled());
 
     set(216, 21, 1);
     EXPECT_TRUE(at(197, 17).isEnabled());

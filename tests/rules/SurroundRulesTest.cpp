@@ -123,3 +123,16 @@ TEST_F(SurroundRulesTest, BackSurroundTrimsAreShownForTheSpeakersThatExist) {
     set(117, 39, 1);
     EXPECT_FALSE(at(197, 10).isVisible());
 }
+
+TEST_F(SurroundRulesTest, ItemsStayDisabledWhenTheirValuesOrSourcesChange) {
+    channelMode(2);
+    ASSERT_FALSE(enabled(lfe));
+    params.refreshEverything(); // new values for the items in use
+    EXPECT_FALSE(enabled(lfe));
+    EXPECT_FALSE(enabled(ltRtCentre));
+    EXPECT_TRUE(enabled(ambiform));
+
+    compound(25, lfe).setValue(1);
+    compound(25, lfe).setValue(0); // back to internal: still no LFE in 2/0
+    EXPECT_FALSE(enabled(lfe));
+}
