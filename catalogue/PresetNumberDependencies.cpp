@@ -25,12 +25,12 @@ void PresetNumberDependencies::apply() {
 }
 
 void PresetNumberDependencies::select(int slot) {
-    retarget(compound_, idOf(family_, slot + offset_), __LINE__);
+    retarget(compound_, idOf(family_, slot + offset_), label, __LINE__);
 }
 
 void PresetNumberDependencies::retarget(CompoundParameter& compound, const ParameterId& status,
-                                        int line) const {
-    Parameter& target = find(status, label, line);
+                                        const char* caller, int line) const {
+    Parameter& target = find(status, caller, line);
     if (&compound.status() != &target)
         compound.setStatus(target);
 }

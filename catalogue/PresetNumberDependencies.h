@@ -24,8 +24,10 @@ protected:
     // Re-targets what follows the selection to slot.
     virtual void select(int slot);
 
-    // A compound's status becomes the parameter with this id, if it is not already.
-    void retarget(CompoundParameter& compound, const ParameterId& status, int line) const;
+    // A compound's status becomes the parameter with this id, if it is not already; caller and
+    // line name the caller should the id be missing.
+    void retarget(CompoundParameter& compound, const ParameterId& status, const char* caller,
+                  int line) const;
 
 private:
     CompoundParameter& compound_;

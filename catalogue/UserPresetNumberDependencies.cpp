@@ -16,5 +16,5 @@ UserPresetNumberDependencies::UserPresetNumberDependencies(ParameterMap& map)
 
 void UserPresetNumberDependencies::select(int slot) {
     PresetNumberDependencies::select(slot);
-    retarget(stateCompound_, idOf(210, slot + slots), __LINE__);
+    retarget(stateCompound_, idOf(210, slot + slots), label, __LINE__);
 }
