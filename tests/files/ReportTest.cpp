@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "link/Protocol.h"
+#include "model/CompoundParameter.h"
 #include "model/QuenlarException.h"
 #include "tests/support/ConfigurationTestSet.h"
 
@@ -34,6 +35,17 @@ public:
         add(std::make_unique<Parameter>(protocol, ParameterId(197, 7), ParameterValue(7),
                                         ParameterValue::smallest(), ParameterValue::largest(), 'A',
                                         nullptr));
+        // A compound written through (194, 1) and read back through (196, 1); it stands in the
+        // section under its own id and shows its status.
+        add(std::make_unique<Parameter>(protocol, ParameterId(196, 1), ParameterValue(2),
+                                        ParameterValue::smallest(), ParameterValue::largest(), 'A',
+                                        std::make_unique<PlainFormatter>("Status", false)));
+        addFormatted({194, 1}, 0, std::make_unique<PlainFormatter>("Control", false));
+        auto compound = std::make_unique<CompoundParameter>(
+            ParameterId(195, 1), find({196, 1}), dynamic_cast<ControlParameter&>(find({194, 1})),
+            parameters(), 'M');
+        compound->setPersistent(true);
+        add(ParameterId(195, 1), std::move(compound));
         // Auxiliary parameters need not be persistent.
         for (std::uint8_t index = 1; index <= 7; ++index)
             add(std::make_unique<Parameter>(protocol, ParameterId(199, index),
@@ -125,6 +137,12 @@ TEST_F(Report, HtmlSectionPairsEachRowWithItsAuxiliaryCells) {
     EXPECT_EQ(htmlSection({197, 1, 1, 199, 3}), "<TR><TD>Gain</TD><TD>1234</TD>\n"
                                                 "<TD>Aux</TD><TD>30</TD></TR>\n");
     EXPECT_EQ(htmlSection({197, 5, 7, 0, 0}), "<TR><TD>(c5, 5)</TD><TD>5</TD></TR>\n");
+}
+
+TEST_F(Report, CompoundWritesItsStatusCellsAsTheSectionAsks) {
+    EXPECT_EQ(htmlSection({195, 1, 1, 199, 2}), "<TR><TD>Status</TD><TD>2</TD>\n"
+                                                "<TD>Aux</TD><TD>20</TD></TR>\n");
+    EXPECT_EQ(textSection("", {195, 0, 9, 0, 0}), "\tStatus: 2\n");
 }
 
 TEST_F(Report, HtmlEscapesTextFromTheUnitAndTheTitleButNotTheCatalogue) {
