@@ -5,7 +5,7 @@
 
 #include "HexBytes.h"
 #include "model/ConfigurationReader.h"
-#include "model/QuenlarException.h"
+#include "tests/support/FailureMessage.h"
 
 namespace {
 
@@ -24,12 +24,7 @@ ReadResult readHex(const std::string& hex) {
 }
 
 void expectFailure(const std::string& hex, const std::string& message) {
-    try {
-        readHex(hex);
-        FAIL() << "accepted " << hex;
-    } catch (const QuenlarException& e) {
-        EXPECT_EQ(e.what(), message) << hex;
-    }
+    EXPECT_EQ(messageOf([&] { readHex(hex); }), message) << hex;
 }
 
 TEST(ConfigurationReader, ReadsTheOneEntryExampleWithItsChecksum) {

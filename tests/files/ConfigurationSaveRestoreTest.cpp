@@ -7,8 +7,8 @@
 #include "HexBytes.h"
 #include "link/Protocol.h"
 #include "model/ConfigurationReader.h"
-#include "model/QuenlarException.h"
 #include "tests/support/ConfigurationTestSet.h"
+#include "tests/support/FailureMessage.h"
 
 namespace {
 
@@ -43,12 +43,7 @@ protected:
         set.load(stream, includeSetup);
     }
     void expectLoadFailure(const std::string& bytes, const std::string& message) {
-        try {
-            load(bytes, true);
-            FAIL() << "accepted " << hexOf(bytes);
-        } catch (const QuenlarException& e) {
-            EXPECT_EQ(e.what(), message);
-        }
+        EXPECT_EQ(messageOf([&] { load(bytes, true); }), message);
     }
     const ParameterValue& value(const ParameterId& id) { return set.find(id).getValue(); }
 
@@ -87,12 +82,7 @@ TEST_F(ConfigurationFile, SaveReportsAStreamThatStopsTakingBytes) {
     const auto saveInto = [this](std::size_t capacity) {
         FullDiskBuffer buffer(capacity);
         std::ostream stream(&buffer);
-        try {
-            set.save(stream);
-        } catch (const QuenlarException& e) {
-            return std::string(e.what());
-        }
-        return std::string("saved");
+        return messageOf([&] { set.save(stream); });
     };
     EXPECT_EQ(saveInto(4), "Error saving a parameter id");
     EXPECT_EQ(saveInto(5), "Error saving a parameter id");

@@ -5,8 +5,8 @@
 
 #include "link/Protocol.h"
 #include "model/CompoundParameter.h"
-#include "model/QuenlarException.h"
 #include "tests/support/ConfigurationTestSet.h"
+#include "tests/support/FailureMessage.h"
 
 namespace {
 
@@ -124,12 +124,10 @@ TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLine) {
 
 TEST_F(Report, SectionsStopAtAnAuxiliaryTheSetDoesNotKnow) {
     std::ostringstream stream;
-    try {
-        set.writeTextSection(stream, "", {197, 1, 2, 200, 0});
-        FAIL();
-    } catch (const QuenlarException& e) {
-        EXPECT_STREQ(e.what(), "Couldn't find parameter (c8, 1) (unknown:0)\n");
-    }
+    EXPECT_EQ(messageOf([&] {
+                  set.writeTextSection(stream, "", {197, 1, 2, 200, 0});
+              }),
+              "Couldn't find parameter (c8, 1) (unknown:0)\n");
     EXPECT_EQ(stream.str(), "\tGain: 1234");
 }
 
@@ -191,26 +189,10 @@ TEST(GenericReport, StopsWhenTheStreamFails) {
     ConfigurationTestSet set(protocol);
     std::ostringstream stream;
     stream.setstate(std::ios::badbit);
-    EXPECT_THROW(
-        {
-            try {
-                set.writeTextReport(stream, "t");
-            } catch (const QuenlarException& e) {
-                EXPECT_STREQ(e.what(), "Error formatting a parameter as text.");
-                throw;
-            }
-        },
-        QuenlarException);
-    EXPECT_THROW(
-        {
-            try {
-                set.writeHtmlReport(stream, "t");
-            } catch (const QuenlarException& e) {
-                EXPECT_STREQ(e.what(), "Error formatting a parameter as html.");
-                throw;
-            }
-        },
-        QuenlarException);
+    EXPECT_EQ(messageOf([&] { set.writeTextReport(stream, "t"); }),
+              "Error formatting a parameter as text.");
+    EXPECT_EQ(messageOf([&] { set.writeHtmlReport(stream, "t"); }),
+              "Error formatting a parameter as html.");
 }
 
 } // namespace
