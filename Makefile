@@ -2,10 +2,11 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: test check check-sanitized dependencies build format
+.PHONY: test check check-sanitized check-windows dependencies build format
 
-# Every test: the normal build, then the same tests under AddressSanitizer and UBSan.
-test: dependencies check check-sanitized
+# Every test: the normal build, the same tests under AddressSanitizer and UBSan, and the
+# Windows cross-compile.
+test: dependencies check check-sanitized check-windows
 
 dependencies:
 	@scripts/install-dependencies
@@ -21,6 +22,11 @@ check-sanitized:
 	cmake -S . -B build-sanitized -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX41_SANITIZE=ON
 	cmake --build build-sanitized -j $(JOBS)
 	ctest --test-dir build-sanitized --output-on-failure -j $(JOBS)
+
+# The Windows serial port and the core, cross-compiled with MinGW-w64 under the same warnings.
+check-windows:
+	cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVX41_TESTS=OFF
+	cmake --build build-windows -j $(JOBS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -15,7 +15,7 @@ public:
     const ParameterValueMap& values() const { return values_; }
 
 protected:
-    ParameterValueMap& values() { return values_; }
+    ParameterValueMap& storage() { return values_; }
 
 private:
     ParameterValueMap values_;

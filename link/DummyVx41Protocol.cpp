@@ -26,7 +26,7 @@ DummyVx41Protocol::DummyVx41Protocol(std::uint8_t flag) : flag_(flag) {
 }
 
 void DummyVx41Protocol::set(int number, int index, const ParameterValue& value) {
-    values()[ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index))] =
+    storage()[ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index))] =
         value;
 }
 

@@ -1,0 +1,12 @@
+#include "catalogue/CmixFormatter.h"
+
+#include <array>
+#include <string_view>
+
+#include "catalogue/FormatterText.h"
+
+void CmixFormatter::format(std::string& text, const ParameterValue& value) const {
+    static constexpr std::array<std::string_view, 3> kTexts{"0.707 (-3.0 dB)", "0.596 (-4.5 dB)",
+                                                            "0.500 (-6.0 dB)"};
+    text = FormatterText::selection(kTexts, value.toInt16());
+}

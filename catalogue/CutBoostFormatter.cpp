@@ -1,0 +1,9 @@
+#include "catalogue/CutBoostFormatter.h"
+
+#include "catalogue/FormatterText.h"
+
+void CutBoostFormatter::format(std::string& text, const ParameterValue& value) const {
+    // In double from the start: an offset near the 32-bit limits must not overflow.
+    const double number = (static_cast<double>(value.toInt16()) - offset_) / divisor_;
+    text = FormatterText::fixed(number, 1) + unit_;
+}

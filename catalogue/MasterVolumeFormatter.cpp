@@ -1,0 +1,8 @@
+#include "catalogue/MasterVolumeFormatter.h"
+
+#include "catalogue/FormatterText.h"
+
+void MasterVolumeFormatter::format(std::string& text, const ParameterValue& value) const {
+    constexpr std::int32_t kTenthsPerStep = 5;
+    text = FormatterText::tenthsOfDecibel((value.toInt16() - zero_) * kTenthsPerStep);
+}

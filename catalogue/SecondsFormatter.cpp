@@ -1,0 +1,15 @@
+#include "catalogue/SecondsFormatter.h"
+
+#include <cstdint>
+
+namespace {
+std::string twoDigits(unsigned number) {
+    return (number < 10 ? "0" : "") + std::to_string(number);
+}
+} // namespace
+
+void SecondsFormatter::format(std::string& text, const ParameterValue& value) const {
+    const unsigned seconds = static_cast<std::uint16_t>(value.toInt16());
+    text = twoDigits(seconds / 3600) + ":" + twoDigits(seconds % 3600 / 60) + ":" +
+           twoDigits(seconds % 60);
+}

@@ -1,0 +1,210 @@
+#include "link/SerialProtocol.h"
+
+#include <map>
+#include <span>
+#include <vector>
+
+#include "link/AbstractSerialDevice.h"
+#include "link/BusyStatus.h"
+#include "link/ErrorStatus.h"
+#include "link/NotRespondingStatus.h"
+#include "link/OkStatus.h"
+#include "link/ProtocolException.h"
+#include "link/SerialFrame.h"
+#include "link/SerialKeyword.h"
+
+namespace {
+// A byte is due within this time; it also bounds the drains.
+constexpr std::uint32_t readTimeoutMs = 200;
+// What the unit may have left on the line from an earlier connection.
+constexpr std::size_t flushSize = 500;
+// What the unit may still be sending when an exchange fails.
+constexpr std::size_t drainSize = 256;
+// About two seconds of a busy unit before giving up.
+constexpr int maxPolls = 100;
+constexpr std::uint32_t busyPauseMs = 20;
+
+bool keepsPolling(std::uint8_t reply) {
+    return reply == SerialKeyword::busy || reply == SerialKeyword::notReady;
+}
+} // namespace
+
+SerialProtocol::SerialProtocol(std::uint16_t address, AbstractSerialDevice* device,
+                               const Clock& clock)
+    : device_(requireDevice(device)), selectAddress_(selectAddressOf(address)),
+      pollAddress_(pollAddressOf(address)), clock_(clock) {
+    device_.setTimeout(readTimeoutMs);
+    discard(flushSize);
+}
+
+AbstractSerialDevice& SerialProtocol::requireDevice(AbstractSerialDevice* device) {
+    if (device == nullptr)
+        throw ProtocolException("NULL serial device.");
+    return *device;
+}
+
+SerialProtocol::Address SerialProtocol::selectAddressOf(std::uint16_t address) {
+    return {static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
+}
+
+// Only the low byte counts up: 0x82FF polls at 0x82 0x00.
+SerialProtocol::Address SerialProtocol::pollAddressOf(std::uint16_t address) {
+    return {static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address + 1)};
+}
+
+DeviceStatus SerialProtocol::status() {
+    try {
+        sendAddress(pollAddress_);
+        const auto reply = readByte();
+        if (!reply)
+            return NotRespondingStatus();
+        if (*reply == SerialKeyword::ack)
+            return OkStatus();
+        if (*reply == SerialKeyword::busy)
+            return BusyStatus();
+        return ErrorStatus();
+    } catch (const QuenlarException&) {
+        return ErrorStatus();
+    }
+}
+
+void SerialProtocol::write(const ParameterId& id, const ParameterValue& value,
+                           std::uint32_t delayMs) {
+    transmit(SerialFrame::writeRequest(id, value));
+    wait(delayMs);
+    waitWhileBusy();
+}
+
+ParameterValue SerialProtocol::read(const ParameterId& id) {
+    ParameterValueMap values;
+    request(SerialFrame::readRequest(id.number, {id.index}), values);
+    const auto found = values.find(id);
+    return found == values.end() ? ParameterValue() : found->second;
+}
+
+void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& values) {
+    std::map<std::uint8_t, std::vector<std::uint8_t>> indexesByNumber;
+    for (const auto& id : ids)
+        indexesByNumber[id.number].push_back(id.index);
+    // Every frame is built before the first is sent, so a request too big for the line fails
+    // before any exchange.
+    std::vector<SerialFrame> frames;
+    for (const auto& [number, indexes] : indexesByNumber)
+        frames.push_back(SerialFrame::readRequest(number, indexes));
+    for (const auto& frame : frames)
+        request(frame, values);
+}
+
+void SerialProtocol::request(const SerialFrame& frame, ParameterValueMap& values) {
+    transmit(frame);
+    pollFor(SerialKeyword::dataReady);
+    authorise();
+    const SerialFrame reply = receiveFrame();
+    writeByte(SerialKeyword::ack);
+    reply.readItems(values);
+}
+
+void SerialProtocol::transmit(const SerialFrame& frame) {
+    const auto bytes = frame.encode();
+    sendAddress(selectAddress_);
+    device_.write(bytes.data(), bytes.size());
+    awaitAck();
+}
+
+void SerialProtocol::awaitAck() {
+    const auto reply = readByte();
+    if (!reply)
+        fail("No response when expecting an ACK.");
+    if (*reply != SerialKeyword::ack)
+        fail("The device returned " + std::to_string(*reply) + " instead of ACK");
+}
+
+void SerialProtocol::pollFor(std::uint8_t expected) {
+    std::uint8_t reply = SerialKeyword::busy;
+    for (int poll = 0; poll < maxPolls && keepsPolling(reply); ++poll) {
+        sendAddress(pollAddress_);
+        const auto answer = readByte();
+        if (!answer)
+            fail("There was no response to a poll.");
+        reply = *answer;
+        if (reply == SerialKeyword::busy)
+            wait(busyPauseMs);
+    }
+    if (reply != expected)
+        fail("The device returned " + std::to_string(reply) + " instead of " +
+             std::to_string(expected));
+}
+
+// After a write the unit may stop answering polls altogether; only a unit that stays busy is an
+// error.
+void SerialProtocol::waitWhileBusy() {
+    std::optional<std::uint8_t> reply = SerialKeyword::busy;
+    for (int poll = 0; poll < maxPolls && reply && keepsPolling(*reply); ++poll) {
+        sendAddress(pollAddress_);
+        reply = readByte();
+        if (reply == SerialKeyword::busy)
+            wait(busyPauseMs);
+    }
+    if (reply == SerialKeyword::busy)
+        fail("The device seems to be stuck in the busy state.");
+}
+
+void SerialProtocol::authorise() {
+    sendAddress(selectAddress_);
+    writeByte(SerialKeyword::transmit);
+}
+
+SerialFrame SerialProtocol::receiveFrame() {
+    const auto keyword = readByte();
+    if (!keyword)
+        fail("The device didn't transmit after receiving authorization.");
+    if (*keyword != SerialKeyword::stx)
+        fail("The Smpte keyword is not STX");
+    const auto length = readByte();
+    if (!length)
+        fail("The message length is missing.");
+    // Payload and checksum: at most 256 bytes, as the length is one byte.
+    std::array<std::uint8_t, SerialFrame::maxPayload + 1> buffer{};
+    const std::size_t wanted = *length + 1u;
+    if (device_.read(buffer.data(), wanted) < wanted)
+        fail("Some of the message data is missing.");
+    const std::span<const std::uint8_t> payload(buffer.data(), *length);
+    if (SerialFrame::checksum(*length, payload) != buffer[*length])
+        fail("Incorrect checksum");
+    return SerialFrame(std::vector<std::uint8_t>(payload.begin(), payload.end()));
+}
+
+void SerialProtocol::sendAddress(const Address& address) {
+    writeByte(SerialKeyword::breakKey);
+    device_.write(address.data(), address.size());
+}
+
+void SerialProtocol::writeByte(std::uint8_t byte) {
+    device_.write(&byte, 1);
+}
+
+std::optional<std::uint8_t> SerialProtocol::readByte() {
+    std::uint8_t byte = 0;
+    if (device_.read(&byte, 1) == 0)
+        return std::nullopt;
+    return byte;
+}
+
+void SerialProtocol::discard(std::size_t count) {
+    std::vector<std::uint8_t> buffer(count);
+    device_.read(buffer.data(), count);
+}
+
+// Busy, so that the idle command (the meters) keeps running while the line waits.
+void SerialProtocol::wait(std::uint32_t ms) {
+    const std::uint64_t start = clock_.milliseconds();
+    while (clock_.milliseconds() - start < ms) {
+        runIdle();
+        clock_.pause();
+    }
+}
+
+void SerialProtocol::fail(const std::string& message) {
+    discard(drainSize);
+    throw ProtocolException(message);
+}

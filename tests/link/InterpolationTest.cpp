@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "support/Printers.h"
+
+#include "link/DummyProtocol.h"
+#include "link/InterpolateIdleCommand.h"
+#include "link/LinearInterpolator.h"
+#include "link/Protocol.h"
+#include "model/Parameter.h"
+
+namespace {
+
+std::vector<int> steps(LinearInterpolator& meter, int count, std::uint16_t low = 0,
+                       std::uint16_t high = 0xFFFF) {
+    std::vector<int> shown;
+    for (int i = 0; i < count; ++i)
+        shown.push_back(meter.nextValue(low, high));
+    return shown;
+}
+
+TEST(LinearInterpolator, ALevelMeterRisesAtOnceAndFallsAtTheRateItFell) {
+    LinearInterpolator meter(-256.0f, 0.0f);
+    meter.setTarget(1000);
+    EXPECT_EQ(steps(meter, 3), (std::vector<int>{1000, 1000, 1000}));
+    meter.setTarget(800);
+    EXPECT_EQ(steps(meter, 4), (std::vector<int>{600, 400, 200, 0}));
+}
+
+TEST(LinearInterpolator, TheSlopeSpreadsOverTheStepsBetweenReadings) {
+    LinearInterpolator meter(-256.0f, 0.0f);
+    meter.setTarget(1000);
+    steps(meter, 3);
+    meter.setTarget(800);
+    steps(meter, 3);
+    meter.setTarget(500);
+    EXPECT_EQ(steps(meter, 3), (std::vector<int>{425, 350, 275}));
+}
+
+TEST(LinearInterpolator, FallsAreLimitedAndResultsStayWithinTheBounds) {
+    LinearInterpolator meter(-256.0f, 0.0f);
+    meter.setTarget(1000);
+    meter.setTarget(0); // a fall of 1000 at once is limited to 256 per step
+    meter.setTarget(1000);
+    EXPECT_EQ(steps(meter, 2, 0, 1023), (std::vector<int>{1000, 1000}));
+    meter.setTarget(100);
+    EXPECT_EQ(steps(meter, 2, 10, 1023), (std::vector<int>{10, 10}));
+    meter.setTarget(500);
+    EXPECT_EQ(steps(meter, 1, 0, 300), (std::vector<int>{300}));
+}
+
+TEST(LinearInterpolator, ARisingOnlyMeterClimbsOneUnitPerStep) {
+    LinearInterpolator meter(0.0f, 1.0f);
+    meter.setTarget(10);
+    EXPECT_EQ(steps(meter, 3), (std::vector<int>{11, 12, 13}));
+    meter.setTarget(5); // falling readings do not pull it down below the reading
+    EXPECT_EQ(steps(meter, 2), (std::vector<int>{5, 5}));
+}
+
+TEST(InterpolateIdleCommand, StepsEveryMeterThatHasAnInterpolator) {
+    DummyProtocol unit;
+    Protocol protocol(unit);
+    Parameter left(protocol, ParameterId(204, 0), 0, 0, 1023, 'C');
+    Parameter right(protocol, ParameterId(204, 1), 0, 0, 1023, 'C');
+    Parameter plain(protocol, ParameterId(204, 2), 0, 0, 1023, 'C');
+    LinearInterpolator leftBallistics(-256.0f, 0.0f), rightBallistics(-256.0f, 0.0f);
+    left.setInterpolator(&leftBallistics);
+    right.setInterpolator(&rightBallistics);
+    InterpolateIdleCommand command;
+    command.add(left);
+    command.add(right);
+    command.add(plain);
+
+    left.update({{ParameterId(204, 0), ParameterValue(500)}});
+    left.update({{ParameterId(204, 0), ParameterValue(300)}});
+    right.update({{ParameterId(204, 1), ParameterValue(700)}});
+    command.execute();
+    EXPECT_EQ(left.getValue(), ParameterValue(100));
+    EXPECT_EQ(right.getValue(), ParameterValue(700));
+    EXPECT_EQ(plain.getValue(), ParameterValue(0));
+
+    // The command runs while the line waits, through the implementation it is installed in.
+    protocol.setIdleCommand(&command);
+    unit.runIdle();
+    EXPECT_EQ(left.getValue(), ParameterValue(0));
+    protocol.setIdleCommand(nullptr);
+    right.update({{ParameterId(204, 1), ParameterValue(100)}});
+    unit.runIdle();
+    EXPECT_EQ(right.getValue(), ParameterValue(100));
+}
+
+} // namespace

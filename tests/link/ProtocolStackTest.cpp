@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "support/Printers.h"
+
+#include "link/DummyProtocol.h"
+#include "link/FaultTolerantProtocol.h"
+#include "link/OkStatus.h"
+#include "link/Protocol.h"
+#include "link/ProtocolException.h"
+#include "support/RecordingProtocol.h"
+
+namespace {
+
+// A line that fails a given number of exchanges before it answers, and counts the attempts.
+class FlakyLine : public DummyProtocol {
+public:
+    int failuresLeft = 0;
+    int attempts = 0;
+    int statusCalls = 0;
+    bool portFault = false;
+
+    DeviceStatus status() override {
+        ++statusCalls;
+        return DummyProtocol::status();
+    }
+    void write(const ParameterId& id, const ParameterValue& value, std::uint32_t delay) override {
+        exchange();
+        DummyProtocol::write(id, value, delay);
+    }
+    ParameterValue read(const ParameterId& id) override {
+        exchange();
+        return DummyProtocol::read(id);
+    }
+
+private:
+    void exchange() {
+        ++attempts;
+        if (portFault)
+            throw QuenlarException("Error sending serial data.");
+        if (failuresLeft > 0) {
+            --failuresLeft;
+            throw ProtocolException("failure " + std::to_string(attempts));
+        }
+    }
+};
+
+// Answers a bulk read with whatever the test puts in its reply.
+class FixedReplyLine : public DummyProtocol {
+public:
+    ParameterValueMap reply;
+    void readMany(const ParameterIdSet&, ParameterValueMap& values) override {
+        values.insert(reply.begin(), reply.end());
+    }
+};
+
+TEST(Protocol, WriteAndReadWritesUnderTheNumberBelowAndReadsTheIdItself) {
+    DummyProtocol unit;
+    Protocol bridge(unit);
+    EXPECT_EQ(bridge.writeAndRead(ParameterId(0x21, 5), 7, 0), ParameterValue(7));
+    EXPECT_EQ(unit.values().count(ParameterId(0x21, 5)), 1u);
+    EXPECT_EQ(bridge.read(ParameterId(0x21, 5)), ParameterValue(7));
+    EXPECT_TRUE(bridge.status().isOk());
+}
+
+TEST(Protocol, BulkAnswersMustHoldExactlyTheIdsAskedFor) {
+    FixedReplyLine line;
+    Protocol bridge(line);
+    const ParameterIdSet asked{{0x30, 1}, {0x30, 2}};
+    auto messageOf = [&] {
+        ParameterValueMap values;
+        try {
+            bridge.readMany(asked, values);
+        } catch (const ProtocolException& e) {
+            return std::string(e.what());
+        }
+        return std::string("no failure");
+    };
+    line.reply = {{{0x30, 1}, 1}, {{0x30, 2}, 2}, {{0x30, 3}, 3}};
+    EXPECT_EQ(messageOf(), "The device returned some unasked for parameters");
+    line.reply = {{{0x30, 1}, 1}, {{0x31, 2}, 2}};
+    EXPECT_EQ(messageOf(), "The device returned some parameters that were not asked for.");
+    line.reply = {{{0x30, 1}, 1}, {{0x30, 2}, 2}};
+    EXPECT_EQ(messageOf(), "no failure");
+}
+
+class FaultTolerance : public ::testing::Test {
+protected:
+    FlakyLine line;
+    Protocol bridge{line};
+    FaultTolerantProtocol tolerant{bridge, 5};
+};
+
+TEST_F(FaultTolerance, FourFailuresThenAnAnswerIsASuccess) {
+    line.write(ParameterId(0x20, 1), 9, 0);
+    line.failuresLeft = 4;
+    line.attempts = 0;
+    EXPECT_EQ(tolerant.read(ParameterId(0x21, 1)), ParameterValue(9));
+    EXPECT_EQ(line.attempts, 5);
+}
+
+TEST_F(FaultTolerance, FiveFailuresGiveTheLastFailuresText) {
+    line.failuresLeft = 10;
+    try {
+        tolerant.read(ParameterId(0x21, 1));
+        FAIL();
+    } catch (const ProtocolException& e) {
+        EXPECT_STREQ(e.what(), "failure 5");
+    }
+    EXPECT_EQ(line.attempts, 5);
+}
+
+TEST_F(FaultTolerance, EveryExchangeIsRepeatedFromTheStart) {
+    line.failuresLeft = 2;
+    EXPECT_EQ(tolerant.writeAndRead(ParameterId(0x21, 1), 4, 0), ParameterValue(4));
+    line.failuresLeft = 2;
+    tolerant.write(ParameterId(0x20, 2), 5, 0);
+    line.failuresLeft = 2;
+    ParameterValueMap values;
+    tolerant.readMany({{0x21, 1}, {0x21, 2}}, values);
+    EXPECT_EQ(values, (ParameterValueMap{{{0x21, 1}, 4}, {{0x21, 2}, 5}}));
+}
+
+TEST_F(FaultTolerance, PortFailuresAndStatusAreNotRepeated) {
+    line.portFault = true;
+    EXPECT_THROW(tolerant.write(ParameterId(0x20, 1), 1, 0), QuenlarException);
+    EXPECT_EQ(line.attempts, 1);
+    tolerant.status();
+    EXPECT_EQ(line.statusCalls, 1);
+}
+
+TEST_F(FaultTolerance, ZeroOrOneAttemptTriesOnce) {
+    for (std::uint32_t attempts : {0u, 1u}) {
+        FaultTolerantProtocol once(bridge, attempts);
+        line.failuresLeft = 1;
+        line.attempts = 0;
+        EXPECT_THROW(once.read(ParameterId(0x21, 1)), ProtocolException);
+        EXPECT_EQ(line.attempts, 1);
+    }
+}
+
+TEST_F(FaultTolerance, AnUnaskedIdFailsEveryAttempt) {
+    FixedReplyLine answering;
+    Protocol checked(answering);
+    FaultTolerantProtocol repeated(checked, 5);
+    answering.reply = {{{1, 1}, 1}, {{1, 2}, 2}, {{1, 3}, 3}};
+    ParameterValueMap values;
+    EXPECT_THROW(repeated.readMany({{1, 1}, {1, 2}}, values), ProtocolException);
+}
+
+} // namespace

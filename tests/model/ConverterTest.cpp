@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "support/Printers.h"
+
+#include "model/BCDParameterConverter.h"
+#include "model/FloatParameterConverter.h"
+#include "model/HexParameterConverter.h"
+#include "model/IntUnitParameterConverter.h"
+#include "model/StringParameterConverter.h"
+
+namespace {
+
+ParameterValue parsed(const ParameterConverter& converter, const std::string& text) {
+    ParameterValue value = ParameterValue::fromText("untouched");
+    EXPECT_TRUE(converter.parse(value, text)) << text;
+    return value;
+}
+
+std::string formatted(const ParameterConverter& converter, const ParameterValue& value) {
+    std::string text = "old";
+    converter.format(text, value);
+    return text;
+}
+
+TEST(IntConverters, ShiftByTheOffsetAndPadWithZerosInFrontOfTheSign) {
+    const IntParameterConverter oneBased(1, 1);
+    EXPECT_EQ(parsed(oneBased, "3"), ParameterValue(2));
+    EXPECT_EQ(formatted(oneBased, 0), "1");
+    EXPECT_EQ(parsed(oneBased, "  42 dB"), ParameterValue(41));
+    EXPECT_EQ(formatted(IntParameterConverter(3, 0), -5), "0-5");
+    EXPECT_EQ(
+        formatted(IntParameterConverter(1, 0), ParameterValue(std::string("\x07\x00\x09", 3))),
+        "9");
+    EXPECT_EQ(formatted(IntUnitParameterConverter(1, " ms", -3), 5), "2 ms");
+}
+
+TEST(IntConverters, UnreadableTextLeavesTheValueUntouched) {
+    const IntParameterConverter converter(1, 0);
+    ParameterValue value(7);
+    EXPECT_FALSE(converter.parse(value, "dB"));
+    EXPECT_FALSE(converter.parse(value, ""));
+    EXPECT_FALSE(converter.parse(value, "99999")); // beyond 16 bits
+    EXPECT_EQ(value, ParameterValue(7));
+}
+
+TEST(FloatConverter, ScalesTruncatesTowardZeroAndShowsThreeDecimals) {
+    const FloatParameterConverter trim(8, 160, " dB");
+    EXPECT_EQ(parsed(trim, "-10.5"), ParameterValue(76));
+    EXPECT_EQ(formatted(trim, 76), "-10.500 dB");
+    const FloatParameterConverter plain(8, 0, "");
+    EXPECT_EQ(parsed(plain, "0.06"), ParameterValue(0));
+    EXPECT_EQ(parsed(plain, "-0.1"), ParameterValue(0));
+    EXPECT_EQ(parsed(plain, "-0.2"), ParameterValue(-1)); // trunc(-1.6)
+    EXPECT_EQ(parsed(plain, "1e30"), ParameterValue(0));  // nonsense input must not overflow
+    ParameterValue value(1);
+    EXPECT_FALSE(plain.parse(value, "x1"));
+}
+
+TEST(HexConverter, ReadsEitherCaseAndWritesLowerCaseWithAMinimumWidth) {
+    EXPECT_EQ(parsed(HexParameterConverter(4), "1aF"), ParameterValue(0x01AF));
+    EXPECT_EQ(formatted(HexParameterConverter(4), 0x01AF), "01af");
+    EXPECT_EQ(formatted(HexParameterConverter(2), 0x01AF), "1af");
+    EXPECT_EQ(formatted(HexParameterConverter(4), -1), "ffff");
+}
+
+TEST(BcdConverter, PacksTwoDigitsIntoTheLowByte) {
+    const BCDParameterConverter bcd(2);
+    EXPECT_EQ(parsed(bcd, "45"), ParameterValue(0x45));
+    EXPECT_EQ(parsed(bcd, "7"), ParameterValue(0x07));
+    EXPECT_EQ(parsed(bcd, "10"), ParameterValue(0x10));
+    EXPECT_EQ(formatted(bcd, 0x09), "09");
+    EXPECT_EQ(formatted(bcd, 0x99), "99");
+    EXPECT_EQ(formatted(bcd, 0x1A), "20"); // nibbles above 9 are taken as they are
+}
+
+TEST(StringConverter, CutsToTheStoredLength) {
+    const StringParameterConverter name(12);
+    EXPECT_EQ(parsed(name, "ABCDEFGHIJKLMNOPQRST"), ParameterValue::fromText("ABCDEFGHIJKL"));
+    EXPECT_EQ(parsed(name, ""), ParameterValue::fromText(""));
+    EXPECT_EQ(formatted(name, ParameterValue::fromText("Program 1")), "Program 1");
+}
+
+} // namespace

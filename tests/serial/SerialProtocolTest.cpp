@@ -1,0 +1,358 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <numeric>
+
+#include "link/IdleCommand.h"
+#include "link/ProtocolException.h"
+#include "link/SerialProtocol.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedSerialDevice.h"
+
+namespace {
+using Bytes = ScriptedSerialDevice::Bytes;
+
+const Bytes breakKey{0xFB};
+const Bytes select{0x82, 0x80};
+const Bytes poll{0x82, 0x81};
+const Bytes ack{0x04};
+const Bytes transmit{0x09};
+
+class CountingIdleCommand : public IdleCommand {
+public:
+    void execute() override { ++runs; }
+    int runs = 0;
+};
+
+// A reply frame from the unit: STX, length, payload, checksum.
+Bytes reply(const Bytes& payload) {
+    const auto length = static_cast<std::uint8_t>(payload.size());
+    Bytes bytes{0x02, length};
+    bytes.insert(bytes.end(), payload.begin(), payload.end());
+    const int sum = std::accumulate(payload.begin(), payload.end(), int{length});
+    bytes.push_back(static_cast<std::uint8_t>(-sum));
+    return bytes;
+}
+
+Bytes concat(std::initializer_list<Bytes> parts) {
+    Bytes bytes;
+    for (const auto& part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
+}
+
+Bytes repeated(std::uint8_t byte, std::size_t count) {
+    return Bytes(count, byte);
+}
+
+ParameterValue bytesValue(const Bytes& bytes) {
+    return ParameterValue(std::string(bytes.begin(), bytes.end()));
+}
+
+class SerialProtocolTest : public ::testing::Test {
+protected:
+    SerialProtocolTest() {
+        protocol.setIdleCommand(&idle);
+        device.forgetRecords();
+    }
+
+    // The frames the PC sent: the only writes longer than an address.
+    std::vector<Bytes> framesSent() const {
+        std::vector<Bytes> frames;
+        for (const auto& bytes : device.writes())
+            if (bytes.size() > 2)
+                frames.push_back(bytes);
+        return frames;
+    }
+
+    std::size_t pollsSent() const {
+        return static_cast<std::size_t>(
+            std::count(device.writes().begin(), device.writes().end(), poll));
+    }
+
+    FakeClock clock;
+    ScriptedSerialDevice device;
+    CountingIdleCommand idle;
+    SerialProtocol protocol{0x8280, &device, clock};
+};
+
+TEST(SerialProtocolConstructionTest, SetsTheReadTimeoutAndFlushesTheLine) {
+    ScriptedSerialDevice device;
+    device.answer({0x04, 0x08, 0x02});
+    SerialProtocol protocol(0x8280, &device);
+    EXPECT_EQ(device.timeouts(), std::vector<std::uint32_t>{200});
+    EXPECT_EQ(device.reads(), std::vector<std::size_t>{500});
+    EXPECT_EQ(device.unread(), 0u);
+    EXPECT_TRUE(device.writes().empty());
+}
+
+TEST(SerialProtocolConstructionTest, RefusesANullDevice) {
+    try {
+        SerialProtocol protocol(0x8280, nullptr);
+        FAIL() << "constructed without a device";
+    } catch (const ProtocolException& exception) {
+        EXPECT_STREQ(exception.what(), "NULL serial device.");
+    }
+}
+
+TEST_F(SerialProtocolTest, ReadsAParameterWithTheWorkedBytes) {
+    device.answer(concat({ack, {0x06, 0x06, 0x08}, {0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD5}}));
+
+    EXPECT_EQ(protocol.read({0x21, 0x05}), ParameterValue(1));
+
+    const std::vector<Bytes> expected{breakKey, select,   {0x02, 0x02, 0x21, 0x05, 0xD8},
+                                      breakKey, poll,     breakKey,
+                                      poll,     breakKey, poll,
+                                      breakKey, select,   transmit,
+                                      ack};
+    EXPECT_EQ(device.writes(), expected);
+    // Every read asks for exactly the bytes due next.
+    EXPECT_EQ(device.reads(), (std::vector<std::size_t>{1, 1, 1, 1, 1, 1, 5}));
+}
+
+TEST_F(SerialProtocolTest, WritesAParameterWithTheWorkedBytes) {
+    device.answer({0x04, 0x04});
+
+    protocol.write({0x20, 0x05}, 1, 0);
+
+    const std::vector<Bytes> expected{
+        breakKey, select, {0x02, 0x04, 0x20, 0x05, 0x00, 0x01, 0xD6}, breakKey, poll};
+    EXPECT_EQ(device.writes(), expected);
+    EXPECT_EQ(idle.runs, 0);
+}
+
+TEST_F(SerialProtocolTest, WritesOtherLengthsAsExtendedItems) {
+    device.answer(repeated(0x04, 6));
+
+    protocol.write({0x20, 0x05}, bytesValue({0x7F}), 0);
+    protocol.write({0x20, 0x05}, ParameterValue::fromText("abc"), 0);
+    protocol.write({0x20, 0x05}, ParameterValue(), 0);
+
+    const std::vector<Bytes> expected{
+        {0x02, 0x05, 0x20, 0xFF, 0x05, 0x01, 0x7F, 0x57},
+        {0x02, 0x07, 0x20, 0xFF, 0x05, 0x03, 'a', 'b', 'c', 0xAC},
+        {0x02, 0x04, 0x20, 0xFF, 0x05, 0x00, 0xD8},
+    };
+    EXPECT_EQ(framesSent(), expected);
+}
+
+TEST_F(SerialProtocolTest, RefusesAValueTooLongForAFrameBeforeSendingAnything) {
+    try {
+        protocol.write({0x20, 0x05}, bytesValue(repeated(0x41, 252)), 0);
+        FAIL() << "a value of 252 bytes was accepted";
+    } catch (const ProtocolException&) {
+        FAIL() << "a value no repeat can send must not be a line failure";
+    } catch (const QuenlarException&) {
+    }
+    EXPECT_TRUE(device.writes().empty());
+}
+
+TEST_F(SerialProtocolTest, WriteDelayRunsTheIdleCommand) {
+    device.answer({0x04, 0x04});
+    clock.pauseStep = 5;
+
+    protocol.write({0x20, 0x05}, 1, 50);
+
+    EXPECT_EQ(idle.runs, 10);
+    EXPECT_EQ(clock.milliseconds(), 1050u);
+}
+
+TEST_F(SerialProtocolTest, ReadManyAsksOnceForEachNumberInAscendingOrder) {
+    device.answer(concat({ack,
+                          {0x08},
+                          reply({0x21, 0x05, 0x00, 0x07}),
+                          ack,
+                          {0x08},
+                          reply({0x30, 0x01, 0x00, 0x01, 0x02, 0xFF, 0xFE})}));
+    ParameterValueMap values;
+
+    protocol.readMany({{0x30, 0x01}, {0x21, 0x05}, {0x30, 0x02}}, values);
+
+    const std::vector<Bytes> expected{{0x02, 0x02, 0x21, 0x05, 0xD8},
+                                      {0x02, 0x03, 0x30, 0x01, 0x02, 0xCA}};
+    EXPECT_EQ(framesSent(), expected);
+    EXPECT_EQ(values,
+              (ParameterValueMap{
+                  {{0x21, 0x05}, 7}, {{0x30, 0x01}, 1}, {{0x30, 0x02}, bytesValue({0xFF, 0xFE})}}));
+}
+
+TEST_F(SerialProtocolTest, ReadManyOfNothingLeavesTheLineAlone) {
+    ParameterValueMap values{{{0x21, 0x05}, 3}};
+    protocol.readMany({}, values);
+    EXPECT_TRUE(device.writes().empty());
+    EXPECT_TRUE(device.reads().empty());
+    EXPECT_EQ(values, (ParameterValueMap{{{0x21, 0x05}, 3}}));
+}
+
+TEST_F(SerialProtocolTest, ReplyWithoutTheAskedParameterReadsEmpty) {
+    device.answer(concat({ack, {0x08}, reply({}), ack, {0x08}, reply({0x21, 0x06, 0x00, 0x01})}));
+    EXPECT_EQ(protocol.read({0x21, 0x05}), ParameterValue());
+    EXPECT_EQ(protocol.read({0x21, 0x05}), ParameterValue());
+    EXPECT_EQ(device.unread(), 0u);
+}
+
+TEST_F(SerialProtocolTest, ReadsExtendedAndRepeatedItemsOfAReply) {
+    device.answer(concat({ack,
+                          {0x08},
+                          reply({0x21, 0x05, 0x00, 0x01, 0xFF, 0x06, 0x02, 'h', 'i', 0x05, 0x00,
+                                 0x02, 0xFF, 0x07, 0x09, 'x'})}));
+    ParameterValueMap values;
+    protocol.readMany({{0x21, 0x05}, {0x21, 0x06}, {0x21, 0x07}}, values);
+    EXPECT_EQ(values, (ParameterValueMap{{{0x21, 0x05}, 2},
+                                         {{0x21, 0x06}, ParameterValue::fromText("hi")},
+                                         {{0x21, 0x07}, ParameterValue::fromText("x")}}));
+}
+
+TEST_F(SerialProtocolTest, PollsAgainAtOnceWhenNotReady) {
+    device.answer(concat({ack, {0x07, 0x07, 0x08}, reply({0x21, 0x05, 0x00, 0x01})}));
+    protocol.read({0x21, 0x05});
+    EXPECT_EQ(pollsSent(), 3u);
+    EXPECT_EQ(idle.runs, 0);
+    EXPECT_EQ(clock.milliseconds(), 1000u);
+}
+
+TEST_F(SerialProtocolTest, WaitsTwentyMillisecondsAfterEachBusy) {
+    device.answer(concat({ack, {0x06, 0x07, 0x06, 0x08}, reply({0x21, 0x05, 0x00, 0x01})}));
+    protocol.read({0x21, 0x05});
+    EXPECT_EQ(pollsSent(), 4u);
+    EXPECT_EQ(idle.runs, 40);
+    EXPECT_EQ(clock.milliseconds(), 1040u);
+}
+
+TEST_F(SerialProtocolTest, WriteWaitsUntilTheUnitIsNoLongerBusy) {
+    device.answer(concat({ack, repeated(0x06, 99), ack}));
+    protocol.write({0x20, 0x05}, 1, 0);
+    EXPECT_EQ(pollsSent(), 100u);
+    EXPECT_EQ(device.unread(), 0u);
+}
+
+TEST_F(SerialProtocolTest, WriteSucceedsWhenTheUnitFallsSilentOrAnswersSomethingElse) {
+    device.answer(concat({ack, {0x06, 0x07, 0x05}}));
+    protocol.write({0x20, 0x05}, 1, 0);
+    device.answer(ack);
+    protocol.write({0x20, 0x05}, 1, 0);
+    EXPECT_EQ(pollsSent(), 4u);
+    EXPECT_NE(device.reads().back(), 256u);
+}
+
+TEST_F(SerialProtocolTest, PollsAtTheSelectAddressWithOnlyTheLowByteIncremented) {
+    ScriptedSerialDevice highDevice;
+    SerialProtocol highProtocol(0x82FF, &highDevice, clock);
+    highDevice.forgetRecords();
+    highDevice.answer(concat({ack, {0x08}, reply({0x21, 0x05, 0x00, 0x01})}));
+
+    highProtocol.read({0x21, 0x05});
+
+    EXPECT_EQ(highDevice.writes()[1], (Bytes{0x82, 0xFF}));
+    EXPECT_EQ(highDevice.writes()[4], (Bytes{0x82, 0x00}));
+}
+
+TEST_F(SerialProtocolTest, PortFailurePassesThroughWithoutDrain) {
+    device.failWritesFrom(2);
+    device.answer(repeated(0x04, 4));
+    try {
+        protocol.read({0x21, 0x05});
+        FAIL() << "the port failure was lost";
+    } catch (const ProtocolException&) {
+        FAIL() << "a port failure is not a line failure";
+    } catch (const QuenlarException& exception) {
+        EXPECT_STREQ(exception.what(), "Error sending serial data.");
+    }
+    EXPECT_TRUE(device.reads().empty());
+}
+
+struct StatusCase {
+    Bytes answer;
+    std::string name;
+};
+
+class SerialProtocolStatusTest : public SerialProtocolTest,
+                                 public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(SerialProtocolStatusTest, PollsOnceAndNamesTheAnswer) {
+    device.answer(concat({GetParam().answer, {0x04, 0x04}}));
+    EXPECT_EQ(protocol.status().name(), GetParam().name);
+    EXPECT_EQ(device.writes(), (std::vector<Bytes>{breakKey, poll}));
+    EXPECT_EQ(device.reads(), std::vector<std::size_t>{1});
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SerialProtocolStatusTest,
+                         ::testing::Values(StatusCase{{0x04}, "Ok"}, StatusCase{{0x05}, "Error"},
+                                           StatusCase{{0x06}, "Busy"}, StatusCase{{0x07}, "Error"},
+                                           StatusCase{{0x08}, "Error"}));
+
+TEST_F(SerialProtocolTest, StatusOfASilentLineOrABrokenPort) {
+    EXPECT_EQ(protocol.status().name(), "Not Responding");
+    device.answer(ack);
+    device.failWritesFrom(device.writes().size() + 1);
+    const DeviceStatus status = protocol.status();
+    EXPECT_EQ(status.name(), "Error");
+    EXPECT_FALSE(status.isOk());
+}
+
+enum class Exchange { Read, Write };
+
+struct FailureCase {
+    Exchange exchange;
+    Bytes answer;
+    std::string message;
+};
+
+void PrintTo(const FailureCase& failure, std::ostream* stream) {
+    *stream << '"' << failure.message << '"';
+}
+
+class SerialProtocolFailureTest : public SerialProtocolTest,
+                                  public ::testing::WithParamInterface<FailureCase> {};
+
+// Every failure drains what the unit may still send, and leaves values alone.
+TEST_P(SerialProtocolFailureTest, DrainsAndReports) {
+    device.answer(GetParam().answer);
+    ParameterValueMap values;
+    try {
+        if (GetParam().exchange == Exchange::Read)
+            protocol.readMany({{0x21, 0x05}}, values);
+        else
+            protocol.write({0x20, 0x05}, 1, 0);
+        FAIL() << "the exchange succeeded";
+    } catch (const ProtocolException& exception) {
+        EXPECT_EQ(exception.what(), GetParam().message);
+    }
+    EXPECT_EQ(device.reads().back(), 256u);
+    EXPECT_EQ(device.unread(), 0u);
+    EXPECT_TRUE(values.empty());
+}
+
+const Bytes goodReply{0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD5};
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, SerialProtocolFailureTest,
+    ::testing::Values(
+        FailureCase{Exchange::Read, {}, "No response when expecting an ACK."},
+        FailureCase{Exchange::Write, {0x05, 0x04}, "The device returned 5 instead of ACK"},
+        FailureCase{Exchange::Read, {0x04}, "There was no response to a poll."},
+        FailureCase{Exchange::Read, {0x04, 0x06, 0x09, 0x08}, "The device returned 9 instead of 8"},
+        FailureCase{Exchange::Read, concat({ack, repeated(0x06, 100), {0x08}}),
+                    "The device returned 6 instead of 8"},
+        FailureCase{Exchange::Write, concat({ack, repeated(0x06, 100), ack}),
+                    "The device seems to be stuck in the busy state."},
+        FailureCase{Exchange::Read,
+                    {0x04, 0x08},
+                    "The device didn't transmit after receiving authorization."},
+        FailureCase{Exchange::Read, concat({{0x04, 0x08, 0x03}, goodReply}),
+                    "The Smpte keyword is not STX"},
+        FailureCase{Exchange::Read, {0x04, 0x08, 0x02}, "The message length is missing."},
+        FailureCase{Exchange::Read,
+                    {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00},
+                    "Some of the message data is missing."},
+        FailureCase{Exchange::Read,
+                    {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD4, 0x04},
+                    "Incorrect checksum"}));
+
+TEST_F(SerialProtocolTest, GivesUpAfterAHundredPolls) {
+    device.answer(concat({ack, repeated(0x06, 100), {0x08}}));
+    EXPECT_THROW(protocol.read({0x21, 0x05}), ProtocolException);
+    EXPECT_EQ(pollsSent(), 100u);
+    EXPECT_EQ(clock.milliseconds(), 1000u + 100 * 20);
+}
+} // namespace

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "link/AbstractSerialDevice.h"
+#include "model/QuenlarException.h"
+
+// A serial device in memory: reads serve the scripted answer bytes in order (as many as asked
+// and left, 0 once the script is used up); every write call and every read request is recorded.
+class ScriptedSerialDevice : public AbstractSerialDevice {
+public:
+    using Bytes = std::vector<std::uint8_t>;
+
+    void setTimeout(std::uint32_t ms) override { timeouts_.push_back(ms); }
+
+    void write(const std::uint8_t* bytes, std::size_t count) override {
+        if (writes_.size() >= firstFailingWrite_)
+            throw QuenlarException("Error sending serial data.");
+        writes_.emplace_back(bytes, bytes + count);
+    }
+
+    std::size_t read(std::uint8_t* buffer, std::size_t count) override {
+        reads_.push_back(count);
+        const std::size_t served = std::min(count, unread());
+        std::copy_n(script_.begin() + static_cast<std::ptrdiff_t>(position_), served, buffer);
+        position_ += served;
+        return served;
+    }
+
+    // Appends to what the device will answer.
+    void answer(const Bytes& bytes) { script_.insert(script_.end(), bytes.begin(), bytes.end()); }
+    void answer(const std::uint8_t* bytes, std::size_t count) {
+        script_.insert(script_.end(), bytes, bytes + count);
+    }
+    // Write calls from number call on (counting from 0) throw, as a broken port does.
+    void failWritesFrom(std::size_t call) { firstFailingWrite_ = call; }
+    // Forgets what was recorded so far, for example by the construction of a protocol.
+    void forgetRecords() {
+        writes_.clear();
+        reads_.clear();
+        timeouts_.clear();
+    }
+
+    // The bytes of each write call, one entry per call.
+    const std::vector<Bytes>& writes() const { return writes_; }
+    // The byte count asked for by each read call.
+    const std::vector<std::size_t>& reads() const { return reads_; }
+    const std::vector<std::uint32_t>& timeouts() const { return timeouts_; }
+    std::size_t unread() const { return script_.size() - position_; }
+
+private:
+    Bytes script_;
+    std::size_t position_ = 0;
+    std::size_t firstFailingWrite_ = std::numeric_limits<std::size_t>::max();
+    std::vector<Bytes> writes_;
+    std::vector<std::size_t> reads_;
+    std::vector<std::uint32_t> timeouts_;
+};
