@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "UnitFrame.h"
+#include "link/SerialFrame.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -24,7 +24,7 @@ struct LineBytes {
     static Bytes frame(const Bytes& payload) {
         Bytes bytes{0x02, static_cast<std::uint8_t>(payload.size())};
         append(bytes, payload);
-        bytes.push_back(UnitFrame::checksum(std::span(bytes).subspan(1)));
+        bytes.push_back(SerialFrame::checksum(bytes[1], std::span(bytes).subspan(2)));
         return bytes;
     }
     static Bytes readRequest(std::uint8_t number, std::initializer_list<std::uint8_t> indexes) {

@@ -1,11 +1,18 @@
 #include "EmulatedUnit.h"
 
 #include "FaultInjector.h"
-#include "LineKeyword.h"
-#include "UnitFrame.h"
+#include "link/SerialFrame.h"
+#include "link/SerialKeyword.h"
 #include "model/Clock.h"
 
 #include <utility>
+
+namespace {
+// Index and two bytes, or marker, index, length and the bytes.
+std::size_t itemSize(const ParameterValue& value) {
+    return value.size() == 2 ? 3 : 3 + value.size();
+}
+} // namespace
 
 EmulatedUnit::EmulatedUnit(const UnitSettings& settings, const Clock& clock, FaultInjector& faults)
     : clock_(clock), faults_(faults), writeDelayMs_(settings.writeDelayMs),
@@ -21,7 +28,7 @@ std::vector<std::uint8_t> EmulatedUnit::handle(const LineEvent& event) {
     case LineEvent::Kind::Frame:
         return answerFrame(event.payload);
     case LineEvent::Kind::BadFrame:
-        return {LineKeyword::error};
+        return {SerialKeyword::error};
     case LineEvent::Kind::Transmit:
         return transmitReply();
     case LineEvent::Kind::Acknowledge:
@@ -33,23 +40,23 @@ std::vector<std::uint8_t> EmulatedUnit::handle(const LineEvent& event) {
 
 std::vector<std::uint8_t> EmulatedUnit::answerPoll() {
     if (clock_.milliseconds() < busyUntilMs_ || faults_.takeBusyPoll())
-        return {LineKeyword::busy};
+        return {SerialKeyword::busy};
     if (!pendingReply_.empty())
-        return {LineKeyword::dataReady};
-    return {LineKeyword::ack};
+        return {SerialKeyword::dataReady};
+    return {SerialKeyword::ack};
 }
 
 std::vector<std::uint8_t> EmulatedUnit::answerFrame(const std::vector<std::uint8_t>& payload) {
     const auto request = decoder_.decode(payload);
     if (!request)
-        return {LineKeyword::error};
+        return {SerialKeyword::error};
     if (!faults_.admitRequest())
         return {};
     // A new request supersedes a reply the PC never collected.
     pendingReply_.clear();
     replySent_ = false;
     apply(*request);
-    return {LineKeyword::ack};
+    return {SerialKeyword::ack};
 }
 
 void EmulatedUnit::apply(const UnitRequest& request) {
@@ -67,10 +74,13 @@ std::vector<std::uint8_t> EmulatedUnit::reply(std::uint8_t number,
                                               const std::vector<std::uint8_t>& indexes) {
     if (animator_)
         animator_->move(state_, clock_.milliseconds());
-    UnitFrame frame(number);
-    for (std::uint8_t index : indexes)
-        frame.add(index, state_.read(ParameterId(number, index)));
-    return frame.bytes();
+    SerialFrame frame(number);
+    for (std::uint8_t index : indexes) {
+        const ParameterValue value = state_.read(ParameterId(number, index));
+        if (frame.payload().size() + itemSize(value) <= SerialFrame::maxPayload)
+            frame.addItem(index, value);
+    }
+    return frame.encode();
 }
 
 std::vector<std::uint8_t> EmulatedUnit::transmitReply() {

@@ -1,7 +1,9 @@
 #include "LineDecoder.h"
 
-#include "LineKeyword.h"
-#include "UnitFrame.h"
+#include <span>
+
+#include "link/SerialFrame.h"
+#include "link/SerialKeyword.h"
 
 LineDecoder::LineDecoder(std::uint16_t address)
     : selectHigh_(static_cast<std::uint8_t>(address >> 8)),
@@ -12,7 +14,7 @@ LineDecoder::LineDecoder(std::uint16_t address)
 std::optional<LineEvent> LineDecoder::feed(std::uint8_t byte) {
     switch (state_) {
     case State::Idle:
-        if (byte == LineKeyword::lineBreak)
+        if (byte == SerialKeyword::breakKey)
             state_ = State::AddressHigh;
         return std::nullopt;
     case State::AddressHigh:
@@ -82,13 +84,13 @@ std::optional<LineEvent> LineDecoder::addressComplete(std::uint8_t low) {
 
 std::optional<LineEvent> LineDecoder::afterSelect(std::uint8_t byte) {
     switch (byte) {
-    case LineKeyword::stx:
+    case SerialKeyword::stx:
         state_ = State::Length;
         return std::nullopt;
-    case LineKeyword::transmit:
+    case SerialKeyword::transmit:
         state_ = State::Transmitted;
         return LineEvent{LineEvent::Kind::Transmit, {}};
-    case LineKeyword::lineBreak:
+    case SerialKeyword::breakKey:
         state_ = State::AddressHigh;
         return std::nullopt;
     default:
@@ -98,9 +100,9 @@ std::optional<LineEvent> LineDecoder::afterSelect(std::uint8_t byte) {
 }
 
 void LineDecoder::afterOtherSelect(std::uint8_t byte) {
-    if (byte == LineKeyword::stx)
+    if (byte == SerialKeyword::stx)
         state_ = State::SkipLength;
-    else if (byte == LineKeyword::lineBreak)
+    else if (byte == SerialKeyword::breakKey)
         state_ = State::AddressHigh;
     else
         state_ = State::Idle;
@@ -120,18 +122,18 @@ void LineDecoder::skipByte() {
 }
 
 std::optional<LineEvent> LineDecoder::afterTransmit(std::uint8_t byte) {
-    if (byte == LineKeyword::ack) {
+    if (byte == SerialKeyword::ack) {
         state_ = State::Idle;
         return LineEvent{LineEvent::Kind::Acknowledge, {}};
     }
-    state_ = byte == LineKeyword::lineBreak ? State::AddressHigh : State::Idle;
+    state_ = byte == SerialKeyword::breakKey ? State::AddressHigh : State::Idle;
     return std::nullopt;
 }
 
 // frame_ holds the length byte, the payload and the checksum.
 LineEvent LineDecoder::completeFrame() const {
-    const std::vector<std::uint8_t> counted(frame_.begin(), frame_.end() - 1);
-    if (UnitFrame::checksum(counted) != frame_.back())
+    const std::span<const std::uint8_t> payload(frame_.begin() + 1, frame_.end() - 1);
+    if (SerialFrame::checksum(frame_.front(), payload) != frame_.back())
         return LineEvent{LineEvent::Kind::BadFrame, {}};
-    return LineEvent{LineEvent::Kind::Frame, {frame_.begin() + 1, frame_.end() - 1}};
+    return LineEvent{LineEvent::Kind::Frame, {payload.begin(), payload.end()}};
 }

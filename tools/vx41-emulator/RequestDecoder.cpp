@@ -1,46 +1,29 @@
 #include "RequestDecoder.h"
 
-#include <string>
-
-namespace {
-constexpr std::uint8_t extendedItem = 0xFF;
-constexpr std::size_t plainItemSize = 3;
-constexpr std::size_t extendedHeaderSize = 3;
-
-UnitRequest writeRequest(std::uint8_t command, std::uint8_t index, ParameterValue value) {
-    return UnitRequest{
-        UnitRequest::Kind::Write, ParameterId(command, index), std::move(value), 0, {}};
-}
-
-UnitRequest readRequest(std::uint8_t command, std::span<const std::uint8_t> indexes) {
-    return UnitRequest{UnitRequest::Kind::Read, {}, {}, command, {indexes.begin(), indexes.end()}};
-}
-} // namespace
+#include "link/SerialFrame.h"
 
 std::optional<UnitRequest> RequestDecoder::decode(std::span<const std::uint8_t> payload) const {
     if (payload.empty())
         return std::nullopt;
     const std::uint8_t command = payload.front();
     const auto items = payload.subspan(1);
-    if (auto write = extendedWrite(command, items))
-        return write;
-    if (plainWrite(command, items)) {
-        const int number = (items[1] << 8) | items[2];
-        return writeRequest(command, items[0], ParameterValue(number));
-    }
-    return readRequest(command, items);
+    if (!extendedWrite(items) && !plainWrite(command, items))
+        return UnitRequest{UnitRequest::Kind::Read, {}, {}, command, {items.begin(), items.end()}};
+    // A write frame holds one item, laid out as the items of a reply.
+    ParameterValueMap written;
+    SerialFrame({payload.begin(), payload.end()}).readItems(written);
+    const auto& [id, value] = *written.begin();
+    return UnitRequest{UnitRequest::Kind::Write, id, value, 0, {}};
 }
 
-std::optional<UnitRequest> RequestDecoder::extendedWrite(std::uint8_t command,
-                                                         std::span<const std::uint8_t> items) {
-    if (items.size() < extendedHeaderSize || items[0] != extendedItem ||
-        items.size() != extendedHeaderSize + items[2])
-        return std::nullopt;
-    const auto bytes = items.subspan(extendedHeaderSize);
-    return writeRequest(command, items[1], ParameterValue(std::string(bytes.begin(), bytes.end())));
+bool RequestDecoder::extendedWrite(std::span<const std::uint8_t> items) {
+    constexpr std::size_t headerSize = 3;
+    return items.size() >= headerSize && items[0] == SerialFrame::extendedItem &&
+           items.size() == headerSize + items[2];
 }
 
 bool RequestDecoder::plainWrite(std::uint8_t command, std::span<const std::uint8_t> items) const {
+    constexpr std::size_t plainItemSize = 3;
     if (items.size() != plainItemSize)
         return false;
     const bool ascending = items[0] < items[1] && items[1] < items[2];

@@ -23,8 +23,7 @@ public:
     std::optional<UnitRequest> decode(std::span<const std::uint8_t> payload) const;
 
 private:
-    static std::optional<UnitRequest> extendedWrite(std::uint8_t command,
-                                                    std::span<const std::uint8_t> items);
+    static bool extendedWrite(std::span<const std::uint8_t> items);
     bool plainWrite(std::uint8_t command, std::span<const std::uint8_t> items) const;
     bool holdsNumber(std::uint8_t number) const;
 
