@@ -1,6 +1,7 @@
 // How close the serial stack comes to the line's own speed: reads every parameter a freshly reset
 // unit holds from the emulated unit, paced at the line rate, once in grouped requests and once one
-// by one, and sets the time taken beside the time the counted bytes need on the wire.
+// by one, and sets the time taken beside the time the counted bytes need on the wire. A reply frame
+// must arrive within the line's 200 ms read time-out, which at 9600 baud long replies cannot.
 
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "link/DummyVx41Protocol.h"
 #include "link/FaultTolerantProtocol.h"
 #include "link/Protocol.h"
+#include "link/ProtocolException.h"
 #include "link/SerialDevice.h"
 #include "link/SerialFrame.h"
 #include "link/SerialProtocol.h"
@@ -55,14 +57,20 @@ struct Pass {
     std::size_t received = 0;
     double seconds = 0;
     std::size_t mismatches = 0;
+    std::string failure;
 };
 
 Pass measure(const std::string& name, CountingSerialDevice& counter,
              const std::function<std::size_t(std::size_t&)>& run) {
-    Pass pass{name};
+    Pass pass;
+    pass.name = name;
     counter.resetCounts();
     const auto start = std::chrono::steady_clock::now();
-    pass.requests = run(pass.mismatches);
+    try {
+        pass.requests = run(pass.mismatches);
+    } catch (const ProtocolException& failure) {
+        pass.failure = failure.what();
+    }
     pass.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     pass.sent = counter.sent();
     pass.received = counter.received();
@@ -70,6 +78,11 @@ Pass measure(const std::string& name, CountingSerialDevice& counter,
 }
 
 void report(const Pass& pass, std::uint32_t baud) {
+    if (!pass.failure.empty()) {
+        std::printf("%-22s failed after %.3f s: %s\n", pass.name.c_str(), pass.seconds,
+                    pass.failure.c_str());
+        return;
+    }
     const std::size_t bytes = pass.sent + pass.received;
     const double wire = static_cast<double>(bytes) * bitsPerByte / baud;
     std::printf("%-22s %5zu requests  %6zu bytes out  %6zu bytes in  %8.3f s  wire %8.3f s  "
@@ -112,7 +125,9 @@ int main(int argc, char** argv) {
             return held.size();
         });
         report(single, baud);
-        return grouped.mismatches + single.mismatches == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+        const bool clean = grouped.failure.empty() && single.failure.empty() &&
+                           grouped.mismatches + single.mismatches == 0;
+        return clean ? EXIT_SUCCESS : EXIT_FAILURE;
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "serial-throughput: %s\n", failure.what());
         return EXIT_FAILURE;
