@@ -17,7 +17,9 @@ std::span<const std::uint8_t> bytesOf(const ParameterValue& value) {
 
 SerialFrame::SerialFrame(std::uint8_t command) : payload_{command} {}
 
-SerialFrame::SerialFrame(std::vector<std::uint8_t> payload) : payload_(std::move(payload)) {}
+SerialFrame::SerialFrame(std::span<const std::uint8_t> payload) {
+    append(payload);
+}
 
 SerialFrame SerialFrame::writeRequest(const ParameterId& id, const ParameterValue& value) {
     SerialFrame frame(id.number);
@@ -30,10 +32,6 @@ SerialFrame SerialFrame::readRequest(std::uint8_t number,
     SerialFrame frame(number);
     frame.append(indexes);
     return frame;
-}
-
-void SerialFrame::addIndex(std::uint8_t index) {
-    append(std::span(&index, 1));
 }
 
 void SerialFrame::addItem(std::uint8_t index, const ParameterValue& value) {

@@ -21,16 +21,15 @@ public:
     SerialFrame() = default;
     explicit SerialFrame(std::uint8_t command);
     // Takes a received payload as it is.
-    explicit SerialFrame(std::vector<std::uint8_t> payload);
+    explicit SerialFrame(std::span<const std::uint8_t> payload);
 
     // The frame that writes value under id: one item.
     static SerialFrame writeRequest(const ParameterId& id, const ParameterValue& value);
     // The frame that asks for the given indexes of one number, in the order given.
     static SerialFrame readRequest(std::uint8_t number, const std::vector<std::uint8_t>& indexes);
 
-    // The following two throw a QuenlarException, leaving the frame as it was, when the payload
-    // would no longer fit the length byte: such a frame cannot be sent at all.
-    void addIndex(std::uint8_t index);
+    // The constructors, the builders and addItem throw a QuenlarException, leaving the frame as
+    // it was, when the payload would not fit the length byte: such a frame cannot be sent at all.
     void addItem(std::uint8_t index, const ParameterValue& value);
 
     const std::vector<std::uint8_t>& payload() const { return payload_; }

@@ -171,7 +171,7 @@ SerialFrame SerialProtocol::receiveFrame() {
     const std::span<const std::uint8_t> payload(buffer.data(), *length);
     if (SerialFrame::checksum(*length, payload) != buffer[*length])
         fail("Incorrect checksum");
-    return SerialFrame(std::vector<std::uint8_t>(payload.begin(), payload.end()));
+    return SerialFrame(payload);
 }
 
 void SerialProtocol::sendAddress(const Address& address) {

@@ -1,9 +1,12 @@
 #include "model/Parameter.h"
 
 #include <algorithm>
+#include <ostream>
+#include <sstream>
 
 #include "link/GenericProtocol.h"
 #include "link/Interpolator.h"
+#include "model/HtmlText.h"
 #include "model/Observer.h"
 #include "model/QuenlarException.h"
 
@@ -165,6 +168,26 @@ bool Parameter::isRestorable(bool) const {
     return false;
 }
 
+void Parameter::writeText(std::ostream& stream) const {
+    std::string name;
+    std::string value;
+    if (reportTexts(name, value))
+        stream << name << ": " << value;
+}
+
+void Parameter::writeHtml(std::ostream& stream, bool openRow, bool closeRow) const {
+    std::string name;
+    std::string value;
+    if (!reportTexts(name, value))
+        return;
+    if (openRow)
+        stream << "<TR>";
+    stream << "<TD>" << name << "</TD><TD>" << HtmlText::escaped(value) << "</TD>";
+    if (closeRow)
+        stream << "</TR>";
+    stream << '\n';
+}
+
 void Parameter::notify() {
     // By index: an observer attached while the others are told is told too, and the walk never
     // touches a slot that has gone. No copy, since meters notify on every poll.
@@ -207,4 +230,19 @@ void Parameter::storeIfChanged(const ParameterValue& value) {
         return;
     value_ = value;
     notify();
+}
+
+bool Parameter::reportTexts(std::string& name, std::string& value) const {
+    if (!formatter_) {
+        name = getId().toString();
+        value = std::to_string(value_.toInt16());
+        return true;
+    }
+    std::ostringstream nameText;
+    std::ostringstream valueText;
+    if (!formatter_->writeName(nameText) || !formatter_->writeValue(valueText, value_))
+        return false;
+    name = nameText.str();
+    value = valueText.str();
+    return true;
 }

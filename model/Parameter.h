@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,6 +60,11 @@ public:
     virtual const ParameterId& getId() const;
     virtual bool isPersistent() const;
     virtual bool isRestorable(bool includeSetup) const;
+    // Report line "name: value" without a line end; nothing when the formatter cannot word it.
+    virtual void writeText(std::ostream& stream) const;
+    // Report row cells, opening and closing the row as asked, then a line feed; nothing when the
+    // formatter cannot word it. The value text is escaped: it may come from the unit.
+    virtual void writeHtml(std::ostream& stream, bool openRow, bool closeRow) const;
 
     void notify();
     void addObserver(Observer& observer);
@@ -81,6 +87,10 @@ protected:
     const ParameterId& ownId() const { return id_; }
 
 private:
+    // Name and value as the report shows them: the formatter's words, or without a formatter the
+    // id and the signed number. false when the formatter fails.
+    bool reportTexts(std::string& name, std::string& value) const;
+
     char category_;
     ParameterValue minimum_;
     ParameterValue maximum_;

@@ -1,8 +1,52 @@
 #include "model/ParameterMap.h"
 
+#include <algorithm>
+#include <ostream>
+
 #include "link/GenericProtocol.h"
+#include "model/ConfigurationChecksum.h"
+#include "model/ControlParameter.h"
 #include "model/Parameter.h"
 #include "model/QuenlarException.h"
+
+namespace {
+constexpr int restorePasses = 10;
+
+char shifted(std::uint8_t byte) {
+    return static_cast<char>(static_cast<std::uint8_t>(byte - 0x80));
+}
+
+void writeWord(std::ostream& stream, std::uint32_t word) {
+    for (int shift = 0; shift < 32; shift += 8)
+        stream.put(static_cast<char>((word >> shift) & 0xFF));
+}
+
+void writeEntry(std::ostream& stream, const ParameterId& id, const ParameterValue& value) {
+    if (!stream.put(shifted(id.number)) || !stream.put(shifted(id.index)))
+        throw QuenlarException("Error saving a parameter id");
+    writeWord(stream, static_cast<std::uint32_t>(value.size()));
+    if (!stream.write(value.bytes().data(), static_cast<std::streamsize>(value.size())))
+        throw QuenlarException("Error saving a parameter value.");
+}
+
+// Restoring never waits after a write; the parameter's own delay comes back even when the write
+// fails, so a failed restore does not leave the parameter without it.
+void setWithoutDelay(Parameter& parameter, const ParameterValue& value) {
+    auto* control = dynamic_cast<ControlParameter*>(&parameter);
+    if (control == nullptr) {
+        parameter.setValue(value);
+        return;
+    }
+    const std::uint32_t saved = control->setWriteDelay(0);
+    try {
+        control->setValue(value);
+    } catch (...) {
+        control->setWriteDelay(saved);
+        throw;
+    }
+    control->setWriteDelay(saved);
+}
+} // namespace
 
 void ParameterMap::refreshAll(GenericProtocol& protocol) {
     for (char group = 0; group <= 4; ++group)
@@ -18,6 +62,43 @@ void ParameterMap::refresh(GenericProtocol& protocol, char group) {
     protocol.readMany(ids, values);
     for (const auto& entry : values)
         find(entry.first, "unknown", 0).update(values);
+}
+
+void ParameterMap::save(std::ostream& stream) const {
+    const auto count = static_cast<std::uint32_t>(std::count_if(
+        begin(), end(), [](const auto& entry) { return entry.second->isPersistent(); }));
+    writeWord(stream, count);
+    ConfigurationChecksum checksum(count);
+    for (const auto& [id, parameter] : *this) {
+        if (!parameter->isPersistent())
+            continue;
+        writeEntry(stream, id, parameter->getValue());
+        checksum.addEntry(id, parameter->getValue());
+    }
+    writeWord(stream, checksum.value());
+}
+
+void ParameterMap::restore(const ParameterValueMap& values, bool includeSetup) {
+    try {
+        ParameterValueMap pending = values;
+        for (int pass = 0; pass < restorePasses && !pending.empty(); ++pass)
+            pending = restorePass(pending, includeSetup);
+    } catch (const QuenlarException&) {
+        throw QuenlarException("This is not a valid configuration file for this device");
+    }
+}
+
+ParameterValueMap ParameterMap::restorePass(const ParameterValueMap& pending, bool includeSetup) {
+    ParameterValueMap refused;
+    for (const auto& [id, value] : pending) {
+        Parameter& parameter = find(id, "unknown", 0);
+        if (!parameter.isRestorable(includeSetup))
+            continue;
+        setWithoutDelay(parameter, value);
+        if (parameter.getValue() != value)
+            refused.emplace(id, value);
+    }
+    return refused;
 }
 
 Parameter& ParameterMap::find(const ParameterId& id, const std::string& file, int line) const {

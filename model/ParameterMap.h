@@ -1,9 +1,11 @@
 #pragma once
 
+#include <iosfwd>
 #include <map>
 #include <string>
 
 #include "model/ParameterId.h"
+#include "model/ParameterValueMap.h"
 
 class GenericProtocol;
 class Parameter;
@@ -18,7 +20,18 @@ public:
     virtual void refreshAll(GenericProtocol& protocol);
     // One bulk read of every parameter on protocol that matches group.
     virtual void refresh(GenericProtocol& protocol, char group);
+    // Writes the values of the persistent parameters as a configuration file, in id order.
+    virtual void save(std::ostream& stream) const;
+    // Writes values to the unit in up to ten passes, because the unit takes some values only once
+    // others hold theirs; setup parameters only with includeSetup. Values refused after the last
+    // pass are dropped. Any failure becomes "This is not a valid configuration file for this
+    // device"; values applied before it stay.
+    virtual void restore(const ParameterValueMap& values, bool includeSetup);
     // file and line name the caller in the message when the id is missing.
     virtual Parameter& find(const ParameterId& id, const std::string& file, int line) const;
     virtual Parameter* findOrNull(const ParameterId& id) const;
+
+private:
+    // One pass; returns the values the unit did not take.
+    ParameterValueMap restorePass(const ParameterValueMap& pending, bool includeSetup);
 };

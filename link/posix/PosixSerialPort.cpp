@@ -157,12 +157,9 @@ void PosixSerialPort::closeDevice() {
     releaseDescriptor();
 }
 
-// Unsent output is dropped first: closing a tty waits for it to drain, which on a line held up
-// by flow control would take up to half a minute.
 void PosixSerialPort::releaseDescriptor() {
     if (fd_ < 0)
         return;
-    ::tcflush(fd_, TCIOFLUSH);
     ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
@@ -195,6 +192,16 @@ std::size_t PosixSerialPort::read(std::uint8_t* buffer, std::size_t count) {
 }
 
 bool PosixSerialPort::writeOnce(const std::uint8_t* bytes, std::size_t count) {
+    if (sendAll(bytes, count))
+        return true;
+    // What the line did not take would go out ahead of the next attempt's copy and garble it,
+    // and closing the device for the repair would wait for it to drain: drop it.
+    if (fd_ >= 0)
+        ::tcflush(fd_, TCOFLUSH);
+    return false;
+}
+
+bool PosixSerialPort::sendAll(const std::uint8_t* bytes, std::size_t count) {
     const Deadline deadline = deadlineAfter(writeTimeoutMs);
     std::size_t sent = 0;
     while (fd_ >= 0 && sent < count) {

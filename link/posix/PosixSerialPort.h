@@ -34,6 +34,8 @@ protected:
     bool writeOnce(const std::uint8_t* bytes, std::size_t count) override;
 
 private:
+    // Within the write time-out, through partial writes and a full output queue.
+    bool sendAll(const std::uint8_t* bytes, std::size_t count);
     void releaseDescriptor();
 
     std::string path_;

@@ -19,8 +19,8 @@
 #include <unistd.h>
 
 #include "link/posix/PosixSerialPort.h"
-#include "posix/FailureMessage.h"
-#include "posix/PseudoTerminal.h"
+#include "support/FailureMessage.h"
+#include "support/PseudoTerminal.h"
 
 namespace {
 
@@ -52,6 +52,8 @@ int exitCodeUnprivileged(const std::function<bool()>& check) {
             ::_exit(noUnprivilegedUser);
         ::_exit(check() ? 0 : 1);
     }
+    if (child < 0)
+        return -1;
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -119,7 +121,8 @@ TEST_F(PosixSerialPortTest, ReadGivesWhatCameWithinTheTimeOut) {
 
 TEST_F(PosixSerialPortTest, AssemblesBytesThatArriveOneAtATime) {
     PosixSerialPort port(path, 9600);
-    port.setTimeout(5000);
+    port.setTimeout(10'000);
+    const auto start = steady_clock::now();
     std::thread device([&] {
         for (std::uint8_t byte : {0x02, 0x04, 0x21, 0x05, 0x00}) {
             line.send({byte});
@@ -128,6 +131,7 @@ TEST_F(PosixSerialPortTest, AssemblesBytesThatArriveOneAtATime) {
     });
     std::uint8_t frame[5]{};
     EXPECT_EQ(port.read(frame, 5), 5u);
+    EXPECT_LT(steady_clock::now() - start, 5s); // taken as soon as complete
     device.join();
     EXPECT_THAT(frame, ElementsAre(0x02, 0x04, 0x21, 0x05, 0x00));
 }

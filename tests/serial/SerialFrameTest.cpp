@@ -2,6 +2,7 @@
 
 #include "link/SerialFrame.h"
 #include "model/QuenlarException.h"
+#include "support/Printers.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
@@ -33,9 +34,9 @@ TEST(SerialFrameTest, RefusesPayloadsTheLengthByteCannotCarry) {
     EXPECT_THROW(SerialFrame::writeRequest({0x20, 1}, bytesValue(Bytes(300, 0x41))),
                  QuenlarException);
 
-    SerialFrame request = SerialFrame::readRequest(0x30, Bytes(254, 0x01));
-    EXPECT_THROW(request.addIndex(0x02), QuenlarException);
-    EXPECT_EQ(request.payload().size(), 255u);
+    EXPECT_EQ(SerialFrame::readRequest(0x30, Bytes(254, 0x01)).payload().size(), 255u);
+    EXPECT_THROW(SerialFrame::readRequest(0x30, Bytes(255, 0x01)), QuenlarException);
+    EXPECT_THROW(SerialFrame(Bytes(256, 0x01)), QuenlarException);
 }
 
 TEST(SerialFrameTest, ReadsShortAndExtendedItemsOfTheCommand) {

@@ -7,6 +7,7 @@
 #include "link/ProtocolException.h"
 #include "link/SerialProtocol.h"
 #include "support/FakeClock.h"
+#include "support/Printers.h"
 #include "support/ScriptedSerialDevice.h"
 
 namespace {
@@ -147,6 +148,15 @@ TEST_F(SerialProtocolTest, RefusesAValueTooLongForAFrameBeforeSendingAnything) {
     EXPECT_TRUE(device.writes().empty());
 }
 
+TEST_F(SerialProtocolTest, RefusesARequestTooLongForAFrameBeforeAnyExchange) {
+    ParameterIdSet ids{{0x20, 0x01}};
+    for (int index = 0; index < 255; ++index)
+        ids.emplace_back(0x21, static_cast<std::uint8_t>(index));
+    ParameterValueMap values;
+    EXPECT_THROW(protocol.readMany(ids, values), QuenlarException);
+    EXPECT_TRUE(device.writes().empty());
+}
+
 TEST_F(SerialProtocolTest, WriteDelayRunsTheIdleCommand) {
     device.answer({0x04, 0x04});
     clock.pauseStep = 5;
@@ -224,6 +234,7 @@ TEST_F(SerialProtocolTest, WriteWaitsUntilTheUnitIsNoLongerBusy) {
     protocol.write({0x20, 0x05}, 1, 0);
     EXPECT_EQ(pollsSent(), 100u);
     EXPECT_EQ(device.unread(), 0u);
+    EXPECT_EQ(idle.runs, 99 * 20);
 }
 
 TEST_F(SerialProtocolTest, WriteSucceedsWhenTheUnitFallsSilentOrAnswersSomethingElse) {

@@ -8,7 +8,7 @@
 
 #include "link/RepairingSerialPort.h"
 #include "model/QuenlarException.h"
-#include "posix/FailureMessage.h"
+#include "support/FailureMessage.h"
 
 namespace {
 

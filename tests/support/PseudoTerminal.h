@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -11,10 +11,11 @@
 #include <unistd.h>
 #include <vector>
 
-// The far end of a line: the master side of a pseudo-terminal whose slave path a port opens.
+// POSIX only. The far end of a line: the master side of a pseudo-terminal whose slave path a port
+// opens.
 class PseudoTerminal {
 public:
-    PseudoTerminal() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+    PseudoTerminal() : master_(::posix_openpt(O_RDWR | O_NOCTTY)) {
         if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
             throw std::runtime_error("no pseudo-terminal");
         slavePath_ = ::ptsname(master_);
