@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +13,7 @@
 #include "link/ProtocolException.h"
 #include "support/EmulatorProcess.h"
 #include "support/Printers.h"
+#include "support/PseudoTerminal.h"
 
 namespace {
 // The stack against a well-behaved emulated unit; every answer must equal the off-line unit's.
@@ -115,5 +120,32 @@ TEST(EmulatorProcessTest, StopsCleanlyOnTerminationAndRemovesItsLink) {
     EXPECT_EQ(std::string(target), emulator.linePath());
     EXPECT_EQ(emulator.stop(), 0);
     EXPECT_NE(::access(link.c_str(), F_OK), 0);
+}
+
+TEST(EmulatorProcessTest, ServesASerialDeviceAndPutsBackItsSettings) {
+    // A pseudo-terminal stands in for the null-modem cable: the emulator takes its slave as the
+    // device, the test talks on the master as the PC would.
+    PseudoTerminal cable;
+    const int observer = ::open(cable.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(observer, 0);
+    termios before{};
+    ASSERT_EQ(::tcgetattr(observer, &before), 0);
+    ASSERT_NE(before.c_lflag & ECHO, 0u);
+    {
+        EmulatorProcess emulator(VX41_EMULATOR, {"--device", cable.slavePath(), "--baud", "38400"});
+        EXPECT_EQ(emulator.linePath(), cable.slavePath());
+        termios during{};
+        ASSERT_EQ(::tcgetattr(observer, &during), 0);
+        EXPECT_EQ(during.c_lflag & ECHO, 0u);
+        EXPECT_EQ(::cfgetospeed(&during), B38400);
+        cable.send({0xFB, 0x82, 0x81});
+        EXPECT_EQ(cable.receive(1), std::vector<std::uint8_t>{0x04});
+        EXPECT_EQ(emulator.stop(), 0);
+    }
+    termios after{};
+    ASSERT_EQ(::tcgetattr(observer, &after), 0);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(::cfgetospeed(&after), ::cfgetospeed(&before));
+    ::close(observer);
 }
 } // namespace
