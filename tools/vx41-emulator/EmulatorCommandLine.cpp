@@ -12,8 +12,12 @@ const char* const description =
     "\n"
     "The unit answers its own select and poll addresses only, as on a shared bus, and keeps the "
     "state of a freshly reset off-line unit: writes are stored and read back with the unit's "
-    "reactions. A frame with a wrong checksum is answered ERROR (0x05) instead of ACK. A read "
-    "whose reply would not fit in one frame leaves out the values that do not fit.";
+    "reactions. A frame with a wrong checksum is answered ERROR (0x05) instead of ACK. A frame of "
+    "command, index, high byte, low byte is a write unless its three bytes ascend and the unit "
+    "holds parameters under that number, or under neither it nor the next: then it asks for three "
+    "values. A read whose reply would "
+    "not fit in one frame leaves out the values that do not fit; an id the unit does not hold is "
+    "answered with an empty value.\n";
 
 const char* const footer =
     "Exit status: 0 when stopped by SIGINT, SIGTERM or SIGHUP; 1 when the line cannot be opened "
