@@ -1,6 +1,7 @@
 // How close the serial stack comes to the line's own speed: reads every parameter a freshly reset
-// unit holds from the emulated unit, paced at the line rate, once in grouped requests and once one
-// by one, and sets the time taken beside the time the counted bytes need on the wire. A reply frame
+// unit holds from the emulated unit, paced at the line rate, in grouped requests and one by one,
+// then runs the program's own full refresh and one cycle of its polling schedule, and sets each
+// time taken beside the time the counted bytes need on the wire. A reply frame
 // must arrive within the line's 200 ms read time-out, which at 9600 baud long replies cannot.
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "CountingSerialDevice.h"
+#include "catalogue/Vx41Params.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/FaultTolerantProtocol.h"
 #include "link/Protocol.h"
@@ -85,7 +87,7 @@ void report(const Pass& pass, std::uint32_t baud) {
     }
     const std::size_t bytes = pass.sent + pass.received;
     const double wire = static_cast<double>(bytes) * bitsPerByte / baud;
-    std::printf("%-22s %5zu requests  %6zu bytes out  %6zu bytes in  %8.3f s  wire %8.3f s  "
+    std::printf("%-22s %5zu calls  %6zu bytes out  %6zu bytes in  %8.3f s  wire %8.3f s  "
                 "ratio %5.2f  mismatches %zu\n",
                 pass.name.c_str(), pass.requests, pass.sent, pass.received, pass.seconds, wire,
                 pass.seconds / wire, pass.mismatches);
@@ -125,7 +127,24 @@ int main(int argc, char** argv) {
             return held.size();
         });
         report(single, baud);
+        // What the program itself sends: its full refresh at connect, and one cycle of the polling
+        // clock's schedule (the clock's own 30 ms pauses left out).
+        Vx41Params catalogue(unit);
+        const Pass refresh = measure("program full refresh", counter, [&](std::size_t&) {
+            catalogue.refreshEverything();
+            return std::size_t{5};
+        });
+        report(refresh, baud);
+        const Pass cycle = measure("program poll cycle", counter, [&](std::size_t&) {
+            constexpr std::size_t scheduleSteps = 16;
+            for (std::size_t step = 0; step < scheduleSteps; ++step)
+                catalogue.pollNext();
+            return scheduleSteps;
+        });
+        report(cycle, baud);
+
         const bool clean = grouped.failure.empty() && single.failure.empty() &&
+                           refresh.failure.empty() && cycle.failure.empty() &&
                            grouped.mismatches + single.mismatches == 0;
         return clean ? EXIT_SUCCESS : EXIT_FAILURE;
     } catch (const std::exception& failure) {
