@@ -37,6 +37,10 @@ public:
     // its source is internal, then the GPI and GPO lines function first), then the rest. The
     // unit is told a restore is running ((207, 9) = 1) for the whole time.
     void restoreConfiguration(ParameterValueMap values, bool includeSetup);
+    // The persistent parameters in the unit's fixed sections, read fresh from the unit
+    // (Vx41ParamsReports.cpp).
+    void writeHtmlReport(std::ostream& stream, const std::string& title) override;
+    void writeTextReport(std::ostream& stream, const std::string& title) override;
 
     // Fails with "Parameter not found" for an id the catalogue does not hold.
     virtual void attachObserver(const ParameterId& id, Observer& observer);

@@ -153,6 +153,7 @@ TEST_F(Polling, ProgrammeSourceFollowsExternalOneOffLine) {
 }
 
 TEST_F(Polling, OffLineSwitchLeavesTheOldLineAndTheLocalParametersAlone) {
+    unit.write(ParameterId(215, 21), 1, 0); // analogue I/O on: the master volume is operable
     params.setValue(ParameterId(197, 17), 100);
     params.switchToOffLine();
     device.clear();

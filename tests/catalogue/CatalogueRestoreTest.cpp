@@ -16,6 +16,10 @@ ParameterId pid(int number, int index) {
 class Restore : public CatalogueFixture, public testing::Test {
 protected:
     Restore() {
+        // With the analogue I/O on the monitor settings can be restored; what the rules write
+        // while the set is built is no part of a restore.
+        unit.write(pid(215, 21), 1, 0);
+        device.clear();
         file = {
             {pid(201, 0), 0},  {pid(201, 15), 1}, {pid(201, 30), 5}, {pid(203, 1), 1},
             {pid(203, 17), 0}, {pid(203, 32), 7}, {pid(141, 0), 2},  {pid(123, 3), 2},
@@ -43,6 +47,7 @@ TEST_F(Restore, WritesInTheUnitsOrderBetweenTheRestoreFlags) {
                             "w (cf, 9) 1",
                             "w (8d, 0) 2",  // programme configuration first
                             "w (7b, 3) 2",  // an external source, so its value is not written
+                            "w (da, 3) 0",  // the source state the rules keep for it
                             "w (91, 2) 3",  // an internal one: the value follows its source
                             "w (c9, 30) 5", // GPI function, polarity, trigger
                             "w (c9, 15) 1",

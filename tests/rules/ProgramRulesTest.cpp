@@ -1,0 +1,159 @@
+#include <cctype>
+#include <set>
+
+#include "RulesFixture.h"
+#include "catalogue/MetadataItem.h"
+#include "catalogue/ProgramConfigDependencies.h"
+
+class ProgramRulesTest : public RulesFixture {
+protected:
+    void configuration(int x) { compound(21, 0).setValue(x); }
+    std::vector<std::string> channelLabels() {
+        std::vector<std::string> labels;
+        for (int channel = 3; channel <= 10; ++channel)
+            labels.push_back(textOf(23, channel));
+        return labels;
+    }
+    // The programme numbers a layout ruler names.
+    std::set<int> programmesOnRuler() {
+        std::set<int> numbers;
+        for (char c : textOf(23, 11))
+            if (std::isdigit(static_cast<unsigned char>(c)))
+                numbers.insert(c - '0');
+        return numbers;
+    }
+    bool offered(Parameter& source, int external) { return source.isValidValue(external); }
+    void expectOffered(bool external1, bool external2) {
+        for (Parameter* source : {&at(25, 2), &at(25, 38), &at(27, 0), &at(29, 1)}) {
+            EXPECT_EQ(offered(*source, 1), external1) << source->getId().toString();
+            EXPECT_EQ(offered(*source, 2), external2) << source->getId().toString();
+        }
+    }
+};
+
+TEST_F(ProgramRulesTest, EveryConfigurationKeepsTheSelectionWithinTheProgrammesItsRulerNames) {
+    for (int x = 0; x <= 21; ++x) {
+        set(117, 0, 7);
+        configuration(x);
+        ASSERT_EQ(valueOf(179, 0), x);
+        std::set<int> expected;
+        for (int p = 1; p <= valueOf(117, 0) + 1; ++p)
+            expected.insert(p);
+        EXPECT_EQ(programmesOnRuler(), expected) << "configuration " << x;
+    }
+}
+
+TEST_F(ProgramRulesTest, ChannelLabelsAndRulerDescribeTheConfigurationInUse) {
+    set(117, 0, 3);
+    configuration(11); // 5.1: two channels unused, one programme
+    EXPECT_EQ(channelLabels(),
+              (std::vector<std::string>{"L", "R", "C", "LFE", "Ls", "Rs", "", ""}));
+    EXPECT_EQ(valueOf(117, 0), 0);
+    EXPECT_EQ(unit.read({117, 0}), ParameterValue(0));
+
+    configuration(13); // the unused channels are blank on the ruler, spaces included
+    EXPECT_EQ(textOf(23, 11),
+              "|-----------------1----------------|                 |---2---|---3---|");
+    EXPECT_EQ(channelLabels()[4], "");
+
+    set(117, 0, 7);
+    configuration(10); // 8x1 has room for every programme
+    EXPECT_EQ(valueOf(117, 0), 7);
+    EXPECT_EQ(channelLabels(), std::vector<std::string>(8, "C"));
+}
+
+TEST(ProgramConfigLayout, AConfigurationTheUnitDoesNotKnowIsShownAsUndefined) {
+    // Only the rule and what it drives: in the catalogue, the configuration compound refuses a
+    // value beyond its limits before this rule is reached.
+    DummyProtocol device;
+    Protocol link{device};
+    ParameterSet set{link};
+    auto& selection =
+        set.add(std::make_unique<ControlParameter>(link, ParameterId(117, 0), 5, 0, 7, 'B'));
+    auto& inUse = set.add(std::make_unique<Parameter>(link, ParameterId(179, 0), 10, 0, 21, 'A'));
+    for (int channel = 3; channel <= 11; ++channel)
+        set.add(std::make_unique<ControlParameter>(link, idOf(23, channel), 0,
+                                                   ParameterValue::smallest(),
+                                                   ParameterValue::largest(), 'z'));
+    set.addRule(std::make_unique<ProgramConfigDependencies>(set.parameters()));
+
+    inUse.update({{ParameterId(179, 0), 40}});
+    for (int channel = 3; channel <= 10; ++channel)
+        EXPECT_EQ(set.find(idOf(23, channel)).getValue(),
+                  ParameterValue::fromText(std::to_string(channel - 2)));
+    EXPECT_EQ(set.find({23, 11}).getValue(),
+              ParameterValue::fromText(
+                  "|---------------------------Undefined----------------------------|"));
+    EXPECT_EQ(selection.getValue(), ParameterValue(0));
+}
+
+TEST_F(ProgramRulesTest, SelectingAProgrammeRetargetsEveryProgrammeCompound) {
+    const int p = 2;
+    set(117, 0, p);
+    for (const MetadataItem& item : MetadataItem::all()) {
+        if (item.index == 0)
+            continue;
+        EXPECT_EQ(&compound(19, item.index).status(), &at(p + 180, item.index)) << +item.index;
+        EXPECT_EQ(&compound(19, item.index).control(), &at(2 * p + 143, item.index));
+        EXPECT_EQ(&compound(25, item.index).status(), &at(2 * p + 123, item.index));
+    }
+    EXPECT_EQ(&compound(21, 1).status(), &at(179, 2 * p + 8));
+    EXPECT_EQ(&compound(21, 1).control(), &at(141, 2 * p + 8));
+    EXPECT_EQ(&compound(27, 0).status(), &at(121, 2 * p + 8));
+    EXPECT_EQ(&compound(29, 0).status(), &at(117, p + 3));
+    EXPECT_EQ(&compound(29, 1).status(), &at(117, p + 11));
+    EXPECT_EQ(&compound(23, 12).status(), &at(23, p + 13));
+    EXPECT_EQ(&compound(23, 21).status(), &at(23, p + 22));
+
+    // A write through a compound now reaches the selected programme in the unit.
+    compound(19, 8).setValue(20);
+    EXPECT_EQ(unit.read(idOf(2 * p + 143, 8)), ParameterValue(20));
+    EXPECT_EQ(unit.read({143, 8}), ParameterValue(27));
+    EXPECT_EQ(valueOf(19, 8), 20);
+}
+
+TEST_F(ProgramRulesTest, TheNewProgrammesChannelModeGovernsItsItems) {
+    set(147, 3, 2); // programme 3 is 2/0 in the unit
+    at(182, 3).refresh();
+
+    set(117, 0, 2);
+    EXPECT_EQ(valueOf(19, 3), 2);
+    EXPECT_TRUE(at(19, 6).isEnabled());   // ambiform
+    EXPECT_FALSE(at(19, 7).isEnabled());  // LFE
+    EXPECT_FALSE(at(19, 18).isEnabled()); // Lt/Rt centre mix
+
+    set(117, 0, 0); // programme 1 is 3/2
+    EXPECT_FALSE(at(19, 6).isEnabled());
+    EXPECT_TRUE(at(19, 7).isEnabled());
+    EXPECT_TRUE(at(19, 18).isEnabled());
+}
+
+TEST_F(ProgramRulesTest, OnlyOneExternalSourceIsOfferedOnceOneIsInUse) {
+    expectOffered(true, true);
+
+    compound(25, 2).setValue(1);
+    EXPECT_EQ(valueOf(23, 33), 1);
+    expectOffered(true, false);
+    EXPECT_FALSE(at(19, 2).isEnabled()); // the item now comes from outside
+
+    // A programme not on display counts too; while both are in use nothing changes.
+    set(125, 38, 2);
+    EXPECT_EQ(valueOf(23, 33), 1);
+    compound(25, 2).setValue(0);
+    EXPECT_EQ(valueOf(23, 33), 2);
+    expectOffered(false, true);
+    EXPECT_TRUE(at(19, 2).isEnabled());
+
+    set(125, 38, 0);
+    EXPECT_EQ(valueOf(23, 33), 0);
+    expectOffered(true, true);
+}
+
+TEST_F(ProgramRulesTest, SourceStateFollowsTheConfigurationSourceWhileTheItemIsInternal) {
+    set(121, 0, 2); // the unit now takes all metadata from external 2
+    compound(25, 12).setValue(0);
+    EXPECT_EQ(valueOf(218, 12), 2);
+    EXPECT_EQ(valueOf(23, 33), 2) << "the configuration source counts as a use";
+    compound(25, 12).setValue(2);
+    EXPECT_EQ(valueOf(218, 12), 0);
+}
