@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "SerialStack.h"
+#include "catalogue/Vx41Params.h"
 #include "link/DummyVx41Protocol.h"
+#include "link/Protocol.h"
 #include "link/ProtocolException.h"
 #include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
 #include "support/Printers.h"
 #include "support/PseudoTerminal.h"
 
@@ -110,6 +113,25 @@ TEST_F(SerialStackTest, ReportsAUnitThatFellSilent) {
     EXPECT_EQ(failureOf([&unit] { unit.read(ParameterId(197, 0)); }),
               "No response when expecting an ACK.");
     EXPECT_EQ(unit.status().name(), "Not Responding");
+}
+
+TEST_F(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
+    start();
+    FakeClock clock;
+    Vx41Params overLine(stack->top(), clock);
+    DummyVx41Protocol unit;
+    Protocol offLineProtocol(unit);
+    Vx41Params offLine(offLineProtocol, clock);
+    for (Vx41Params* program : {&overLine, &offLine}) {
+        program->refreshEverything();
+        // The programme configuration source switched to External 1, with every rule it sets off.
+        program->setValue(ParameterId(121, 0), ParameterValue(1));
+        program->refreshEverything();
+    }
+    EXPECT_EQ(overLine.find(ParameterId(123, 4)).getValue(), ParameterValue(1));
+    EXPECT_EQ(overLine.find(ParameterId(121, 8)).getValue(), ParameterValue(1));
+    for (const auto& [id, parameter] : overLine.parameters())
+        EXPECT_EQ(parameter->getValue(), offLine.find(id).getValue()) << id.toString();
 }
 
 TEST(EmulatorProcessTest, StopsCleanlyOnTerminationAndRemovesItsLink) {
