@@ -100,6 +100,17 @@ TEST_F(SerialStackTest, KeepsWorkingAtTheLinesPaceAcrossClients) {
     EXPECT_EQ(stack->top().read(ParameterId(197, 0)), ParameterValue(61));
 }
 
+TEST_F(SerialStackTest, TakesAFullFrameAtTheSlowestPace) {
+    // 21 preset names make a 245-byte reply: longer on the line than one read time-out.
+    start({"--pace"}, 9600);
+    ParameterIdSet names;
+    for (std::uint8_t slot = 0; slot < 21; ++slot)
+        names.push_back(ParameterId(210, slot));
+    ParameterValueMap values;
+    stack->top().readMany(names, values);
+    EXPECT_EQ(values.at(ParameterId(210, 20)), ParameterValue::fromText("PRESET 21"));
+}
+
 TEST_F(SerialStackTest, GivesUpOnAUnitThatStaysBusy) {
     start({"--busy-for", "1000"});
     EXPECT_EQ(failureOf([this] { stack->top().read(ParameterId(197, 0)); }),
