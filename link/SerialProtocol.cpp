@@ -23,6 +23,8 @@ constexpr std::size_t drainSize = 256;
 // About two seconds of a busy unit before giving up.
 constexpr int maxPolls = 100;
 constexpr std::uint32_t busyPauseMs = 20;
+// Read time-outs a reply frame may take to arrive: enough for 256 bytes at 9600 baud.
+constexpr int maxFrameReads = 3;
 
 bool keepsPolling(std::uint8_t reply) {
     return reply == SerialKeyword::busy || reply == SerialKeyword::notReady;
@@ -101,6 +103,10 @@ void SerialProtocol::request(const SerialFrame& frame, ParameterValueMap& values
     authorise();
     const SerialFrame reply = receiveFrame();
     writeByte(SerialKeyword::ack);
+    // Two damaged bytes can cancel out in the checksum; an answer about another number is never
+    // the one asked for, and would otherwise read as an empty value.
+    if (!reply.payload().empty() && reply.payload().front() != frame.payload().front())
+        fail("The device returned a reply for another parameter.");
     reply.readItems(values);
 }
 
@@ -166,7 +172,7 @@ SerialFrame SerialProtocol::receiveFrame() {
     // Payload and checksum: at most 256 bytes, as the length is one byte.
     std::array<std::uint8_t, SerialFrame::maxPayload + 1> buffer{};
     const std::size_t wanted = *length + 1u;
-    if (device_.read(buffer.data(), wanted) < wanted)
+    if (readUpTo(buffer.data(), wanted) < wanted)
         fail("Some of the message data is missing.");
     const std::span<const std::uint8_t> payload(buffer.data(), *length);
     if (SerialFrame::checksum(*length, payload) != buffer[*length])
@@ -188,6 +194,19 @@ std::optional<std::uint8_t> SerialProtocol::readByte() {
     if (device_.read(&byte, 1) == 0)
         return std::nullopt;
     return byte;
+}
+
+// A long frame takes longer than one read time-out at the slow line speeds (a full frame at 9600
+// baud, 267 ms), so the read goes on while bytes keep coming, up to a few time-outs in all.
+std::size_t SerialProtocol::readUpTo(std::uint8_t* buffer, std::size_t wanted) {
+    std::size_t got = 0;
+    for (int read = 0; read < maxFrameReads && got < wanted; ++read) {
+        const std::size_t more = device_.read(buffer + got, wanted - got);
+        if (more == 0)
+            break;
+        got += more;
+    }
+    return got;
 }
 
 void SerialProtocol::discard(std::size_t count) {

@@ -48,6 +48,8 @@ private:
     void sendAddress(const Address& address);
     void writeByte(std::uint8_t byte);
     std::optional<std::uint8_t> readByte();
+    // Reads until wanted bytes came or the line fell silent; the number read.
+    std::size_t readUpTo(std::uint8_t* buffer, std::size_t wanted);
     void discard(std::size_t count);
     void wait(std::uint32_t ms);
     [[noreturn]] void fail(const std::string& message);

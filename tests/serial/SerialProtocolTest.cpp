@@ -360,6 +360,46 @@ INSTANTIATE_TEST_SUITE_P(
                     {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD4, 0x04},
                     "Incorrect checksum"}));
 
+TEST_F(SerialProtocolTest, ALongReplyMayTakeSeveralReadsOnASlowLine) {
+    Bytes payload{0x21};
+    for (std::uint8_t index = 0; index < 84; ++index)
+        payload.insert(payload.end(), {index, 0x00, index});
+    device.answer(concat({ack, {0x08}, reply(payload)}));
+    device.limitReadsTo(100);
+    ParameterValueMap values;
+    protocol.readMany({{0x21, 0}, {0x21, 83}}, values);
+    EXPECT_EQ(values.size(), 84u);
+    EXPECT_EQ(values.at({0x21, 83}), ParameterValue(83));
+}
+
+TEST_F(SerialProtocolTest, AReplyThatStopsHalfWayIsMissingDataAfterBoundedReads) {
+    device.answer(concat({ack, {0x08}, {0x02, 0xF0, 0x21}, repeated(0x00, 150)}));
+    device.limitReadsTo(50);
+    try {
+        protocol.read({0x21, 0x05});
+        FAIL() << "no failure";
+    } catch (const ProtocolException& exception) {
+        EXPECT_STREQ(exception.what(), "Some of the message data is missing.");
+    }
+    // Three reads of the frame's rest, the last of them 50 bytes short, then the drain.
+    const auto& reads = device.reads();
+    ASSERT_GE(reads.size(), 4u);
+    EXPECT_EQ(std::vector<std::size_t>(reads.end() - 4, reads.end()),
+              (std::vector<std::size_t>{241, 191, 141, 256}));
+}
+
+TEST_F(SerialProtocolTest, AReplyAboutAnotherNumberIsAFailureNotAnEmptyValue) {
+    // 0x21 became 0x25 and 0x01 became 0xFD: the checksum still holds.
+    device.answer(concat({ack, {0x08}, {0x02, 0x04, 0x25, 0x05, 0x00, 0xFD, 0xD5}}));
+    try {
+        protocol.read({0x21, 0x05});
+        FAIL() << "no failure";
+    } catch (const ProtocolException& exception) {
+        EXPECT_STREQ(exception.what(), "The device returned a reply for another parameter.");
+    }
+    EXPECT_EQ(device.reads().back(), 256u);
+}
+
 TEST_F(SerialProtocolTest, GivesUpAfterAHundredPolls) {
     device.answer(concat({ack, repeated(0x06, 100), {0x08}}));
     EXPECT_THROW(protocol.read({0x21, 0x05}), ProtocolException);

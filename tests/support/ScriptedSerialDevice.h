@@ -25,7 +25,7 @@ public:
 
     std::size_t read(std::uint8_t* buffer, std::size_t count) override {
         reads_.push_back(count);
-        const std::size_t served = std::min(count, unread());
+        const std::size_t served = std::min({count, unread(), chunk_});
         std::copy_n(script_.begin() + static_cast<std::ptrdiff_t>(position_), served, buffer);
         position_ += served;
         return served;
@@ -36,6 +36,8 @@ public:
     void answer(const std::uint8_t* bytes, std::size_t count) {
         script_.insert(script_.end(), bytes, bytes + count);
     }
+    // Each read serves at most bytes, as a slow line delivers a long frame over several reads.
+    void limitReadsTo(std::size_t bytes) { chunk_ = bytes; }
     // Write calls from number call on (counting from 0) throw, as a broken port does.
     void failWritesFrom(std::size_t call) { firstFailingWrite_ = call; }
     // Forgets what was recorded so far, for example by the construction of a protocol.
@@ -55,6 +57,7 @@ public:
 private:
     Bytes script_;
     std::size_t position_ = 0;
+    std::size_t chunk_ = std::numeric_limits<std::size_t>::max();
     std::size_t firstFailingWrite_ = std::numeric_limits<std::size_t>::max();
     std::vector<Bytes> writes_;
     std::vector<std::size_t> reads_;

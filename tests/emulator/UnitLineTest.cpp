@@ -1,0 +1,191 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "LineBytes.h"
+#include "UnitLine.h"
+#include "support/FakeClock.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+class UnitLineTest : public ::testing::Test {
+protected:
+    void start(const UnitSettings& settings = {}) {
+        line = std::make_unique<UnitLine>(settings, clock);
+    }
+    Bytes send(const Bytes& bytes) { return line->receive(bytes.data(), bytes.size()); }
+    Bytes poll() { return send(LineBytes::poll()); }
+    Bytes transmit() { return send(LineBytes::join({LineBytes::select(), {0x09}})); }
+    Bytes request(const Bytes& frame) {
+        return send(LineBytes::join({LineBytes::select(), frame}));
+    }
+    // A whole read exchange, as the PC runs it; returns the reply frame.
+    Bytes read(const Bytes& requestFrame) {
+        EXPECT_THAT(request(requestFrame), ElementsAre(0x04));
+        EXPECT_THAT(poll(), ElementsAre(0x08));
+        Bytes reply = transmit();
+        EXPECT_THAT(send({0x04}), IsEmpty());
+        return reply;
+    }
+
+    FakeClock clock;
+    std::unique_ptr<UnitLine> line;
+};
+
+TEST_F(UnitLineTest, AnswersTheWorkedWriteAndReadByteForByte) {
+    start();
+    EXPECT_THAT(send({0xFB, 0x82, 0x80, 0x02, 0x04, 0x20, 0x05, 0x00, 0x01, 0xD6}),
+                ElementsAre(0x04));
+    EXPECT_THAT(send({0xFB, 0x82, 0x80, 0x02, 0x02, 0x21, 0x05, 0xD8}), ElementsAre(0x04));
+    EXPECT_THAT(send({0xFB, 0x82, 0x81}), ElementsAre(0x08));
+    EXPECT_THAT(send({0xFB, 0x82, 0x80, 0x09}),
+                ElementsAre(0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD5));
+    EXPECT_THAT(send({0x04}), IsEmpty());
+    // The reply was collected: the unit is idle again.
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+}
+
+TEST_F(UnitLineTest, KeepsAReplyUntilThePcAcknowledgesIt) {
+    start();
+    request(LineBytes::readRequest(197, {0}));
+    const Bytes first = transmit();
+    EXPECT_EQ(first, LineBytes::frame({197, 0, 0, 60}));
+    // The PC found the reply damaged and asks again.
+    EXPECT_EQ(transmit(), first);
+    // An ACK that does not follow the reply acknowledges nothing.
+    EXPECT_THAT(poll(), ElementsAre(0x08));
+    send({0x04});
+    EXPECT_THAT(poll(), ElementsAre(0x08));
+    transmit();
+    send({0x04});
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+    EXPECT_THAT(transmit(), IsEmpty());
+}
+
+TEST_F(UnitLineTest, ListensOnlyToItsOwnAddresses) {
+    UnitSettings settings;
+    settings.address = 0x82FF;
+    start(settings);
+    // The poll address counts up in the low byte only.
+    EXPECT_THAT(send({0xFB, 0x82, 0x00}), ElementsAre(0x04));
+    EXPECT_THAT(send({0xFB, 0x83, 0x00}), IsEmpty());
+    EXPECT_THAT(send(LineBytes::poll(0x8280)), IsEmpty());
+    EXPECT_THAT(send(LineBytes::join({LineBytes::select(0x8280), LineBytes::write(196, 0, 77)})),
+                IsEmpty());
+    EXPECT_THAT(send(LineBytes::join({LineBytes::select(0x8280), {0x09}})), IsEmpty());
+    // A frame for another unit that happens to hold BREAK and our poll address is skipped whole.
+    EXPECT_THAT(send(LineBytes::join(
+                    {LineBytes::select(0x9000), LineBytes::frame({0x30, 0xFB, 0x82, 0x00})})),
+                IsEmpty());
+    EXPECT_THAT(send({0xFB, 0x82, 0x00}), ElementsAre(0x04));
+    // The other unit's write did not reach this one.
+    EXPECT_EQ(line->state().values().at(ParameterId(197, 0)), ParameterValue(60));
+}
+
+TEST_F(UnitLineTest, AppliesWritesWithTheOffLineUnitsReactions) {
+    start();
+    // The programme configuration source switched to External 1 carries every value in use along.
+    EXPECT_THAT(request(LineBytes::write(120, 0, 1)), ElementsAre(0x04));
+    const Bytes reply = read(LineBytes::readRequest(180, {8}));
+    EXPECT_EQ(reply, LineBytes::frame({180, 8, 0, 27}));
+    EXPECT_EQ(line->state().values().at(ParameterId(179, 8)),
+              ParameterValue::fromText("Program 1"));
+}
+
+TEST_F(UnitLineTest, CarriesValuesOfOtherLengthsAsExtendedItems) {
+    start();
+    request(LineBytes::writeText(209, 3, "LIVE"));
+    // A text value, a number, and an id the unit never held (an empty value, length 0).
+    const Bytes reply = read(LineBytes::readRequest(210, {3, 64, 100}));
+    EXPECT_EQ(reply,
+              LineBytes::frame({210, 0xFF, 3, 4, 'L', 'I', 'V', 'E', 64, 0, 32, 0xFF, 100, 0}));
+}
+
+TEST_F(UnitLineTest, LeavesOutValuesThatWouldOverflowTheReplyFrame) {
+    start();
+    const std::string text(100, 'x');
+    for (std::uint8_t index : {0, 1, 2})
+        request(LineBytes::writeText(209, index, text));
+    const Bytes reply = read(LineBytes::readRequest(210, {0, 1, 2}));
+    // Command plus two items of 103 bytes fit in 255; the third does not.
+    ASSERT_EQ(reply.size(), 2u + 1u + 2u * 103u + 1u);
+    // A well-formed frame: length and checksum agree with what was sent.
+    EXPECT_EQ(reply, LineBytes::frame(Bytes(reply.begin() + 2, reply.end() - 1)));
+}
+
+TEST_F(UnitLineTest, TellsThreeIndexReadsFromWrites) {
+    start();
+    // Three ascending indexes under a number the unit reads: a request for three values.
+    const Bytes reply = read(LineBytes::readRequest(197, {3, 4, 17}));
+    EXPECT_EQ(reply[1], 1 + 3 * 3);
+    // The same shape, not ascending: a write of 0x0005 to (197, 3).
+    request(LineBytes::write(196, 3, 5));
+    EXPECT_EQ(line->state().values().at(ParameterId(197, 3)), ParameterValue(5));
+    // Ascending, but the unit holds nothing under 196 and does hold 197: a write of 0x0405.
+    request(LineBytes::write(196, 3, 0x0405));
+    EXPECT_EQ(line->state().values().at(ParameterId(197, 3)), ParameterValue(0x0405));
+}
+
+TEST_F(UnitLineTest, AnswersErrorToADamagedFrameAndKeepsItsState) {
+    start();
+    Bytes damaged = LineBytes::write(196, 0, 99);
+    damaged.back() ^= 0x01;
+    EXPECT_THAT(request(damaged), ElementsAre(0x05));
+    EXPECT_THAT(request(LineBytes::frame({})), ElementsAre(0x05));
+    EXPECT_EQ(line->state().values().at(ParameterId(197, 0)), ParameterValue(60));
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+}
+
+TEST_F(UnitLineTest, StaysBusyForTheWriteDelay) {
+    UnitSettings settings;
+    settings.writeDelayMs = 500;
+    start(settings);
+    request(LineBytes::write(196, 0, 1));
+    EXPECT_THAT(poll(), ElementsAre(0x06));
+    clock.advanceMilliseconds(499);
+    EXPECT_THAT(poll(), ElementsAre(0x06));
+    clock.advanceMilliseconds(1);
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+    // A read asked for meanwhile becomes ready only when the delay is over.
+    request(LineBytes::write(196, 0, 2));
+    request(LineBytes::readRequest(197, {0}));
+    EXPECT_THAT(poll(), ElementsAre(0x06));
+    clock.advanceMilliseconds(500);
+    EXPECT_THAT(poll(), ElementsAre(0x08));
+}
+
+TEST_F(UnitLineTest, StartsAfreshAfterABrokenOffMessage) {
+    start();
+    // The start of a frame whose remaining bytes were lost.
+    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
+    EXPECT_THAT(poll(), IsEmpty());
+    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
+    clock.advanceMilliseconds(101);
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+}
+
+TEST_F(UnitLineTest, MovesTheMetersWhenAnimated) {
+    UnitSettings settings;
+    settings.animateMeters = true;
+    start(settings);
+    const auto meterValues = [this] {
+        Bytes reply = read(LineBytes::readRequest(204, {0, 5, 18, 22}));
+        return reply;
+    };
+    const Bytes first = meterValues();
+    clock.advanceMilliseconds(1500);
+    const Bytes later = meterValues();
+    EXPECT_NE(first, later);
+    const auto& values = line->state().values();
+    for (std::uint8_t meter = 0; meter <= 21; ++meter) {
+        const int level = values.at(ParameterId(204, meter)).toInt16();
+        EXPECT_GE(level, 0);
+        EXPECT_LE(level, 1023);
+    }
+    EXPECT_NEAR(values.at(ParameterId(204, 18)).toInt16(), 15, 5);
+    EXPECT_EQ(values.at(ParameterId(204, 22)).toInt16(), 1);
+}
+} // namespace

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+// The unit emulator run as a child process: started with its arguments, its line path read from
+// the first line it prints, and stopped (SIGTERM, then SIGKILL if it lingers) when the object
+// goes. The child also dies with its parent, so a test killed for taking too long leaves nothing
+// behind.
+class EmulatorProcess {
+public:
+    EmulatorProcess(const std::string& program, const std::vector<std::string>& arguments) {
+        int output[2];
+        if (::pipe2(output, O_CLOEXEC) != 0)
+            throw std::runtime_error("cannot make a pipe for the emulator");
+        pid_ = ::fork();
+        if (pid_ == 0)
+            runChild(program, arguments, output[1]);
+        ::close(output[1]);
+        output_ = output[0];
+        if (pid_ < 0)
+            throw std::runtime_error("cannot start the emulator");
+        linePath_ = readLine();
+    }
+    ~EmulatorProcess() {
+        stop();
+        ::close(output_);
+    }
+    EmulatorProcess(const EmulatorProcess&) = delete;
+    EmulatorProcess& operator=(const EmulatorProcess&) = delete;
+
+    const std::string& linePath() const { return linePath_; }
+
+    // Asks the emulator to stop and returns its exit status (-1 if it had to be killed).
+    int stop() {
+        if (pid_ <= 0)
+            return status_;
+        ::kill(pid_, SIGTERM);
+        status_ = awaitExit();
+        pid_ = 0;
+        return status_;
+    }
+
+private:
+    static constexpr auto startTimeout = std::chrono::seconds(10);
+    static constexpr auto stopTimeout = std::chrono::seconds(5);
+
+    [[noreturn]] static void runChild(const std::string& program,
+                                      const std::vector<std::string>& arguments, int output) {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        ::dup2(output, STDOUT_FILENO);
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+
+    std::string readLine() {
+        std::string line;
+        const auto deadline = std::chrono::steady_clock::now() + startTimeout;
+        char c = 0;
+        while (std::chrono::steady_clock::now() < deadline) {
+            pollfd readable{output_, POLLIN, 0};
+            if (::poll(&readable, 1, 100) <= 0)
+                continue;
+            if (::read(output_, &c, 1) != 1)
+                break;
+            if (c == '\n')
+                return line;
+            line += c;
+        }
+        stop();
+        throw std::runtime_error("the emulator did not print its line path");
+    }
+
+    int awaitExit() {
+        const auto deadline = std::chrono::steady_clock::now() + stopTimeout;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (::waitpid(pid_, &status, WNOHANG) == pid_)
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, &status, 0);
+        return -1;
+    }
+
+    pid_t pid_ = 0;
+    int output_ = -1;
+    int status_ = -1;
+    std::string linePath_;
+};

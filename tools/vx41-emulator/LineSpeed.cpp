@@ -1,0 +1,31 @@
+#include "LineSpeed.h"
+
+#include <stdexcept>
+#include <string>
+
+void LineSpeed::makeRaw(termios& settings, std::uint32_t baud) {
+    cfmakeraw(&settings);
+    settings.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CRTSCTS | CSIZE);
+    settings.c_cflag |= CS8 | CLOCAL | CREAD;
+    settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    // Reads return what is there; the program waits with poll.
+    settings.c_cc[VMIN] = 0;
+    settings.c_cc[VTIME] = 0;
+    cfsetispeed(&settings, code(baud));
+    cfsetospeed(&settings, code(baud));
+}
+
+speed_t LineSpeed::code(std::uint32_t baud) {
+    switch (baud) {
+    case 9600:
+        return B9600;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 115200:
+        return B115200;
+    default:
+        throw std::invalid_argument("unsupported line speed " + std::to_string(baud));
+    }
+}
