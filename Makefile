@@ -2,7 +2,14 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: test check check-sanitized check-windows dependencies build format
+.PHONY: run test check check-sanitized check-windows dependencies build format
+
+# The off-line unit's settings report, through the command-line tool; without a unit attached the
+# tool works against the simulated one.
+run: dependencies
+	cmake -S . -B build $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS) --target vx41ctl
+	build/tools/vx41ctl/vx41ctl report --text -
 
 # Every test: the normal build, the same tests under AddressSanitizer and UBSan, and the
 # Windows cross-compile.
