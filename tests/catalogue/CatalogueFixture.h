@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/IdOf.h"
 #include "catalogue/Vx41Params.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/Protocol.h"
@@ -12,15 +13,7 @@ class CatalogueFixture {
 protected:
     // Past the compounds' hold-off after construction, so that every refresh group is complete.
     void settle() { clock.advanceSeconds(3); }
-
-    ParameterValue unitValue(int number, int index) {
-        return unit.read(
-            ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index)));
-    }
-    Parameter& at(int number, int index) {
-        return params.find(
-            ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index)));
-    }
+    Parameter& at(int number, int index) { return params.find(idOf(number, index)); }
 
     DummyVx41Protocol unit;
     Protocol link{unit};

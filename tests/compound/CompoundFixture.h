@@ -24,10 +24,6 @@ protected:
         watcher.updates = 0;
     }
 
-    void unitHolds(const ParameterId& id, const ParameterValue& value) {
-        unit.write(id.previous(), value, 0);
-    }
-
     DummyProtocol unit;
     Protocol link{unit};
     RecordingProtocol device{link};

@@ -22,38 +22,30 @@ std::string contentsOf(const fs::path& path) {
 
 class AtomicSave : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("vx41-files-") + test->name() + "-" +
-                                              std::to_string(std::random_device{}()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        path = folder / "unit.vxs";
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    AtomicSave() { fs::create_directories(folder); }
+    ~AtomicSave() override { fs::remove_all(folder); }
 
-    fs::path folder;
-    fs::path path;
+    const fs::path folder =
+        fs::temp_directory_path() / ("vx41-files-" + std::to_string(std::random_device{}()));
+    const fs::path path = folder / "unit.vxs";
     ScriptedVx41Protocol device;
     Protocol protocol{device};
     ConfigurationTestSet set{protocol};
 };
 
-TEST_F(AtomicSave, WritesTheSameBytesAsTheStreamSaveAndLeavesNothingBehind) {
-    std::ofstream(path) << "old contents";
-    set.saveFile(path);
-    std::ostringstream expected(std::ios::binary);
-    set.save(expected);
-    EXPECT_EQ(contentsOf(path), expected.str());
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-}
-
-TEST_F(AtomicSave, UnitThatStopsAnsweringLeavesTheOldFileIntact) {
+TEST_F(AtomicSave, ReplacesTheOldFileOnlyWhenTheWholeSaveSucceeded) {
     std::ofstream(path) << "old contents";
     device.failReads = true;
     EXPECT_THROW(set.saveFile(path), ProtocolException);
     EXPECT_EQ(contentsOf(path), "old contents");
     EXPECT_FALSE(fs::exists(AtomicFile::temporaryFor(path)));
+
+    device.failReads = false;
+    set.saveFile(path);
+    std::ostringstream expected(std::ios::binary);
+    set.save(expected);
+    EXPECT_EQ(contentsOf(path), expected.str());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST_F(AtomicSave, WriterFailureOrAnUnwritableFolderReportsAndCreatesNothing) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <sstream>
 #include <string>
 
 // A byte string from hexadecimal pairs, blanks and bars ignored: "01 00 | A0 81".
@@ -17,12 +16,4 @@ inline std::string hexBytes(const std::string& hex) {
         }
     }
     return bytes;
-}
-
-inline std::string hexOf(const std::string& bytes) {
-    std::ostringstream text;
-    text << std::hex;
-    for (unsigned char c : bytes)
-        text << (c < 16 ? "0" : "") << static_cast<int>(c) << ' ';
-    return text.str();
 }

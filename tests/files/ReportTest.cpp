@@ -1,6 +1,5 @@
 #include <sstream>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "link/Protocol.h"
@@ -18,55 +17,48 @@ public:
     bool writeName(std::ostream&) const override { return false; }
 };
 
-// A section of parameter 197 listed beside parameter 199, a catalogue text with '>' among them.
+std::unique_ptr<ParameterFormatter> plain(const std::string& name, bool text = false) {
+    return std::make_unique<PlainFormatter>(name, text);
+}
+
+// A section of parameter 197 listed beside the auxiliary parameters 199, a catalogue text with
+// '>' among them.
 class ReportSet : public ParameterSet {
 public:
     explicit ReportSet(GenericProtocol& protocol) : ParameterSet(protocol) {
-        addControl({197, 1}, 1234, "Gain");
-        addControl({197, 2}, 2, std::string(53, 'x'));
-        addControl({197, 3}, 3, "Center/Surround/LFE->L/R");
-        addControl({197, 4}, ParameterValue::fromText("Tom & <Jerry>"), "Label", true);
-        addFormatted({197, 5}, 5, nullptr);
-        auto speechless = std::make_unique<ControlParameter>(
-            protocol, ParameterId(197, 6), ParameterValue(6), ParameterValue::smallest(),
-            ParameterValue::largest(), 'A', std::make_unique<SpeechlessFormatter>());
-        speechless->setPersistent(true);
-        add(std::move(speechless));
-        add(std::make_unique<Parameter>(protocol, ParameterId(197, 7), ParameterValue(7),
-                                        ParameterValue::smallest(), ParameterValue::largest(), 'A',
-                                        nullptr));
+        control({197, 1}, 1234, plain("Gain"));
+        control({197, 2}, 2, plain(std::string(53, 'x')));
+        control({197, 3}, 3, plain("Center/Surround/LFE->L/R"));
+        control({197, 4}, ParameterValue::fromText("Tom & <Jerry>"), plain("Label", true));
+        control({197, 5}, 5, nullptr);
+        control({197, 6}, 6, std::make_unique<SpeechlessFormatter>());
+        add(make<Parameter>({197, 7}, 7, nullptr)); // not persistent: never reported
         // A compound written through (194, 1) and read back through (196, 1); it stands in the
         // section under its own id and shows its status.
-        add(std::make_unique<Parameter>(protocol, ParameterId(196, 1), ParameterValue(2),
-                                        ParameterValue::smallest(), ParameterValue::largest(), 'A',
-                                        std::make_unique<PlainFormatter>("Status", false)));
-        addFormatted({194, 1}, 0, std::make_unique<PlainFormatter>("Control", false));
+        add(make<Parameter>({196, 1}, 2, plain("Status")));
+        control({194, 1}, 0, plain("Control"));
         auto compound = std::make_unique<CompoundParameter>(
             ParameterId(195, 1), find({196, 1}), dynamic_cast<ControlParameter&>(find({194, 1})),
             parameters(), 'M');
         compound->setPersistent(true);
         add(ParameterId(195, 1), std::move(compound));
-        // Auxiliary parameters need not be persistent.
         for (std::uint8_t index = 1; index <= 7; ++index)
-            add(std::make_unique<Parameter>(protocol, ParameterId(199, index),
-                                            ParameterValue(index * 10), ParameterValue::smallest(),
-                                            ParameterValue::largest(), 'A',
-                                            std::make_unique<PlainFormatter>("Aux", false)));
+            add(make<Parameter>({199, index}, index * 10, plain("Aux")));
     }
 
     using ParameterSet::writePageStart;
     using ParameterSet::writeSectionStart;
 
 private:
-    void addControl(const ParameterId& id, const ParameterValue& value, const std::string& name,
-                    bool text = false) {
-        addFormatted(id, value, std::make_unique<PlainFormatter>(name, text));
+    template <class Kind>
+    std::unique_ptr<Kind> make(const ParameterId& id, const ParameterValue& value,
+                               std::unique_ptr<ParameterFormatter> formatter) {
+        return std::make_unique<Kind>(protocol(), id, value, ParameterValue::smallest(),
+                                      ParameterValue::largest(), 'A', std::move(formatter));
     }
-    void addFormatted(const ParameterId& id, const ParameterValue& value,
-                      std::unique_ptr<ParameterFormatter> formatter) {
-        auto parameter = std::make_unique<ControlParameter>(
-            protocol(), id, value, ParameterValue::smallest(), ParameterValue::largest(), 'A',
-            std::move(formatter));
+    void control(const ParameterId& id, const ParameterValue& value,
+                 std::unique_ptr<ParameterFormatter> formatter) {
+        auto parameter = make<ControlParameter>(id, value, std::move(formatter));
         parameter->setPersistent(true);
         add(std::move(parameter));
     }
@@ -90,19 +82,6 @@ protected:
     ReportSet set{protocol};
 };
 
-TEST(ReportRow, ParameterWithoutFormatterShowsItsIdAndSignedValue) {
-    DummyVx41Protocol device;
-    Protocol protocol(device);
-    const Parameter parameter(protocol, ParameterId(117, 21), ParameterValue(-3),
-                              ParameterValue::smallest(), ParameterValue::largest(), 'A');
-    std::ostringstream text;
-    parameter.writeText(text);
-    EXPECT_EQ(text.str(), "(75, 21): -3");
-    std::ostringstream html;
-    parameter.writeHtml(html, true, true);
-    EXPECT_EQ(html.str(), "<TR><TD>(75, 21)</TD><TD>-3</TD></TR>\n");
-}
-
 TEST_F(Report, TextSectionMovesAuxiliaryTextsOutWithTabs) {
     // A main text of 10 characters gets 12 tabs (10, 14, ..., 54, 58); one of 56 gets none.
     EXPECT_EQ(textSection("MONITOR SETUP", {197, 1, 2, 199, 0}),
@@ -111,6 +90,7 @@ TEST_F(Report, TextSectionMovesAuxiliaryTextsOutWithTabs) {
                   std::string(12, '\t') + "Aux: 10\n\t" + std::string(53, 'x') + ": 2Aux: 20\n");
     EXPECT_EQ(textSection("", {197, 5, 5, 199, 1}),
               "\t(c5, 5): 5" + std::string(12, '\t') + "Aux: 10\n");
+    EXPECT_EQ(textSection("", {195, 0, 9, 0, 0}), "\tStatus: 2\n") << "a compound shows its status";
 }
 
 TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLine) {
@@ -118,7 +98,6 @@ TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLine) {
     // 56th column; (197, 7) is not persistent and has no line at all.
     EXPECT_EQ(textSection("", {197, 6, 7, 199, 0}), std::string(14, '\t') + "Aux: 60\n");
     EXPECT_EQ(textSection("", {197, 6, 6, 0, 0}), "\n");
-    EXPECT_EQ(textSection("", {197, 7, 7, 0, 0}), "");
     EXPECT_EQ(textSection("EMPTY", {198, 0, 255, 0, 0}), "\nEMPTY\n");
 }
 
@@ -135,12 +114,8 @@ TEST_F(Report, HtmlSectionPairsEachRowWithItsAuxiliaryCells) {
     EXPECT_EQ(htmlSection({197, 1, 1, 199, 3}), "<TR><TD>Gain</TD><TD>1234</TD>\n"
                                                 "<TD>Aux</TD><TD>30</TD></TR>\n");
     EXPECT_EQ(htmlSection({197, 5, 7, 0, 0}), "<TR><TD>(c5, 5)</TD><TD>5</TD></TR>\n");
-}
-
-TEST_F(Report, CompoundWritesItsStatusCellsAsTheSectionAsks) {
     EXPECT_EQ(htmlSection({195, 1, 1, 199, 2}), "<TR><TD>Status</TD><TD>2</TD>\n"
                                                 "<TD>Aux</TD><TD>20</TD></TR>\n");
-    EXPECT_EQ(textSection("", {195, 0, 9, 0, 0}), "\tStatus: 2\n");
 }
 
 TEST_F(Report, HtmlEscapesTextFromTheUnitAndTheTitleButNotTheCatalogue) {
@@ -156,16 +131,21 @@ TEST_F(Report, HtmlEscapesTextFromTheUnitAndTheTitleButNotTheCatalogue) {
                           "<TABLE BORDER COLS=4>\n");
 }
 
-TEST(GenericReport, ListsEveryParameterInIdOrder) {
+class GenericReport : public ::testing::Test {
+protected:
     DummyVx41Protocol device;
-    Protocol protocol(device);
-    ConfigurationTestSet set(protocol);
+    Protocol protocol{device};
+    ConfigurationTestSet set{protocol};
+};
+
+TEST_F(GenericReport, ListsEveryParameterInIdOrderAndWithoutFormatterItsIdAndSignedValue) {
     set.refreshAll();
+    set.find(ConfigurationTestSet::plain).setValue(-3);
     std::ostringstream text;
     set.writeTextReport(text, "unit.txt");
     EXPECT_EQ(text.str(), "unit.txt\n\n"
                           "Status: 800\n"
-                          "(75, 21): 0\n"
+                          "(75, 21): -3\n"
                           "Emulator Mode: 0\n"
                           "Emulator: 0\n"
                           "Master Trim: 60\n"
@@ -175,7 +155,7 @@ TEST(GenericReport, ListsEveryParameterInIdOrder) {
     EXPECT_EQ(html.str(), "<HTML><HEAD><TITLE>unit.htm</TITLE> </HEAD> <BODY> \n"
                           "<H1>unit.htm</H1>\n"
                           "<TR><TD>Status</TD><TD>800</TD></TR>\n"
-                          "<TR><TD>(75, 21)</TD><TD>0</TD></TR>\n"
+                          "<TR><TD>(75, 21)</TD><TD>-3</TD></TR>\n"
                           "<TR><TD>Emulator Mode</TD><TD>0</TD></TR>\n"
                           "<TR><TD>Emulator</TD><TD>0</TD></TR>\n"
                           "<TR><TD>Master Trim</TD><TD>60</TD></TR>\n"
@@ -183,10 +163,7 @@ TEST(GenericReport, ListsEveryParameterInIdOrder) {
                           "</BODY></HTML>\n");
 }
 
-TEST(GenericReport, StopsWhenTheStreamFails) {
-    DummyVx41Protocol device;
-    Protocol protocol(device);
-    ConfigurationTestSet set(protocol);
+TEST_F(GenericReport, StopsWhenTheStreamFails) {
     std::ostringstream stream;
     stream.setstate(std::ios::badbit);
     EXPECT_EQ(messageOf([&] { set.writeTextReport(stream, "t"); }),

@@ -10,8 +10,8 @@
 #include "link/DummyVx41Protocol.h"
 #include "link/Protocol.h"
 #include "model/CompoundParameter.h"
-#include "model/QuenlarException.h"
 #include "model/SharedParameter.h"
+#include "support/FailureMessage.h"
 #include "support/FakeClock.h"
 #include "support/Printers.h"
 #include "support/RecordingProtocol.h"
@@ -44,16 +44,6 @@ protected:
             if (write.id == idOf(number, index))
                 values.push_back(write.value);
         return values;
-    }
-
-    // The message of the failure work ends with, or "" when it succeeds.
-    template <class Work> static std::string failureOf(Work&& work) {
-        try {
-            work();
-        } catch (const QuenlarException& failure) {
-            return failure.what();
-        }
-        return "";
     }
 
     DummyVx41Protocol unit;
