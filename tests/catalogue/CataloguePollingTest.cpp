@@ -55,7 +55,7 @@ TEST_F(Polling, EachStepMovesTheSmoothedMetersOnce) {
     EXPECT_EQ(at(204, 0).getValue(), ParameterValue(400));
 }
 
-TEST_F(Polling, NothingElseIsReadWhileARefreshRuns) {
+TEST_F(Polling, NothingElseIsReadWhileARefreshRunsNorLeftBlockedByAFailure) {
     device.duringReadMany = [this] {
         device.duringReadMany = nullptr;
         params.pollNext();
@@ -70,9 +70,8 @@ TEST_F(Polling, NothingElseIsReadWhileARefreshRuns) {
     };
     params.pollNext();
     EXPECT_EQ(device.requests.size(), 6u);
-}
 
-TEST_F(Polling, AFailedReadEndsTheRefreshButNotThePolling) {
+    // A failed read ends the refresh but not the polling.
     device.failReads = true;
     EXPECT_THROW(params.pollNext(), ProtocolException);
     EXPECT_THROW(params.refreshEverything(), ProtocolException);

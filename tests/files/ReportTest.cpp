@@ -93,15 +93,14 @@ TEST_F(Report, TextSectionMovesAuxiliaryTextsOutWithTabs) {
     EXPECT_EQ(textSection("", {195, 0, 9, 0, 0}), "\tStatus: 2\n") << "a compound shows its status";
 }
 
-TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLine) {
+TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLineAndStopsAtAnUnknownId) {
     // (197, 6) cannot be worded: its line stays, empty, and the auxiliary text starts at the
     // 56th column; (197, 7) is not persistent and has no line at all.
     EXPECT_EQ(textSection("", {197, 6, 7, 199, 0}), std::string(14, '\t') + "Aux: 60\n");
     EXPECT_EQ(textSection("", {197, 6, 6, 0, 0}), "\n");
     EXPECT_EQ(textSection("EMPTY", {198, 0, 255, 0, 0}), "\nEMPTY\n");
-}
 
-TEST_F(Report, SectionsStopAtAnAuxiliaryTheSetDoesNotKnow) {
+    // A section stops at an auxiliary the set does not know.
     std::ostringstream stream;
     EXPECT_EQ(messageOf([&] {
                   set.writeTextSection(stream, "", {197, 1, 2, 200, 0});
@@ -143,24 +142,19 @@ TEST_F(GenericReport, ListsEveryParameterInIdOrderAndWithoutFormatterItsIdAndSig
     set.find(ConfigurationTestSet::plain).setValue(-3);
     std::ostringstream text;
     set.writeTextReport(text, "unit.txt");
-    EXPECT_EQ(text.str(), "unit.txt\n\n"
-                          "Status: 800\n"
-                          "(75, 21): -3\n"
-                          "Emulator Mode: 0\n"
-                          "Emulator: 0\n"
-                          "Master Trim: 60\n"
-                          "Preset 1: PRESET 1\n");
+    EXPECT_EQ(text.str(), "unit.txt\n\nStatus: 800\n(75, 21): -3\nEmulator Mode: 0\nEmulator: 0\n"
+                          "Master Trim: 60\nPreset 1: PRESET 1\n");
     std::ostringstream html;
     set.writeHtmlReport(html, "unit.htm");
-    EXPECT_EQ(html.str(), "<HTML><HEAD><TITLE>unit.htm</TITLE> </HEAD> <BODY> \n"
-                          "<H1>unit.htm</H1>\n"
-                          "<TR><TD>Status</TD><TD>800</TD></TR>\n"
-                          "<TR><TD>(75, 21)</TD><TD>-3</TD></TR>\n"
-                          "<TR><TD>Emulator Mode</TD><TD>0</TD></TR>\n"
-                          "<TR><TD>Emulator</TD><TD>0</TD></TR>\n"
-                          "<TR><TD>Master Trim</TD><TD>60</TD></TR>\n"
-                          "<TR><TD>Preset 1</TD><TD>PRESET 1</TD></TR>\n"
-                          "</BODY></HTML>\n");
+    EXPECT_EQ(html.str(),
+              "<HTML><HEAD><TITLE>unit.htm</TITLE> </HEAD> <BODY> \n"
+              "<H1>unit.htm</H1>\n"
+              "<TR><TD>Status</TD><TD>800</TD></TR>\n"
+              "<TR><TD>(75, 21)</TD><TD>-3</TD></TR>\n"
+              "<TR><TD>Emulator Mode</TD><TD>0</TD></TR>\n<TR><TD>Emulator</TD><TD>0</TD></TR>\n"
+              "<TR><TD>Master Trim</TD><TD>60</TD></TR>\n"
+              "<TR><TD>Preset 1</TD><TD>PRESET 1</TD></TR>\n"
+              "</BODY></HTML>\n");
 }
 
 TEST_F(GenericReport, StopsWhenTheStreamFails) {

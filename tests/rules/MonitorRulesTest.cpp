@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "RulesFixture.h"
 
 namespace {
@@ -25,36 +27,28 @@ protected:
 };
 
 TEST_F(MonitorRulesTest, SpeakerSelectionShapesTrimsMetersAndTheMasterTrim) {
+    set(117, 39, 1); // one back-surround speaker
+    for (const auto& [speakers, trims, meters] :
+         {std::tuple{stereo, std::vector<int>{12, 13}, std::vector<int>{10, 11}},
+          {mono, {14}, {12}},
+          {multiChannel, {4, 5, 6, 7, 8, 9, 10}, {10, 11, 12, 14, 15, 17}}}) {
+        set(197, 15, speakers);
+        EXPECT_EQ(visibleTrims(), trims) << speakers;
+        EXPECT_EQ(enabledMeters(), meters) << speakers;
+    }
+    set(117, 39, 2);
+    EXPECT_TRUE(at(197, 11).isVisible());
+
     set(197, 15, stereo);
-    EXPECT_EQ(visibleTrims(), (std::vector<int>{12, 13}));
-    EXPECT_EQ(enabledMeters(), (std::vector<int>{10, 11}));
     EXPECT_FALSE(at(117, 29).isEnabled()); // bass management
     compound(23, 1).setValue(50);
     EXPECT_EQ(unit.read({197, 1}), ParameterValue(50)); // the stereo master trim is written
     EXPECT_EQ(unit.read({197, 0}), ParameterValue(60));
-
-    set(197, 15, mono);
-    EXPECT_EQ(visibleTrims(), (std::vector<int>{14}));
-    EXPECT_EQ(enabledMeters(), (std::vector<int>{12}));
-
-    set(117, 39, 1);
     set(197, 15, multiChannel);
-    EXPECT_EQ(enabledMeters(), (std::vector<int>{10, 11, 12, 14, 15, 17}));
-    EXPECT_EQ(valueOf(23, 1), 60);
-}
+    EXPECT_EQ(valueOf(23, 1), 60) << "back on the multi-channel master trim";
 
-TEST_F(MonitorRulesTest, TrimsAreShownForTheBackSurroundSpeakersThatExist) {
-    set(197, 15, stereo);
-    set(197, 15, multiChannel);
-    for (const auto& [speakers, trims] : {std::pair{0, std::vector<int>{4, 5, 6, 7, 8, 9}},
-                                          {1, {4, 5, 6, 7, 8, 9, 10}},
-                                          {2, {4, 5, 6, 7, 8, 9, 10, 11}}}) {
-        set(117, 39, speakers);
-        EXPECT_EQ(visibleTrims(), trims) << speakers;
-    }
     set(216, 3, 0); // without the analogue outputs no trim is shown
-    set(197, 15, stereo);
-    set(197, 15, multiChannel);
+    set(197, 15, mono);
     EXPECT_TRUE(visibleTrims().empty());
 }
 

@@ -1,25 +1,16 @@
 #include "RulesFixture.h"
 
-namespace {
-struct Report {
-    int number;
-    int index;
-    int value;
-};
-
-void PrintTo(const Report& report, std::ostream* stream) {
-    *stream << idOf(report.number, report.index).toString() << " = " << report.value;
-}
-} // namespace
+#include <tuple>
 
 // The unit reports a value outside the parameter's limits and the program reads everything.
 // The rules must come through it: either it is taken, or the refresh ends with the one message
 // a value beyond the limits earns, "Inconsistent State" — never a crash, never anything else.
-class UnitReportsOutOfRange : public RulesFixture, public ::testing::WithParamInterface<Report> {};
+class UnitReportsOutOfRange : public RulesFixture,
+                              public ::testing::WithParamInterface<std::tuple<int, int, int>> {};
 
 TEST_P(UnitReportsOutOfRange, EndsAtWorstInInconsistentState) {
-    const Report report = GetParam();
-    unit.write(idOf(report.number, report.index).previous(), report.value, 0);
+    const auto [number, index, value] = GetParam();
+    unit.write(idOf(number, index).previous(), value, 0);
     const auto expectSoundEnd = [](const std::string& failure) {
         EXPECT_TRUE(failure == "no failure" || failure == "Inconsistent State") << failure;
     };
@@ -32,7 +23,7 @@ TEST_P(UnitReportsOutOfRange, EndsAtWorstInInconsistentState) {
 
 INSTANTIATE_TEST_SUITE_P(
     SelectorsAndSettings, UnitReportsOutOfRange,
-    ::testing::ValuesIn(std::vector<Report>{
+    ::testing::ValuesIn(std::vector<std::tuple<int, int, int>>{
         {117, 0, 9},   {117, 0, -1}, {197, 15, 3},    {115, 4, 32}, {115, 8, 4},  {115, 10, 9},
         {115, 0, 40},  {179, 0, 40}, {121, 0, 5},     {123, 2, 3},  {117, 37, 9}, {117, 39, 5},
         {117, 24, -3}, {117, 21, 4}, {216, 21, 9},    {216, 3, 7},  {117, 58, 6}, {201, 30, 99},

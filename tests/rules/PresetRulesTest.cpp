@@ -1,20 +1,10 @@
+#include <tuple>
+
 #include "RulesFixture.h"
 
 class PresetRulesTest : public RulesFixture {
 protected:
     std::string displayLabel(int slot) { return textOf(23, slot + 34); }
-    struct Sent {
-        ParameterId id;
-        int value;
-        std::uint32_t delayMs;
-        bool operator==(const Sent&) const = default;
-    };
-    std::vector<Sent> sent() const {
-        std::vector<Sent> writes;
-        for (const auto& write : device.writes)
-            writes.push_back({write.id, write.value.toInt16(), write.delayMs});
-        return writes;
-    }
 };
 
 TEST_F(PresetRulesTest, DisplayLabelsCarrySlotNumberStateMarkAndStoredLabel) {
@@ -53,9 +43,11 @@ TEST_F(PresetRulesTest, SavingIsMomentaryAndNamesTheSavedSlotForRecall) {
     set(115, 4, 6);
     device.clear();
     set(115, 3, 1);
-    EXPECT_EQ(sent(), (std::vector<Sent>{{{115, 3}, 1, 8000}, // the save, with its long wait
-                                         {{115, 3}, 0, 0},    // back to idle at once
-                                         {{115, 0}, 6, 1000}}));
+    // The save with its long wait, back to idle at once, then the slot named for recall.
+    std::vector<std::tuple<ParameterId, int, std::uint32_t>> sent;
+    for (const auto& write : device.writes)
+        sent.emplace_back(write.id, write.value.toInt16(), write.delayMs);
+    EXPECT_EQ(sent, (decltype(sent){{{115, 3}, 1, 8000}, {{115, 3}, 0, 0}, {{115, 0}, 6, 1000}}));
     EXPECT_EQ(valueOf(115, 3), 0);
     EXPECT_EQ(valueOf(115, 0), 6);
 }

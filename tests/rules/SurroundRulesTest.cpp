@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(SurroundRulesTest, ChannelModeEnablesOnlyTheItemsItsChannelsCarry) {
+TEST_F(SurroundRulesTest, ChannelModeAndSourceEnableOnlyTheItemsTheChannelsCarry) {
     for (const auto& [mode, items] :
          {std::pair{2, std::set<int>{ambiform}},  // 2/0
           {4, {lfe, ltRtSurround, loRoSurround}}, // 2/1: surround without centre
@@ -30,9 +30,7 @@ TEST_F(SurroundRulesTest, ChannelModeEnablesOnlyTheItemsItsChannelsCarry) {
         channelMode(mode);
         EXPECT_EQ(enabledItems(), items) << mode;
     }
-}
-
-TEST_F(SurroundRulesTest, ItemsStayDisabledWhenTheirValuesOrSourcesChange) {
+    // Items stay disabled when their values or sources change.
     compound(25, rearfill).setValue(2); // from outside: disabled in every mode
     channelMode(7);
     EXPECT_FALSE(enabledItems().contains(rearfill));
