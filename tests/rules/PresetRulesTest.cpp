@@ -10,14 +10,9 @@ protected:
 TEST_F(PresetRulesTest, DisplayLabelsCarrySlotNumberStateMarkAndStoredLabel) {
     EXPECT_EQ(displayLabel(0), "1  - ") << "an unread label is empty, not its zero bytes";
 
-    params.refreshEverything();
-    EXPECT_EQ(displayLabel(31), "32  - PRESET 32");
-
     set(210, 4 + 32, 2);
     set(210, 4, ParameterValue::fromText("Preset"));
     EXPECT_EQ(displayLabel(4), "5E - Preset");
-    set(210, 2 + 32, 1);
-    EXPECT_EQ(displayLabel(2), "3A - PRESET 3");
 
     unitReports(210, 11, ParameterValue(std::string("Live\0\0\0\0", 8)));
     EXPECT_EQ(displayLabel(11), "12  - Live");

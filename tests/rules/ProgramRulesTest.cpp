@@ -52,9 +52,6 @@ TEST_F(ProgramRulesTest, ChannelLabelsAndRulerDescribeTheConfigurationInUse) {
     configuration(13); // the unused channels are blank on the ruler, spaces included
     EXPECT_EQ(textOf(23, 11),
               "|-----------------1----------------|                 |---2---|---3---|");
-
-    configuration(10); // 8x1
-    EXPECT_EQ(channelLabels(), std::vector<std::string>(8, "C"));
 }
 
 TEST(ProgramConfigLayout, AConfigurationTheUnitDoesNotKnowIsShownAsUndefined) {

@@ -56,10 +56,6 @@ TEST_F(SurroundRulesTest, MatrixaRFLNeedsBackSurroundSpeakersAndABackSurroundMod
 
     // So does removing the speakers; a setting other than rear fill is kept.
     channelMode(6);
-    rfl().setValue(2);
-    set(117, 39, 0);
-    EXPECT_EQ(valueOf(117, 37), 0);
-    set(117, 39, 2);
     rfl().setValue(1);
     set(117, 39, 0);
     EXPECT_TRUE(rfl().isLocked());
