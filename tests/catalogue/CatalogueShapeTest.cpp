@@ -47,10 +47,7 @@ TEST_F(CatalogueShape, NamesWithComputedNumbersAndWhatFilesHold) {
     EXPECT_EQ(at(179, 22).getValue(), ParameterValue::fromText("Program 8"));
 
     EXPECT_FALSE(control(201, 29).isPersistent()) << "GPI Solo is setup but never saved";
-    EXPECT_FALSE(control(117, 3).isPersistent());
     EXPECT_FALSE(control(145, 4).isPersistent());
-    EXPECT_FALSE(control(125, 5).isEnabled());
-    EXPECT_EQ(control(143, 3).writeDelay(), 1250u);
 }
 
 TEST_F(CatalogueShape, ValuesOutsideTheirRangesAreKeptButNeverWritten) {

@@ -43,10 +43,11 @@ TEST_F(Vx41Report, TextReportListsTheSectionsInOrderWithHeadingsOnce) {
     std::vector<std::string> headings;
     std::istringstream lines(report.substr(report.find('\n')));
     for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line[0] != '\t')
+        if (!line.empty() && line[0] != '\t') {
             headings.push_back(line);
-        else if (!line.empty() && headings.back() == "LUMACODE PROGRAM 1")
+        } else if (!line.empty() && headings.back() == "LUMACODE PROGRAM 1") {
             EXPECT_THAT(line, ::testing::MatchesRegex("\t[^\t]+\t+Source: .*")) << line;
+        }
     }
     EXPECT_EQ(headings, (std::vector<std::string>{
                             "OPERATING MODE", "TESSERA", "LUMACODE PROGRAM 1", "LUMACODE PROGRAM 2",
@@ -67,7 +68,6 @@ TEST_F(Vx41Report, HtmlReportEscapesTheUnitsTextsAndPassesTidy) {
                           "<TABLE BORDER COLS=2>\n"));
     EXPECT_THAT(page, ::testing::EndsWith("</TABLE>\n</BODY></HTML>\n"));
     EXPECT_THAT(page, ::testing::HasSubstr("<TD>Film &amp; &lt;Dub></TD>"));
-    EXPECT_EQ(occurrences(page, "<TABLE BORDER COLS=4>"), 13u);
     EXPECT_EQ(occurrences(page, "<TR>"), occurrences(page, "</TR>"));
 
     if (std::system("tidy -v > /dev/null 2>&1") != 0)
@@ -75,14 +75,12 @@ TEST_F(Vx41Report, HtmlReportEscapesTheUnitsTextsAndPassesTidy) {
     const fs::path file = fs::temp_directory_path() /
                           ("vx41-report-" + std::to_string(std::random_device{}()) + ".htm");
     std::ofstream(file) << page;
-    const fs::path errors = file.string() + ".errors";
-    const int status = std::system(
-        ("tidy -errors -q '" + file.string() + "' > '" + errors.string() + "' 2>&1").c_str());
-    std::ifstream errorStream(errors);
-    const std::string output((std::istreambuf_iterator<char>(errorStream)),
-                             std::istreambuf_iterator<char>());
+    std::string output;
+    FILE* tidy = popen(("tidy -errors -q '" + file.string() + "' 2>&1").c_str(), "r");
+    for (char buffer[256]; std::fgets(buffer, sizeof buffer, tidy);)
+        output += buffer;
+    const int status = pclose(tidy);
     fs::remove(file);
-    fs::remove(errors);
     // tidy exits with 1 for warnings (the page is of its time: no DOCTYPE, FONT, COLS) and 2 for
     // errors.
     EXPECT_LT(WEXITSTATUS(status), 2) << output;

@@ -1,0 +1,249 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <streambuf>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "link/Protocol.h"
+#include "model/AtomicFile.h"
+#include "model/ConfigurationReader.h"
+#include "tests/support/ConfigurationTestSet.h"
+#include "tests/support/FailureMessage.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A byte string from hexadecimal pairs, blanks and bars ignored: "01 00 | A0 81".
+inline std::string hexBytes(const std::string& hex) {
+    std::string bytes;
+    std::string digits;
+    for (char c : hex) {
+        if (c == ' ' || c == '|')
+            continue;
+        digits += c;
+        if (digits.size() == 2) {
+            bytes += static_cast<char>(std::stoi(digits, nullptr, 16));
+            digits.clear();
+        }
+    }
+    return bytes;
+}
+
+struct ReadCase {
+    std::string hex;
+    ParameterValueMap values;
+    bool checksumMatches;
+};
+
+TEST(ConfigurationReader, ReadsEntriesAndChecksTheChecksum) {
+    const ParameterId id(0x20, 1);
+    const std::string two = "A0 81 | 01 00 00 00 | 05 | A1 81 | 01 00 00 00 | 06 |";
+    for (const ReadCase& read : std::vector<ReadCase>{
+             {"01 00 00 00 | A0 81 | 02 00 00 00 | 00 05 | 29 00 00 00",
+              {{id, ParameterValue(hexBytes("00 05"))}},
+              true},
+             {"00 00 00 00 | 00 00 00 00", {}, true},
+             {"01 00 00 00 | A0 81 | 00 00 00 00 | 22 00 00 00", {{id, ParameterValue()}}, true},
+             // The later entry for an id wins.
+             {"02 00 00 00 | A0 81 | 01 00 00 00 | 05 | A0 81 | 01 00 00 00 | 06 | 00 00 00 00",
+              {{id, ParameterValue(hexBytes("06"))}},
+              false},
+             // Bytes count signed: 1 + (0x7F + 0x00) + 2 + (-1 + -128).
+             {"01 00 00 00 | FF 80 | 02 00 00 00 | FF 80 | 01 00 00 00",
+              {{ParameterId(0x7F, 0), ParameterValue(hexBytes("FF 80"))}},
+              true},
+             // A damaged checksum does not stop the load.
+             {"01 00 00 00 | FF 80 | 02 00 00 00 | FF 80 | 02 00 00 00",
+              {{ParameterId(0x7F, 0), ParameterValue(hexBytes("FF 80"))}},
+              false},
+             // A short count: the entry after it is taken as the checksum.
+             {"01 00 00 00 |" + two, {{id, ParameterValue(hexBytes("05"))}}, false},
+         }) {
+        std::istringstream stream(hexBytes(read.hex), std::ios::binary);
+        ConfigurationReader reader(stream);
+        ParameterValueMap values;
+        reader.read(values);
+        EXPECT_EQ(values, read.values) << read.hex;
+        EXPECT_EQ(reader.checksumMatches(), read.checksumMatches) << read.hex;
+    }
+}
+
+TEST(ConfigurationReader, BrokenFilesFailWithTheirMessages) {
+    const std::string two = "A0 81 | 01 00 00 00 | 05 | A1 81 | 01 00 00 00 | 06 |";
+    for (const auto& [hex, message] : std::vector<std::pair<std::string, std::string>>{
+             {"", "Error reading the parameter count."},
+             {"01 00 00", "Error reading the parameter count."},
+             {"01 00 00 00 | A0", "Error restoring a parameter id"},
+             {"01 00 00 00 | A0 81 | 02 00", "Error restoring a parameter value."},
+             {"01 00 00 00 | A0 81 | 05 00 00 00 | 00 05", "Error restoring a parameter value."},
+             {"01 00 00 00 | A0 81 | 02 00 00 00 | 00 05 | 29 00", "Error reading the checksum."},
+             // Four gigabytes claimed, three bytes present: fails without trying to hold them.
+             {"01 00 00 00 | A0 81 | F0 FF FF FF | 01 02 03", "Error restoring a parameter value."},
+             // A long count meets the end where the checksum should be, or takes it for an entry.
+             {"03 00 00 00 |" + two, "Error reading the checksum."},
+             {"03 00 00 00 |" + two + "29 00 00 00", "Error restoring a parameter value."},
+         }) {
+        std::istringstream stream(hexBytes(hex), std::ios::binary);
+        ParameterValueMap values;
+        EXPECT_EQ(messageOf([&] { ConfigurationReader(stream).read(values); }), message) << hex;
+    }
+}
+
+using Set = ConfigurationTestSet;
+
+// Takes only as many bytes as its buffer holds, like a disk that fills up.
+class FullDiskBuffer : public std::streambuf {
+public:
+    explicit FullDiskBuffer(std::size_t capacity) : bytes_(capacity) {
+        setp(bytes_.data(), bytes_.data() + capacity);
+    }
+
+private:
+    std::vector<char> bytes_;
+};
+
+class ConfigurationFile : public ::testing::Test {
+protected:
+    std::string saved() {
+        std::ostringstream stream(std::ios::binary);
+        set.save(stream);
+        return stream.str();
+    }
+    void load(const std::string& bytes, bool includeSetup) {
+        std::istringstream stream(bytes, std::ios::binary);
+        set.load(stream, includeSetup);
+    }
+    void expectLoadFailure(const std::string& bytes, const std::string& message) {
+        EXPECT_EQ(messageOf([&] { load(bytes, true); }), message);
+    }
+    const ParameterValue& value(const ParameterId& id) { return set.find(id).getValue(); }
+
+    ScriptedVx41Protocol device;
+    Protocol protocol{device};
+    Set set{protocol};
+};
+
+TEST_F(ConfigurationFile, SavesWhatTheUnitHoldsInIdOrderWithoutStatusParameters) {
+    // The off-line unit starts with (117, 21) = 0, (117, 36) = 0, (117, 37) = 0, (197, 0) = 60
+    // and (210, 0) = "PRESET 1"; the status (113, 4) is not saved.
+    EXPECT_EQ(saved(), hexBytes("05 00 00 00"
+                                "| F5 95 | 02 00 00 00 | 00 00"
+                                "| F5 A4 | 02 00 00 00 | 00 00"
+                                "| F5 A5 | 02 00 00 00 | 00 00"
+                                "| 45 80 | 02 00 00 00 | 00 3C"
+                                "| 52 80 | 08 00 00 00 | 50 52 45 53 45 54 20 31"
+                                "| C9 05 00 00"));
+}
+
+TEST_F(ConfigurationFile, SaveReportsAStreamThatStopsTakingBytes) {
+    const auto saveInto = [this](std::size_t capacity) {
+        FullDiskBuffer buffer(capacity);
+        std::ostream stream(&buffer);
+        return messageOf([&] { set.save(stream); });
+    };
+    EXPECT_EQ(saveInto(5), "Error saving a parameter id");
+    EXPECT_EQ(saveInto(6), "Error saving a parameter value.");
+    EXPECT_EQ(saveInto(11), "Error saving a parameter value.");
+}
+
+TEST_F(ConfigurationFile, RoundTripRestoresEveryValueAndTheSetupOnlyWhenAskedFor) {
+    const std::string before = saved();
+    set.find(Set::enabler).setValue(1);
+    set.find(Set::dependent).setValue(4);
+    set.find(Set::plain).setValue(-3);
+    set.find(Set::trim).setValue(72);
+    set.find(Set::label).setValue(ParameterValue::fromText("Live & <Loud>"));
+    ASSERT_NE(saved(), before);
+
+    load(before, false);
+    EXPECT_EQ(value(Set::plain), ParameterValue(0));
+    EXPECT_EQ(value(Set::trim), ParameterValue(72));
+    load(before, true);
+    EXPECT_EQ(saved(), before);
+}
+
+TEST_F(ConfigurationFile, ValueRefusedUntilALaterParameterIsRestoredComesInTheNextPass) {
+    // (117, 36) comes first but is disabled until (117, 37), later in id order, is 1.
+    load(hexBytes("02 00 00 00 | F5 A4 | 02 00 00 00 | 00 04 | F5 A5 | 02 00 00 00 | 00 01"
+                  "| 00 00 00 00"),
+         true);
+    EXPECT_EQ(value(Set::dependent), ParameterValue(4));
+    EXPECT_EQ(value(Set::enabler), ParameterValue(1));
+}
+
+TEST_F(ConfigurationFile, RestoreGivesUpAfterTenPassesAndNeverWaitsAfterAWrite) {
+    set.control(Set::plain).setWriteDelay(2000);
+    device.refused.insert(Set::plain);
+    load(hexBytes("01 00 00 00 | F5 95 | 02 00 00 00 | 00 07 | 00 00 00 00"), true);
+
+    EXPECT_EQ(device.writes.size(), 10u);
+    for (const auto& write : device.writes)
+        EXPECT_EQ(write.delayMs, 0u);
+    EXPECT_EQ(set.control(Set::plain).writeDelay(), 2000u);
+}
+
+TEST_F(ConfigurationFile, FailuresWhileRestoringKeepWhatWasAppliedAndTheWriteDelay) {
+    // (117, 21) is applied before the unknown (170, 0) stops the restore.
+    expectLoadFailure(hexBytes("02 00 00 00 | F5 95 | 02 00 00 00 | 00 02 | 2A 80 | 02 00 00 00"
+                               "| 00 01 | 00 00 00 00"),
+                      "This is not a valid configuration file for this device");
+    EXPECT_EQ(value(Set::plain), ParameterValue(2));
+
+    set.control(Set::plain).setWriteDelay(500);
+    device.failWrites = true;
+    expectLoadFailure(hexBytes("01 00 00 00 | F5 95 | 02 00 00 00 | 00 03 | 00 00 00 00"),
+                      "This is not a valid configuration file for this device");
+    // A failed restore must not leave the parameter without its write delay.
+    EXPECT_EQ(set.control(Set::plain).writeDelay(), 500u);
+
+    expectLoadFailure(hexBytes("01 00 00 00 | F5"), "Error restoring a parameter id");
+}
+
+std::string contentsOf(const fs::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+class AtomicSave : public ConfigurationFile {
+protected:
+    AtomicSave() { fs::create_directories(folder); }
+    ~AtomicSave() override { fs::remove_all(folder); }
+
+    const fs::path folder =
+        fs::temp_directory_path() / ("vx41-files-" + std::to_string(std::random_device{}()));
+    const fs::path path = folder / "unit.vxs";
+};
+
+TEST_F(AtomicSave, ReplacesTheOldFileOnlyWhenTheWholeSaveSucceeded) {
+    std::ofstream(path) << "old contents";
+    device.failReads = true;
+    EXPECT_THROW(set.saveFile(path), ProtocolException);
+    EXPECT_EQ(contentsOf(path), "old contents");
+    EXPECT_FALSE(fs::exists(AtomicFile::temporaryFor(path)));
+
+    device.failReads = false;
+    set.saveFile(path);
+    EXPECT_EQ(contentsOf(path), saved());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(AtomicSave, WriterFailureOrAnUnwritableFolderReportsAndCreatesNothing) {
+    EXPECT_THROW(AtomicFile::write(path,
+                                   [](std::ostream& stream) {
+                                       stream << "half";
+                                       throw QuenlarException("Error saving a parameter value.");
+                                   }),
+                 QuenlarException);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(fs::exists(AtomicFile::temporaryFor(path)));
+
+    EXPECT_THROW(set.saveFile(folder / "missing" / "unit.vxs"), QuenlarException);
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+} // namespace
