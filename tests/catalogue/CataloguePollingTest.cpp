@@ -101,16 +101,6 @@ TEST_F(Polling, AnalogueOutputsShapeTheMonitorOnlyDuringAFullRefresh) {
     EXPECT_EQ(at(201, 30).getMaximum(), ParameterValue(68));
 }
 
-TEST_F(Polling, ProgrammeCompoundsFollowAnExternalSourceButKeepTheAuthoredValue) {
-    settle();
-    params.setValue(ParameterId(143, 8), 20);
-    params.setValue(ParameterId(121, 0), 1);
-    params.refreshEverything();
-    EXPECT_EQ(at(19, 8).getValue(), ParameterValue(27));
-    EXPECT_EQ(at(25, 8).getValue(), ParameterValue(1));
-    EXPECT_EQ(at(143, 8).getValue(), ParameterValue(20));
-}
-
 TEST_F(Polling, OffLineSwitchLeavesTheOldLineAndTheLocalParametersAlone) {
     unit.write(ParameterId(215, 21), 1, 0); // analogue I/O on: the master volume is operable
     params.setValue(ParameterId(197, 17), 100);
