@@ -41,7 +41,4 @@ TEST_F(DialnormRulesTest, MeterReadingsReachTheMeasurementOnlyWhileTheUnitMeasur
     EXPECT_EQ(valueOf(117, 47), 0) << "the programme's choice is passed to the unit";
     meterReads(40);
     EXPECT_EQ(valueOf(23, 12), 82);
-
-    set(117, 0, 3); // each programme has its own choice
-    EXPECT_EQ(valueOf(117, 47), 1);
 }

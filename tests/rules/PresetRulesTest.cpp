@@ -29,9 +29,6 @@ TEST_F(PresetRulesTest, LabelAndStateShownAndWrittenAreThoseOfTheSelectedSlot) {
     compound(23, 32).setValue(1);
     EXPECT_EQ(unit.read({115, 5}), ParameterValue::fromText("Night"));
     EXPECT_EQ(displayLabel(31), "32A - Night");
-
-    set(115, 8, 3);
-    EXPECT_EQ(compound(23, 31).getValue(), ParameterValue::fromText("RPRESET 4"));
 }
 
 TEST_F(PresetRulesTest, SavingIsMomentaryAndNamesTheSavedSlotForRecall) {

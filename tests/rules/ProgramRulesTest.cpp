@@ -8,12 +8,6 @@
 class ProgramRulesTest : public RulesFixture {
 protected:
     void configuration(int x) { compound(21, 0).setValue(x); }
-    std::vector<std::string> channelLabels() {
-        std::vector<std::string> labels;
-        for (int channel = 3; channel <= 10; ++channel)
-            labels.push_back(textOf(23, channel));
-        return labels;
-    }
     // The programme numbers a layout ruler names.
     std::set<int> programmesOnRuler() {
         std::set<int> numbers;
@@ -45,8 +39,10 @@ TEST_F(ProgramRulesTest, EveryConfigurationKeepsTheSelectionWithinTheProgrammesI
 TEST_F(ProgramRulesTest, ChannelLabelsAndRulerDescribeTheConfigurationInUse) {
     set(117, 0, 3);
     configuration(11); // 5.1: two channels unused, one programme
-    EXPECT_EQ(channelLabels(),
-              (std::vector<std::string>{"L", "R", "C", "LFE", "Ls", "Rs", "", ""}));
+    std::vector<std::string> labels;
+    for (int channel = 3; channel <= 10; ++channel)
+        labels.push_back(textOf(23, channel));
+    EXPECT_EQ(labels, (std::vector<std::string>{"L", "R", "C", "LFE", "Ls", "Rs", "", ""}));
     EXPECT_EQ(unit.read({117, 0}), ParameterValue(0));
 
     configuration(13); // the unused channels are blank on the ruler, spaces included

@@ -30,11 +30,10 @@ TEST_F(SurroundRulesTest, ChannelModeAndSourceEnableOnlyTheItemsTheChannelsCarry
         channelMode(mode);
         EXPECT_EQ(enabledItems(), items) << mode;
     }
-    // Items stay disabled when their values or sources change.
+    // Items stay disabled when their values, sources or modes change.
     compound(25, rearfill).setValue(2); // from outside: disabled in every mode
     channelMode(7);
     EXPECT_FALSE(enabledItems().contains(rearfill));
-
     channelMode(2);
     params.refreshEverything(); // new values for the items in use
     compound(25, lfe).setValue(1);
