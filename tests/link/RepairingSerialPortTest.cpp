@@ -2,7 +2,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -20,7 +19,7 @@ public:
     std::size_t read(std::uint8_t*, std::size_t) override { return 0; }
 
     std::vector<std::string> calls;
-    std::deque<bool> writeResults; // empty: every write fails
+    int failingWrites = 1'000; // the writes that fail before one succeeds
     bool deviceMissing = false;
 
 protected:
@@ -35,11 +34,7 @@ protected:
     }
     bool writeOnce(const std::uint8_t*, std::size_t) override {
         calls.push_back("write");
-        if (writeResults.empty())
-            return false;
-        const bool result = writeResults.front();
-        writeResults.pop_front();
-        return result;
+        return failingWrites-- <= 0;
     }
 };
 
@@ -84,7 +79,7 @@ TEST(RepairingSerialPort, ReopensAfterEveryFailedAttemptThenGivesUp) {
     EXPECT_EQ(port.calls, cycles);
 
     port.calls.clear();
-    port.writeResults = {false, true};
+    port.failingWrites = 1;
     port.write(frame, sizeof(frame));
     EXPECT_THAT(port.calls, ElementsAre("write", "close", "open 115200", "timeout 200", "write"));
     port.close();

@@ -154,22 +154,4 @@ TEST_F(ParameterTest, DestroyingEitherSideLeavesTheOtherSafe) {
     EXPECT_EQ(observer.updates, 1);
 }
 
-TEST(ParameterMatches, GroupsSelectCategoriesOnTheParameterProtocol) {
-    DummyProtocol unit;
-    Protocol mine(unit), other(unit);
-    const Parameter plain(mine, ParameterId(0x40, 0), 0, 0, 0, 'a');
-    const Parameter paged(mine, ParameterId(0x40, 1), 0, 0, 0, 'G');
-    const Parameter reserved(mine, ParameterId(0xF5, 0), 0, 0, 0, 'a');
-    EXPECT_TRUE(plain.matches(mine, 'X'));
-    EXPECT_TRUE(plain.matches(mine, 'a'));
-    EXPECT_FALSE(plain.matches(mine, 'b'));
-    EXPECT_TRUE(plain.matches(mine, 0));
-    EXPECT_FALSE(plain.matches(mine, 1));
-    EXPECT_FALSE(plain.matches(other, 'X'));
-    EXPECT_FALSE(paged.matches(mine, 0));
-    EXPECT_FALSE(paged.matches(mine, 1));
-    EXPECT_TRUE(paged.matches(mine, 2));
-    EXPECT_FALSE(reserved.matches(mine, 'X'));
-}
-
 } // namespace
