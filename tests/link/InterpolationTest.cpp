@@ -51,40 +51,36 @@ TEST(LinearInterpolator, FallsAreLimitedRisesMayBeSlowAndResultsStayWithinTheBou
     EXPECT_EQ(steps(rising, 2), (std::vector<int>{5, 5}));
 }
 
-TEST(InterpolateIdleCommand, StepsEveryEnabledMeterThatHasAnInterpolatorWhileTheLineWaits) {
+TEST(InterpolateIdleCommand, StepsEnabledMetersWithAnInterpolatorWhileTheLineWaits) {
     DummyProtocol unit;
     Protocol protocol(unit);
-    Parameter left(protocol, ParameterId(204, 0), 0, 0, 1023, 'C');
-    Parameter right(protocol, ParameterId(204, 1), 0, 0, 1023, 'C');
-    Parameter plain(protocol, ParameterId(204, 2), 0, 0, 1023, 'C');
-    LinearInterpolator leftBallistics(-256.0f, 0.0f), rightBallistics(-256.0f, 0.0f);
-    left.setInterpolator(&leftBallistics);
-    right.setInterpolator(&rightBallistics);
+    Parameter meter(protocol, ParameterId(204, 0), 0, 0, 1023, 'C');
+    Parameter plain(protocol, ParameterId(204, 1), 0, 0, 1023, 'C');
+    LinearInterpolator ballistics(-256.0f, 0.0f);
+    meter.setInterpolator(&ballistics);
     InterpolateIdleCommand command;
-    for (Parameter* meter : {&left, &right, &plain})
-        command.add(*meter);
-
-    left.update({{ParameterId(204, 0), ParameterValue(500)}});
-    left.update({{ParameterId(204, 0), ParameterValue(300)}});
-    right.update({{ParameterId(204, 1), ParameterValue(700)}});
-    plain.update({{ParameterId(204, 2), ParameterValue(50)}});
-    command.execute();
-    EXPECT_EQ(left.getValue(), ParameterValue(100));
-    EXPECT_EQ(right.getValue(), ParameterValue(700));
-    EXPECT_EQ(plain.getValue(), ParameterValue(50));
-
-    // The command runs through the implementation it is installed in; a disabled meter stands.
+    command.add(meter);
+    command.add(plain);
     protocol.setIdleCommand(&command);
-    right.setEnabled(false);
-    right.update({{ParameterId(204, 1), ParameterValue(400)}});
+    const auto reading = [](Parameter& parameter, int value) {
+        parameter.update({{parameter.getId(), ParameterValue(value)}});
+    };
+
+    reading(meter, 500);
+    reading(meter, 300);
+    reading(plain, 50);
     unit.runIdle();
-    EXPECT_EQ(left.getValue(), ParameterValue(0));
-    EXPECT_EQ(right.getValue(), ParameterValue(400));
+    EXPECT_EQ(meter.getValue(), ParameterValue(100));
+    EXPECT_EQ(plain.getValue(), ParameterValue(50));
+    meter.setEnabled(false); // a disabled meter stands still
+    reading(meter, 50);
+    unit.runIdle();
+    EXPECT_EQ(meter.getValue(), ParameterValue(50));
+    meter.setEnabled(true);
     protocol.setIdleCommand(nullptr);
-    right.setEnabled(true);
-    right.update({{ParameterId(204, 1), ParameterValue(100)}});
+    reading(meter, 10);
     unit.runIdle();
-    EXPECT_EQ(right.getValue(), ParameterValue(100));
+    EXPECT_EQ(meter.getValue(), ParameterValue(10));
 }
 
 } // namespace

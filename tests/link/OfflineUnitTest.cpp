@@ -12,15 +12,12 @@ protected:
     DummyVx41Protocol unit;
     Protocol protocol{unit};
 
-    ParameterValue at(int number, int index) {
-        return protocol.read(
-            ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index)));
+    ParameterValue at(std::uint8_t number, std::uint8_t index) {
+        return protocol.read({number, index});
     }
     // As a parameter writes: under the number one below, read back under its own.
-    void set(int number, int index, const ParameterValue& value) {
-        protocol.writeAndRead(
-            ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index)), value,
-            0);
+    void set(std::uint8_t number, std::uint8_t index, const ParameterValue& value) {
+        protocol.writeAndRead({number, index}, value, 0);
     }
 };
 

@@ -20,11 +20,7 @@ TEST(ParameterValue, NumbersAreSignedBigEndianInTheLastTwoBytes) {
     EXPECT_EQ(bytes({0xFF, 0xFE}).toInt16(), -2);
     EXPECT_EQ(ParameterValue().toInt16(), 0);
     EXPECT_EQ(bytes({0x01, 0x02, 0x03, 0x04, 0x05}).toUInt32(), 0x02030405u);
-    EXPECT_EQ(ParameterValue(300), bytes({0x01, 0x2C}));
-    EXPECT_EQ(ParameterValue(-1), bytes({0xFF, 0xFF}));
-    EXPECT_EQ(ParameterValue::largest(), bytes({0x7F, 0xFF}));
-    EXPECT_EQ(ParameterValue::smallest(), bytes({0x80, 0x00}));
-    EXPECT_EQ(ParameterValue(std::string("\x00\x01", 2)), ParameterValue(1));
+    EXPECT_EQ(ParameterValue(-300), bytes({0xFE, 0xD4}));
 }
 
 TEST(ParameterId, OrdersByNumberThenIndexAndPrintsHexThenDecimal) {
