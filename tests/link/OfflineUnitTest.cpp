@@ -31,7 +31,7 @@ TEST_F(OfflineUnit, StartsAsAFreshlyResetUnit) {
     EXPECT_EQ(unit.values().at(ParameterId(197, 0)), ParameterValue(72));
 }
 
-TEST_F(OfflineUnit, OneSourceSettingSwitchesEveryMetadataAndDescriptionSource) {
+TEST_F(OfflineUnit, SourceSettingsDecideWhatIsInUseAndInternalWritesAreCopiedIntoUse) {
     set(121, 0, 1);
     for (int p = 0; p < 8; ++p) {
         EXPECT_EQ(at(123 + 2 * p, 52), ParameterValue(1));
@@ -43,9 +43,8 @@ TEST_F(OfflineUnit, OneSourceSettingSwitchesEveryMetadataAndDescriptionSource) {
     EXPECT_EQ(at(180, 6), ParameterValue());  // an item the external input does not carry
     set(121, 0, 3);
     EXPECT_EQ(at(181, 8), ParameterValue(0)); // no such source: zero
-}
 
-TEST_F(OfflineUnit, InternalValuesAreCopiedIntoUseWhateverTheSource) {
+    // Internal values are copied into use whatever the source.
     set(123, 4, 1);
     set(143, 4, 9);
     EXPECT_EQ(at(180, 4), ParameterValue(9));

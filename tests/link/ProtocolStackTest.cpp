@@ -17,13 +17,8 @@ public:
     int failuresLeft = 0;
     ParameterValueMap reply;
     int attempts = 0;
-    int statusCalls = 0;
     bool portFault = false;
 
-    DeviceStatus status() override {
-        ++statusCalls;
-        return DummyProtocol::status();
-    }
     void write(const ParameterId& id, const ParameterValue& value, std::uint32_t delay) override {
         exchange();
         DummyProtocol::write(id, value, delay);
@@ -97,12 +92,10 @@ TEST_F(FaultTolerance, EveryExchangeIsRepeatedFromTheStart) {
     EXPECT_EQ(values, (ParameterValueMap{{{0x21, 1}, 4}, {{0x21, 2}, 5}}));
 }
 
-TEST_F(FaultTolerance, PortFailuresStatusAndSingleAttemptsAreNotRepeated) {
+TEST_F(FaultTolerance, PortFailuresAndSingleAttemptsAreNotRepeated) {
     line.portFault = true;
     EXPECT_THROW(tolerant.write(ParameterId(0x20, 1), 1, 0), QuenlarException);
     EXPECT_EQ(line.attempts, 1);
-    tolerant.status();
-    EXPECT_EQ(line.statusCalls, 1);
     line.portFault = false;
     for (std::uint32_t attempts : {0u, 1u}) {
         line.failuresLeft = 1;
