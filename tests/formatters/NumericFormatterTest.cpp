@@ -3,6 +3,7 @@
 #include <locale>
 
 #include "FormatterTestSupport.h"
+#include "catalogue/BoolFormatter.h"
 #include "catalogue/CutBoostFormatter.h"
 #include "catalogue/DecibelFormatter.h"
 #include "catalogue/DelayFormatter.h"
@@ -12,6 +13,7 @@
 #include "catalogue/MasterLevelFormatter.h"
 #include "catalogue/MasterVolumeFormatter.h"
 #include "catalogue/MixLevelFormatter.h"
+#include "catalogue/SecondsFormatter.h"
 #include "catalogue/TrimFormatter.h"
 
 namespace {
@@ -61,4 +63,14 @@ TEST(LevelFormatters, OwnTextsBeyondTheEndsOfTheirScales) {
                 {{0, "0"}, {1, "-1"}, {40, "-40"}, {41, "Low"}});
     expectTexts(DialnormMeterFormatter("Dial Norm"),
                 {{59, "***"}, {60, "-40"}, {100, "0"}, {120, "20"}, {121, "***"}, {-60, "***"}});
+}
+
+TEST(ValueFormatters, SecondsAreUnsignedAndAnyNonZeroValueIsTrue) {
+    expectTexts(SecondsFormatter("Measure Duration"), {{0, "00:00:00"},
+                                                       {3599, "00:59:59"},
+                                                       {3600, "01:00:00"},
+                                                       {0x8000, "09:06:08"},
+                                                       {-1, "18:12:15"}});
+    expectTexts(BoolFormatter("Dialnorm Measure", "Run", "Pause"),
+                {{0, "Run"}, {1, "Pause"}, {-1, "Pause"}, {0x100, "Pause"}});
 }
