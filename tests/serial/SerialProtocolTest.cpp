@@ -4,6 +4,7 @@
 
 #include "link/IdleCommand.h"
 #include "link/ProtocolException.h"
+#include "link/SerialFrame.h"
 #include "link/SerialProtocol.h"
 #include "support/FakeClock.h"
 #include "support/Printers.h"
@@ -90,6 +91,27 @@ protected:
     SerialProtocol protocol{0x8280, &device, clock};
 };
 
+TEST(SerialFrameTest, ReadsWhatThereIsOfShortExtendedRepeatedAndTruncatedItems) {
+    const std::pair<Bytes, ParameterValueMap> cases[] = {
+        {{0x21, 0x05, 0x00, 0x01, 0xFF, 0x07, 0x00, 0x08, 0x00, 0x02},
+         {{{0x21, 5}, 1}, {{0x21, 7}, ParameterValue()}, {{0x21, 8}, 2}}},
+        // A later item of the same index wins.
+        {{0x21, 0x05, 0x00, 0x01, 0x05, 0x00, 0x02}, {{{0x21, 5}, 2}}},
+        // An extended item cut short keeps the bytes that came.
+        {{0x21, 0xFF, 0x07, 0x05, 'A', 'B'}, {{{0x21, 7}, ParameterValue::fromText("AB")}}},
+        // Fewer than three bytes left end the parse.
+        {{0x21, 0x05, 0x00, 0x01, 0x06, 0x00}, {{{0x21, 5}, 1}}},
+        {{0x21, 0xFF, 0x06}, {}},
+        {{0x21}, {}},
+        {{}, {}},
+    };
+    for (const auto& [payload, expected] : cases) {
+        ParameterValueMap values;
+        SerialFrame(payload).readItems(values);
+        EXPECT_EQ(values, expected) << testing::PrintToString(payload);
+    }
+}
+
 TEST(SerialProtocolConstructionTest, SetsTheReadTimeoutFlushesTheLineAndNeedsADevice) {
     ScriptedSerialDevice device;
     device.answer({0x04, 0x08, 0x02});
@@ -148,7 +170,13 @@ TEST_F(SerialProtocolTest, WritesOtherLengthsAsExtendedItems) {
     EXPECT_EQ(framesSent(), expected);
 }
 
+// The length byte carries at most 255 payload bytes: a frame beyond is refused before anything
+// is sent, and not as a line failure, since no repeat could send it.
 TEST_F(SerialProtocolTest, RefusesWhatNoFrameCanCarryBeforeSendingAnything) {
+    EXPECT_EQ(SerialFrame::writeRequest({0x20, 1}, bytesValue(Bytes(251, 0x41))).encode().size(),
+              258u);
+    EXPECT_EQ(SerialFrame::readRequest(0x30, Bytes(254, 0x01)).payload().size(), 255u);
+    EXPECT_THROW(SerialFrame(Bytes(256, 0x01)), QuenlarException);
     const std::string tooLong = "not a line failure: The message does not fit in one frame.";
     const auto writeTooMuch = [&] {
         protocol.write({0x20, 0x05}, bytesValue(Bytes(252, 0x41)), 0);
@@ -265,6 +293,10 @@ struct FailureCase {
     Bytes answer;
     std::string message;
 };
+
+void PrintTo(const FailureCase& failure, std::ostream* stream) {
+    *stream << '"' << failure.message << '"';
+}
 
 class SerialProtocolFailureTest : public SerialProtocolTest,
                                   public ::testing::WithParamInterface<FailureCase> {};
