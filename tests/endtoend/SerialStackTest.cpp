@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,33 +19,23 @@
 
 namespace {
 // The stack against a well-behaved emulated unit; every answer must equal the off-line unit's.
-class SerialStackTest : public ::testing::Test {
-protected:
-    void start(std::vector<std::string> arguments = {}, std::uint32_t baud = 115200) {
-        arguments.insert(arguments.end(), {"--baud", std::to_string(baud)});
-        emulator = std::make_unique<EmulatorProcess>(VX41_EMULATOR, arguments);
-        stack = std::make_unique<SerialStack>(emulator->linePath(), baud);
-    }
-
-    std::unique_ptr<EmulatorProcess> emulator;
-    std::unique_ptr<SerialStack> stack;
-};
-
-TEST_F(SerialStackTest, TakesAFullFrameAtTheSlowestPace) {
+TEST(SerialStackTest, TakesAFullFrameAtTheSlowestPace) {
     // 21 preset names make a 245-byte reply: longer on the line than one read time-out.
-    start({"--pace"}, 9600);
+    EmulatorProcess emulator(VX41_EMULATOR, {"--pace", "--baud", "9600"});
+    SerialStack stack(emulator.linePath(), 9600);
     ParameterIdSet names;
     for (std::uint8_t slot = 0; slot < 21; ++slot)
         names.push_back(ParameterId(210, slot));
     ParameterValueMap values;
-    stack->top.readMany(names, values);
+    stack.top.readMany(names, values);
     EXPECT_EQ(values.at(ParameterId(210, 20)), ParameterValue::fromText("PRESET 21"));
 }
 
-TEST_F(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
-    start();
+TEST(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
+    EmulatorProcess emulator(VX41_EMULATOR, {});
+    SerialStack stack(emulator.linePath(), 115200);
     FakeClock clock;
-    Vx41Params overLine(stack->top, clock);
+    Vx41Params overLine(stack.top, clock);
     DummyVx41Protocol unit;
     Protocol offLineProtocol(unit);
     Vx41Params offLine(offLineProtocol, clock);
@@ -61,7 +50,7 @@ TEST_F(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
     for (const auto& [id, parameter] : overLine.parameters())
         EXPECT_EQ(parameter->getValue(), offLine.find(id).getValue()) << id.toString();
     // An id the unit does not hold comes back as an empty value.
-    EXPECT_EQ(stack->top.read(ParameterId(33, 5)), ParameterValue());
+    EXPECT_EQ(stack.top.read(ParameterId(33, 5)), ParameterValue());
 }
 
 TEST(EmulatorProcessTest, ServesASerialDeviceThroughALinkAndPutsEverythingBack) {
