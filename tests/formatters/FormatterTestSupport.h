@@ -1,7 +1,9 @@
 #pragma once
 
-#include <memory>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "model/ParameterFormatter.h"
 #include "model/ParameterValue.h"
@@ -18,3 +20,8 @@ struct TextCase {
     ParameterValue value;
     std::string text;
 };
+
+inline void expectTexts(const ParameterFormatter& formatter, const std::vector<TextCase>& cases) {
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(textOf(formatter, value), text) << formatter.name() << " of " << value.toInt16();
+}

@@ -24,10 +24,7 @@ TEST(LinearInterpolator, ALevelMeterRisesAtOnceAndFallsAtTheRateItFell) {
     EXPECT_EQ(steps(meter, 3), (std::vector<int>{1000, 1000, 1000}));
     meter.setTarget(800);
     EXPECT_EQ(steps(meter, 4), (std::vector<int>{600, 400, 200, 0}));
-}
-
-TEST(LinearInterpolator, TheSlopeSpreadsOverTheStepsBetweenReadings) {
-    LinearInterpolator meter(-256.0f, 0.0f);
+    // The slope spreads over the steps between readings.
     meter.setTarget(1000);
     steps(meter, 3);
     meter.setTarget(800);
@@ -36,7 +33,7 @@ TEST(LinearInterpolator, TheSlopeSpreadsOverTheStepsBetweenReadings) {
     EXPECT_EQ(steps(meter, 3), (std::vector<int>{425, 350, 275}));
 }
 
-TEST(LinearInterpolator, FallsAreLimitedAndResultsStayWithinTheBounds) {
+TEST(LinearInterpolator, FallsAreLimitedRisesMayBeSlowAndResultsStayWithinTheBounds) {
     LinearInterpolator meter(-256.0f, 0.0f);
     meter.setTarget(1000);
     meter.setTarget(0); // a fall of 1000 at once is limited to 256 per step
@@ -46,46 +43,44 @@ TEST(LinearInterpolator, FallsAreLimitedAndResultsStayWithinTheBounds) {
     EXPECT_EQ(steps(meter, 2, 10, 1023), (std::vector<int>{10, 10}));
     meter.setTarget(500);
     EXPECT_EQ(steps(meter, 1, 0, 300), (std::vector<int>{300}));
+
+    LinearInterpolator rising(0.0f, 1.0f);
+    rising.setTarget(10);
+    EXPECT_EQ(steps(rising, 3), (std::vector<int>{11, 12, 13}));
+    rising.setTarget(5); // falling readings do not pull it down below the reading
+    EXPECT_EQ(steps(rising, 2), (std::vector<int>{5, 5}));
 }
 
-TEST(LinearInterpolator, ARisingOnlyMeterClimbsOneUnitPerStep) {
-    LinearInterpolator meter(0.0f, 1.0f);
-    meter.setTarget(10);
-    EXPECT_EQ(steps(meter, 3), (std::vector<int>{11, 12, 13}));
-    meter.setTarget(5); // falling readings do not pull it down below the reading
-    EXPECT_EQ(steps(meter, 2), (std::vector<int>{5, 5}));
-}
-
-TEST(InterpolateIdleCommand, StepsEveryMeterThatHasAnInterpolator) {
+TEST(InterpolateIdleCommand, StepsEnabledMetersWithAnInterpolatorWhileTheLineWaits) {
     DummyProtocol unit;
     Protocol protocol(unit);
-    Parameter left(protocol, ParameterId(204, 0), 0, 0, 1023, 'C');
-    Parameter right(protocol, ParameterId(204, 1), 0, 0, 1023, 'C');
-    Parameter plain(protocol, ParameterId(204, 2), 0, 0, 1023, 'C');
-    LinearInterpolator leftBallistics(-256.0f, 0.0f), rightBallistics(-256.0f, 0.0f);
-    left.setInterpolator(&leftBallistics);
-    right.setInterpolator(&rightBallistics);
+    Parameter meter(protocol, ParameterId(204, 0), 0, 0, 1023, 'C');
+    Parameter plain(protocol, ParameterId(204, 1), 0, 0, 1023, 'C');
+    LinearInterpolator ballistics(-256.0f, 0.0f);
+    meter.setInterpolator(&ballistics);
     InterpolateIdleCommand command;
-    command.add(left);
-    command.add(right);
+    command.add(meter);
     command.add(plain);
-
-    left.update({{ParameterId(204, 0), ParameterValue(500)}});
-    left.update({{ParameterId(204, 0), ParameterValue(300)}});
-    right.update({{ParameterId(204, 1), ParameterValue(700)}});
-    command.execute();
-    EXPECT_EQ(left.getValue(), ParameterValue(100));
-    EXPECT_EQ(right.getValue(), ParameterValue(700));
-    EXPECT_EQ(plain.getValue(), ParameterValue(0));
-
-    // The command runs while the line waits, through the implementation it is installed in.
     protocol.setIdleCommand(&command);
+    const auto reading = [](Parameter& parameter, int value) {
+        parameter.update({{parameter.getId(), ParameterValue(value)}});
+    };
+
+    reading(meter, 500);
+    reading(meter, 300);
+    reading(plain, 50);
     unit.runIdle();
-    EXPECT_EQ(left.getValue(), ParameterValue(0));
+    EXPECT_EQ(meter.getValue(), ParameterValue(100));
+    EXPECT_EQ(plain.getValue(), ParameterValue(50));
+    meter.setEnabled(false); // a disabled meter stands still
+    reading(meter, 50);
+    unit.runIdle();
+    EXPECT_EQ(meter.getValue(), ParameterValue(50));
+    meter.setEnabled(true);
     protocol.setIdleCommand(nullptr);
-    right.update({{ParameterId(204, 1), ParameterValue(100)}});
+    reading(meter, 10);
     unit.runIdle();
-    EXPECT_EQ(right.getValue(), ParameterValue(100));
+    EXPECT_EQ(meter.getValue(), ParameterValue(10));
 }
 
 } // namespace
