@@ -16,9 +16,9 @@ struct LineBytes {
         return {0xFB, static_cast<std::uint8_t>(address >> 8),
                 static_cast<std::uint8_t>(address & 0xFF)};
     }
+    // The poll address counts up in the low byte only.
     static Bytes poll(std::uint16_t address = 0x8280) {
-        return {0xFB, static_cast<std::uint8_t>(address >> 8),
-                static_cast<std::uint8_t>((address + 1) & 0xFF)};
+        return select(static_cast<std::uint16_t>((address & 0xFF00) | ((address + 1) & 0xFF)));
     }
     // STX, length, payload, checksum.
     static Bytes frame(const Bytes& payload) {

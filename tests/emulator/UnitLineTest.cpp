@@ -1,21 +1,23 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <memory>
 
 #include "LineBytes.h"
 #include "UnitLine.h"
 #include "support/FakeClock.h"
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
+using ::testing::Ge;
 using ::testing::IsEmpty;
+using ::testing::Le;
 
 namespace {
 class UnitLineTest : public ::testing::Test {
 protected:
-    void start(const UnitSettings& settings = {}) {
-        line = std::make_unique<UnitLine>(settings, clock);
-    }
+    void start(const UnitSettings& settings) { line = std::make_unique<UnitLine>(settings, clock); }
     Bytes send(const Bytes& bytes) { return line->receive(bytes.data(), bytes.size()); }
     Bytes poll() { return send(LineBytes::poll()); }
     Bytes transmit() { return send(LineBytes::join({LineBytes::select(), {0x09}})); }
@@ -30,13 +32,29 @@ protected:
         EXPECT_THAT(send({0x04}), IsEmpty());
         return reply;
     }
+    int held(std::uint8_t number, std::uint8_t index) const {
+        return line->state().values().at(ParameterId(number, index)).toInt16();
+    }
+    // What the unit says to a conversation of writes, polls and reads, twenty rounds long.
+    Bytes answersTo(const FaultSettings& faults) {
+        UnitSettings settings;
+        settings.faults = faults;
+        start(settings);
+        Bytes heard;
+        // A braced list runs its parts in order.
+        for (int round = 0; round < 20; ++round)
+            for (const Bytes& answer : {request(LineBytes::write(196, 0, round)), poll(),
+                                        request(LineBytes::readRequest(210, {0, 1, 2, 64})), poll(),
+                                        transmit(), send({0x04})})
+                LineBytes::append(heard, answer);
+        return heard;
+    }
 
     FakeClock clock;
-    std::unique_ptr<UnitLine> line;
+    std::unique_ptr<UnitLine> line = std::make_unique<UnitLine>(UnitSettings{}, clock);
 };
 
 TEST_F(UnitLineTest, AnswersTheWorkedWriteAndReadByteForByte) {
-    start();
     EXPECT_THAT(send({0xFB, 0x82, 0x80, 0x02, 0x04, 0x20, 0x05, 0x00, 0x01, 0xD6}),
                 ElementsAre(0x04));
     EXPECT_THAT(send({0xFB, 0x82, 0x80, 0x02, 0x02, 0x21, 0x05, 0xD8}), ElementsAre(0x04));
@@ -49,7 +67,6 @@ TEST_F(UnitLineTest, AnswersTheWorkedWriteAndReadByteForByte) {
 }
 
 TEST_F(UnitLineTest, KeepsAReplyUntilThePcAcknowledgesIt) {
-    start();
     request(LineBytes::readRequest(197, {0}));
     const Bytes first = transmit();
     EXPECT_EQ(first, LineBytes::frame({197, 0, 0, 60}));
@@ -82,60 +99,47 @@ TEST_F(UnitLineTest, ListensOnlyToItsOwnAddresses) {
                 IsEmpty());
     EXPECT_THAT(send({0xFB, 0x82, 0x00}), ElementsAre(0x04));
     // The other unit's write did not reach this one.
-    EXPECT_EQ(line->state().values().at(ParameterId(197, 0)), ParameterValue(60));
+    EXPECT_EQ(held(197, 0), 60);
 }
 
-TEST_F(UnitLineTest, AppliesWritesWithTheOffLineUnitsReactions) {
-    start();
-    // The programme configuration source switched to External 1 carries every value in use along.
-    EXPECT_THAT(request(LineBytes::write(120, 0, 1)), ElementsAre(0x04));
-    const Bytes reply = read(LineBytes::readRequest(180, {8}));
-    EXPECT_EQ(reply, LineBytes::frame({180, 8, 0, 27}));
-    EXPECT_EQ(line->state().values().at(ParameterId(179, 8)),
-              ParameterValue::fromText("Program 1"));
-}
-
-TEST_F(UnitLineTest, CarriesValuesOfOtherLengthsAsExtendedItems) {
-    start();
+TEST_F(UnitLineTest, RepliesWithExtendedItemsAndLeavesOutWhatOverflowsTheFrame) {
     request(LineBytes::writeText(209, 3, "LIVE"));
     // A text value, a number, and an id the unit never held (an empty value, length 0).
-    const Bytes reply = read(LineBytes::readRequest(210, {3, 64, 100}));
-    EXPECT_EQ(reply,
+    EXPECT_EQ(read(LineBytes::readRequest(210, {3, 64, 100})),
               LineBytes::frame({210, 0xFF, 3, 4, 'L', 'I', 'V', 'E', 64, 0, 32, 0xFF, 100, 0}));
-}
 
-TEST_F(UnitLineTest, LeavesOutValuesThatWouldOverflowTheReplyFrame) {
-    start();
-    const std::string text(100, 'x');
     for (std::uint8_t index : {0, 1, 2})
-        request(LineBytes::writeText(209, index, text));
+        request(LineBytes::writeText(209, index, std::string(100, 'x')));
     const Bytes reply = read(LineBytes::readRequest(210, {0, 1, 2}));
     // Command plus two items of 103 bytes fit in 255; the third does not.
     ASSERT_EQ(reply.size(), 2u + 1u + 2u * 103u + 1u);
-    // A well-formed frame: length and checksum agree with what was sent.
     EXPECT_EQ(reply, LineBytes::frame(Bytes(reply.begin() + 2, reply.end() - 1)));
 }
 
 TEST_F(UnitLineTest, TellsThreeIndexReadsFromWrites) {
-    start();
     // Three ascending indexes under a number the unit reads: a request for three values.
-    const Bytes reply = read(LineBytes::readRequest(197, {3, 4, 17}));
-    EXPECT_EQ(reply[1], 1 + 3 * 3);
+    EXPECT_EQ(read(LineBytes::readRequest(197, {3, 4, 17}))[1], 1 + 3 * 3);
     // The same shape, not ascending: a write of 0x0005 to (197, 3).
     request(LineBytes::write(196, 3, 5));
-    EXPECT_EQ(line->state().values().at(ParameterId(197, 3)), ParameterValue(5));
+    EXPECT_EQ(held(197, 3), 5);
     // Ascending, but the unit holds nothing under 196 and does hold 197: a write of 0x0405.
     request(LineBytes::write(196, 3, 0x0405));
-    EXPECT_EQ(line->state().values().at(ParameterId(197, 3)), ParameterValue(0x0405));
+    EXPECT_EQ(held(197, 3), 0x0405);
 }
 
-TEST_F(UnitLineTest, AnswersErrorToADamagedFrameAndKeepsItsState) {
-    start();
+TEST_F(UnitLineTest, RecoversFromDamagedAndBrokenOffMessages) {
     Bytes damaged = LineBytes::write(196, 0, 99);
     damaged.back() ^= 0x01;
     EXPECT_THAT(request(damaged), ElementsAre(0x05));
     EXPECT_THAT(request(LineBytes::frame({})), ElementsAre(0x05));
-    EXPECT_EQ(line->state().values().at(ParameterId(197, 0)), ParameterValue(60));
+    EXPECT_EQ(held(197, 0), 60);
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+    // The start of a frame whose remaining bytes were lost swallows what follows at once, but
+    // not what follows a pause.
+    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
+    EXPECT_THAT(poll(), IsEmpty());
+    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
+    clock.advanceMilliseconds(101);
     EXPECT_THAT(poll(), ElementsAre(0x04));
 }
 
@@ -157,35 +161,55 @@ TEST_F(UnitLineTest, StaysBusyForTheWriteDelay) {
     EXPECT_THAT(poll(), ElementsAre(0x08));
 }
 
-TEST_F(UnitLineTest, StartsAfreshAfterABrokenOffMessage) {
-    start();
-    // The start of a frame whose remaining bytes were lost.
-    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
-    EXPECT_THAT(poll(), IsEmpty());
-    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
-    clock.advanceMilliseconds(101);
-    EXPECT_THAT(poll(), ElementsAre(0x04));
-}
-
 TEST_F(UnitLineTest, MovesTheMetersWhenAnimated) {
     UnitSettings settings;
     settings.animateMeters = true;
     start(settings);
-    const auto meterValues = [this] {
-        Bytes reply = read(LineBytes::readRequest(204, {0, 5, 18, 22}));
-        return reply;
-    };
-    const Bytes first = meterValues();
+    const Bytes first = read(LineBytes::readRequest(204, {0, 5, 18, 22}));
     clock.advanceMilliseconds(1500);
-    const Bytes later = meterValues();
-    EXPECT_NE(first, later);
-    const auto& values = line->state().values();
-    for (std::uint8_t meter = 0; meter <= 21; ++meter) {
-        const int level = values.at(ParameterId(204, meter)).toInt16();
-        EXPECT_GE(level, 0);
-        EXPECT_LE(level, 1023);
-    }
-    EXPECT_NEAR(values.at(ParameterId(204, 18)).toInt16(), 15, 5);
-    EXPECT_EQ(values.at(ParameterId(204, 22)).toInt16(), 1);
+    EXPECT_NE(read(LineBytes::readRequest(204, {0, 5, 18, 22})), first);
+    for (std::uint8_t meter = 0; meter <= 21; ++meter)
+        EXPECT_THAT(held(204, meter), AllOf(Ge(0), Le(1023))) << int{meter};
+    EXPECT_NEAR(held(204, 18), 15, 5);
+    EXPECT_EQ(held(204, 22), 1);
+}
+
+TEST_F(UnitLineTest, SeededFaultsRepeatAndCertainOnesHitEveryByte) {
+    FaultSettings faults;
+    faults.dropProbability = 0.2;
+    faults.corruptProbability = 0.2;
+    faults.seed = 42;
+    const Bytes clean = answersTo({});
+    const Bytes first = answersTo(faults);
+    EXPECT_EQ(first, answersTo(faults));
+    EXPECT_LT(first.size(), clean.size());
+    faults.seed = 43;
+    EXPECT_NE(first, answersTo(faults));
+
+    FaultSettings certain;
+    certain.dropProbability = 1.0;
+    EXPECT_THAT(answersTo(certain), IsEmpty());
+    certain.dropProbability = 0.0;
+    certain.corruptProbability = 1.0;
+    const Bytes corrupted = answersTo(certain);
+    ASSERT_EQ(corrupted.size(), clean.size());
+    for (std::size_t i = 0; i < clean.size(); ++i)
+        EXPECT_EQ(std::bitset<8>(clean[i] ^ corrupted[i]).count(), 1u) << "byte " << i;
+}
+
+TEST_F(UnitLineTest, AnswersBusyToTheGivenPollsAndFallsSilentAfterTheGivenRequests) {
+    UnitSettings settings;
+    settings.faults.busyPolls = 2;
+    settings.faults.silentAfter = 2;
+    start(settings);
+    EXPECT_THAT(poll(), ElementsAre(0x04));
+    request(LineBytes::readRequest(197, {0}));
+    EXPECT_THAT(poll(), ElementsAre(0x06));
+    EXPECT_THAT(poll(), ElementsAre(0x06));
+    EXPECT_THAT(poll(), ElementsAre(0x08));
+    EXPECT_EQ(transmit(), LineBytes::frame({197, 0, 0, 60}));
+    EXPECT_THAT(request(LineBytes::write(196, 0, 1)), ElementsAre(0x04));
+    EXPECT_THAT(request(LineBytes::write(196, 0, 1)), IsEmpty());
+    EXPECT_THAT(poll(), IsEmpty());
 }
 } // namespace

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "LineMessages.h"
 #include "SerialStack.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/ProtocolException.h"
@@ -12,40 +12,45 @@
 #include "support/Printers.h"
 
 namespace {
+bool isLineFailureMessage(const std::string& text) {
+    static const std::set<std::string> fixed{
+        "No response when expecting an ACK.",
+        "There was no response to a poll.",
+        "The device seems to be stuck in the busy state.",
+        "The device didn't transmit after receiving authorization.",
+        "The Smpte keyword is not STX",
+        "The message length is missing.",
+        "Some of the message data is missing.",
+        "Incorrect checksum",
+        "The device returned some unasked for parameters",
+        "The device returned some parameters that were not asked for."};
+    static const std::regex mismatch("The device returned [0-9]+ instead of (ACK|[0-9]+)");
+    return fixed.contains(text) || std::regex_match(text, mismatch);
+}
+
+// Runs the exchange; false when it failed, which it may only do with one of the line's messages.
+bool attempt(auto exchange) {
+    try {
+        exchange();
+        return true;
+    } catch (const ProtocolException& failure) {
+        EXPECT_TRUE(isLineFailureMessage(failure.what())) << failure.what();
+        return false;
+    }
+}
+
 // A unit whose answers lose and damage bytes: every exchange must either give the right answer,
 // after retries, or fail with one of the line's messages - never a wrong value, never a hang.
 class FaultRecoveryTest : public ::testing::TestWithParam<std::vector<std::string>> {
 protected:
-    void SetUp() override {
-        emulator = std::make_unique<EmulatorProcess>(VX41_EMULATOR, GetParam());
-        stack = std::make_unique<SerialStack>(emulator->linePath(), 115200);
-    }
-    void TearDown() override {
-        stack.reset();
-        emulator.reset();
-    }
-    // Runs the exchange; false when it failed as the line may fail.
-    template <typename Exchange> bool attempt(Exchange exchange) {
-        try {
-            exchange();
-            ++succeeded;
-            return true;
-        } catch (const ProtocolException& failure) {
-            EXPECT_TRUE(isLineFailureMessage(failure.what())) << failure.what();
-            ++failed;
-            return false;
-        }
-    }
-
-    std::unique_ptr<EmulatorProcess> emulator;
-    std::unique_ptr<SerialStack> stack;
+    EmulatorProcess emulator{VX41_EMULATOR, GetParam()};
+    SerialStack stack{emulator.linePath(), 115200};
     DummyVx41Protocol expected;
-    int succeeded = 0;
-    int failed = 0;
 };
 
 TEST_P(FaultRecoveryTest, EveryExchangeSucceedsOrFailsWithALineMessage) {
-    GenericProtocol& unit = stack->top();
+    GenericProtocol& unit = stack.top;
+    int succeeded = 0;
     for (int round = 0; round < 6; ++round) {
         const ParameterId level(197, static_cast<std::uint8_t>(4 + round % 11));
         const ParameterValue written(100 + round);
@@ -54,16 +59,17 @@ TEST_P(FaultRecoveryTest, EveryExchangeSucceedsOrFailsWithALineMessage) {
             attempt([&] { EXPECT_EQ(unit.read(level), written); });
         expected.write(level.previous(), written, 0);
         const ParameterId preset(210, static_cast<std::uint8_t>(round));
-        attempt([&] { EXPECT_EQ(unit.read(preset), expected.read(preset)); });
+        succeeded += attempt([&] { EXPECT_EQ(unit.read(preset), expected.read(preset)); });
         const ParameterIdSet ids{{117, 50}, {197, 0}, {197, 3}};
         ParameterValueMap values;
         if (attempt([&] { unit.readMany(ids, values); })) {
+            ++succeeded;
             for (const ParameterId& id : ids)
                 EXPECT_EQ(values.at(id), expected.read(id)) << id.toString();
         }
     }
-    RecordProperty("succeeded", succeeded);
-    RecordProperty("failed", failed);
+    // A stack that never recovers would fail every exchange with a line message too.
+    EXPECT_GT(succeeded, 0);
 }
 
 // Rates at which a damaged reply that still sums right stays unlikely: the checksum is an 8-bit

@@ -9,23 +9,15 @@
 #include "link/SerialProtocol.h"
 #include "link/posix/PosixSerialPort.h"
 
-// The connected program's stack, bottom up, on the line at path: port, device, line protocol,
-// bridge and five attempts per exchange.
-class SerialStack {
-public:
-    static constexpr std::uint16_t address = 0x8280;
-    static constexpr std::uint32_t attempts = 5;
-
+// The connected program's stack, bottom up, on the line at path: port, device, line protocol for
+// the unit at 8280, bridge and five attempts per exchange.
+struct SerialStack {
     SerialStack(const std::string& path, std::uint32_t baud)
-        : port_(path, baud), device_(port_), line_(address, &device_), bridge_(line_),
-          top_(bridge_, attempts) {}
+        : port(path, baud), device(port), line(0x8280, &device), bridge(line), top(bridge, 5) {}
 
-    GenericProtocol& top() { return top_; }
-
-private:
-    PosixSerialPort port_;
-    SerialDevice device_;
-    SerialProtocol line_;
-    Protocol bridge_;
-    FaultTolerantProtocol top_;
+    PosixSerialPort port;
+    SerialDevice device;
+    SerialProtocol line;
+    Protocol bridge;
+    FaultTolerantProtocol top;
 };

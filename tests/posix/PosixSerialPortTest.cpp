@@ -41,22 +41,17 @@ std::string inUse(const std::string& path) {
 // is not root); the result is the child's exit code, 0 when check held.
 int exitCodeUnprivileged(const std::function<bool()>& check) {
     const passwd* nobody = ::getpwnam("nobody");
-    if (::geteuid() == 0 && nobody == nullptr)
-        return noUnprivilegedUser;
-    const uid_t uid = nobody != nullptr ? nobody->pw_uid : 0;
-    const gid_t gid = nobody != nullptr ? nobody->pw_gid : 0;
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0))
+        if (::geteuid() == 0 && (nobody == nullptr || ::setgroups(0, nullptr) != 0 ||
+                                 ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0))
             ::_exit(noUnprivilegedUser);
         ::_exit(check() ? 0 : 1);
     }
-    if (child < 0)
-        return -1;
     int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }
 
 bool opensWith(const std::string& path, const std::string& expected) {
@@ -72,71 +67,56 @@ protected:
     const std::string path = line.slavePath();
 };
 
-TEST_F(PosixSerialPortTest, CountsOpensAndHoldsTheLineUntilTheLastClose) {
-    PosixSerialPort port(path, 9600);
+// Counting opens is the shared port's and tested there; this is about the device.
+TEST_F(PosixSerialPortTest, HoldsTheDeviceItselfUntilTheLastClose) {
+    PosixSerialPort port;
+    EXPECT_EQ(messageOf([&] { port.open("/dev/vx41-no-such-port", 9600); }),
+              "Error opening /dev/vx41-no-such-port");
+    EXPECT_EQ(messageOf([&] { port.open(path, 57600); }),
+              "Error opening " + path +
+                  ": unsupported baud rate 57600 (use 9600, 19200, 38400 or 115200).");
+    // Opened through a link, as a stable device name is, the port holds the device itself.
+    const auto link =
+        std::filesystem::temp_directory_path() / ("vx41-port-" + std::to_string(::getpid()));
+    std::filesystem::create_symlink(path, link);
+    port.open(link.string(), 9600);
+    std::filesystem::remove(link);
     port.open(path, 9600);
-    EXPECT_EQ(messageOf([&] { port.open(path, 115200); }),
-              "Tried to re-open a port at a different baud rate.");
-    std::uint32_t baud = 0;
-    EXPECT_TRUE(port.isOpen(&baud));
-    EXPECT_EQ(baud, 9600u);
 
     PosixSerialPort other;
     port.close();
     EXPECT_EQ(messageOf([&] { other.open(path, 9600); }), inUse(path));
     port.close();
-    EXPECT_FALSE(port.isOpen());
     other.open(path, 19200);
-    EXPECT_TRUE(other.isOpen(&baud));
-    EXPECT_EQ(baud, 19200u);
+    EXPECT_TRUE(other.isOpen());
 }
 
-TEST_F(PosixSerialPortTest, PassesEveryByteUnchangedBothWays) {
-    const Bytes controlBytes{0x03, 0x04, 0x0A, 0x0D, 0x11, 0x13, 0x1A, 0x7F, 0xFF, 0x00};
-    PosixSerialPort port(path, 115200);
-    port.setTimeout(2000);
-
-    port.write(controlBytes.data(), controlBytes.size());
-    EXPECT_EQ(line.receive(controlBytes.size()), controlBytes);
-
-    line.send(controlBytes);
-    Bytes got(controlBytes.size());
-    EXPECT_EQ(port.read(got.data(), got.size()), controlBytes.size());
-    EXPECT_EQ(got, controlBytes);
-}
-
-TEST_F(PosixSerialPortTest, ReadGivesWhatCameWithinTheTimeOut) {
+TEST_F(PosixSerialPortTest, ReadGivesWhatCameWithinTheTimeOutAndWaitsForSlowBytes) {
     PosixSerialPort port(path, 38400);
     port.setTimeout(50);
     std::uint8_t buffer[5]{};
-
-    const auto start = steady_clock::now();
+    auto start = steady_clock::now();
     EXPECT_EQ(port.read(buffer, 1), 0u);
     EXPECT_GE(steady_clock::now() - start, 50ms);
-
     line.send({0x04, 0x08});
     EXPECT_EQ(port.read(buffer, 5), 2u);
     EXPECT_THAT(Bytes(buffer, buffer + 2), ElementsAre(0x04, 0x08));
-}
 
-TEST_F(PosixSerialPortTest, AssemblesBytesThatArriveOneAtATime) {
-    PosixSerialPort port(path, 9600);
     port.setTimeout(10'000);
-    const auto start = steady_clock::now();
+    start = steady_clock::now();
     std::thread device([&] {
         for (std::uint8_t byte : {0x02, 0x04, 0x21, 0x05, 0x00}) {
             line.send({byte});
             std::this_thread::sleep_for(5ms); // so that the bytes arrive apart
         }
     });
-    std::uint8_t frame[5]{};
-    EXPECT_EQ(port.read(frame, 5), 5u);
+    EXPECT_EQ(port.read(buffer, 5), 5u);
     EXPECT_LT(steady_clock::now() - start, 5s); // taken as soon as complete
     device.join();
-    EXPECT_THAT(frame, ElementsAre(0x02, 0x04, 0x21, 0x05, 0x00));
+    EXPECT_THAT(buffer, ElementsAre(0x02, 0x04, 0x21, 0x05, 0x00));
 }
 
-TEST_F(PosixSerialPortTest, WritesMoreThanTheLineBuffersAtOnce) {
+TEST_F(PosixSerialPortTest, WritesMoreThanTheLineBuffersAndGivesUpWhenNobodyReads) {
     Bytes block(256 * 1024);
     std::iota(block.begin(), block.end(), std::uint8_t{0});
     PosixSerialPort port(path, 115200);
@@ -145,11 +125,8 @@ TEST_F(PosixSerialPortTest, WritesMoreThanTheLineBuffersAtOnce) {
     port.write(block.data(), block.size());
     device.join();
     EXPECT_EQ(received, block);
-}
 
-TEST_F(PosixSerialPortTest, WriteThatTheLineNeverTakesFailsAfterItsAttempts) {
-    const Bytes block(1024 * 1024);
-    PosixSerialPort port(path, 115200);
+    block.resize(1024 * 1024);
     EXPECT_EQ(messageOf([&] { port.write(block.data(), block.size()); }),
               "Error sending serial data.");
     EXPECT_TRUE(port.isOpen());
@@ -168,33 +145,6 @@ TEST_F(PosixSerialPortTest, HangUpEndsReadsAtOnceAndFailsWrites) {
                 AnyOf(Eq("Error sending serial data."), Eq("Error opening " + path)));
     EXPECT_EQ(port.read(&byte, 1), 0u);
     EXPECT_LT(steady_clock::now() - start, 5s);
-}
-
-TEST_F(PosixSerialPortTest, RefusesMissingDevicesAndOtherSpeeds) {
-    PosixSerialPort port;
-    EXPECT_EQ(messageOf([&] { port.open("/dev/vx41-no-such-port", 9600); }),
-              "Error opening /dev/vx41-no-such-port");
-    EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(messageOf([&] { port.open(path, 57600); }),
-              "Error opening " + path +
-                  ": unsupported baud rate 57600 (use 9600, 19200, 38400 or 115200).");
-    EXPECT_FALSE(port.isOpen());
-    port.open(path, 9600);
-    EXPECT_TRUE(port.isOpen());
-}
-
-TEST_F(PosixSerialPortTest, OpensThroughASymlinkAndStillHoldsTheDevice) {
-    const std::filesystem::path link =
-        std::filesystem::temp_directory_path() / ("vx41-port-" + std::to_string(::getpid()));
-    std::filesystem::create_symlink(path, link);
-    PosixSerialPort port(link.string(), 9600);
-    std::filesystem::remove(link);
-
-    EXPECT_EQ(messageOf([&] { PosixSerialPort(path, 9600); }), inUse(path));
-    line.send({0x06});
-    std::uint8_t byte = 0;
-    EXPECT_EQ(port.read(&byte, 1), 1u);
-    EXPECT_EQ(byte, 0x06);
 }
 
 // Root passes TIOCEXCL, so only an unprivileged program shows that every other program is kept

@@ -12,17 +12,9 @@ namespace fs = std::filesystem;
 
 class SerialPortScannerTest : public testing::Test {
 protected:
-    SerialPortScannerTest() {
-        fs::create_directories(devices / "serial" / "by-id");
-        fs::create_directories(ttyClass);
-    }
     ~SerialPortScannerTest() override { fs::remove_all(root); }
 
-    void node(const std::string& name) const { std::ofstream(devices / name).put('\n'); }
-    void uartType(const std::string& name, const std::string& type) const {
-        fs::create_directories(ttyClass / name);
-        std::ofstream(ttyClass / name / "type") << type << '\n';
-    }
+    std::vector<std::string> ports() const { return SerialPortScanner(devices, ttyClass).ports(); }
 
     const fs::path root = fs::temp_directory_path() / ("vx41-scan-" + std::to_string(::getpid()));
     const fs::path devices = root / "dev";
@@ -30,31 +22,28 @@ protected:
 };
 
 TEST_F(SerialPortScannerTest, ListsStableNamesThenSerialNodesInNaturalOrder) {
-    for (const char* name : {"ttyS0", "ttyS1", "ttyS2", "ttyS10", "ttyUSB0", "ttyACM0", "tty0",
-                             "console", "null", "cu.usbserial-1", "ptmx"})
-        node(name);
-    uartType("ttyS0", "4");
-    uartType("ttyS1", "0"); // no UART behind it
-    uartType("ttyS2", "4");
+    EXPECT_TRUE(ports().empty()); // no device folder at all
+    fs::create_directories(devices);
+    std::ofstream(devices / "tty0").put('\n');
+    EXPECT_TRUE(ports().empty()); // no serial devices
+    fs::create_directories(devices / "serial" / "by-id");
+    for (const char* name : {"ttyS0", "ttyS1", "ttyS2", "ttyS10", "ttyUSB0", "ttyACM0", "console",
+                             "null", "cu.usbserial-1", "ptmx"})
+        std::ofstream(devices / name).put('\n');
+    // ttyS1 has no UART behind it.
+    for (const auto& [name, type] :
+         {std::pair{"ttyS0", "4"}, std::pair{"ttyS1", "0"}, std::pair{"ttyS2", "4"}}) {
+        fs::create_directories(ttyClass / name);
+        std::ofstream(ttyClass / name / "type") << type << '\n';
+    }
     fs::create_symlink("../../ttyUSB0", devices / "serial/by-id/usb-Adapter_A1-if00-port0");
     fs::create_symlink("../../ttyUSB7", devices / "serial/by-id/usb-Adapter_B2-if00-port0");
 
-    const std::vector<std::string> expected{
-        (devices / "serial/by-id/usb-Adapter_A1-if00-port0").string(),
-        (devices / "cu.usbserial-1").string(),
-        (devices / "ttyACM0").string(),
-        (devices / "ttyS0").string(),
-        (devices / "ttyS2").string(),
-        (devices / "ttyS10").string(),
-        (devices / "ttyUSB0").string()};
-    EXPECT_EQ(SerialPortScanner(devices, ttyClass).ports(), expected);
-}
-
-TEST_F(SerialPortScannerTest, MachineWithoutSerialDevicesHasNoPorts) {
-    node("tty0");
-    fs::remove_all(devices / "serial");
-    EXPECT_TRUE(SerialPortScanner(devices, ttyClass).ports().empty());
-    EXPECT_TRUE(SerialPortScanner(root / "missing", ttyClass).ports().empty());
+    std::vector<std::string> expected{
+        (devices / "serial/by-id/usb-Adapter_A1-if00-port0").string()};
+    for (const char* name : {"cu.usbserial-1", "ttyACM0", "ttyS0", "ttyS2", "ttyS10", "ttyUSB0"})
+        expected.push_back((devices / name).string());
+    EXPECT_EQ(ports(), expected);
 }
 
 } // namespace

@@ -21,10 +21,7 @@ struct CtlRun {
         std::ostringstream out, err;
         FakeClock clock;
         Vx41Ctl tool(out, err, false, clock);
-        CtlRun run;
-        run.status = tool.run(static_cast<int>(argv.size()), argv.data());
-        run.out = out.str();
-        run.err = err.str();
-        return run;
+        const int status = tool.run(static_cast<int>(argv.size()), argv.data());
+        return {status, out.str(), err.str()};
     }
 };

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "support/EmulatorProcess.h"
 #include "tests/vx41ctl/CtlRun.h"
 
 namespace {
@@ -23,49 +23,48 @@ std::string contents(const fs::path& path) {
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
-class OfflineCtl : public ::testing::Test {
+// Runs with a scratch folder. Runs on line go through the serial stack to the unit emulator on a
+// pseudo-terminal, which keeps its state between runs as a unit does.
+class Vx41CtlTest : public ::testing::Test {
 protected:
-    fs::path folder;
-
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("vx41ctl-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
+
+    std::string file(const std::string& name) const { return (folder / name).string(); }
+    static CtlRun onLine(const EmulatorProcess& unit, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--port", unit.linePath()});
+        return CtlRun::of(arguments);
+    }
+
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("vx41ctl-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
-TEST_F(OfflineCtl, SaysItWorksOffLineAndReadsTheSimulatedUnit) {
+TEST_F(Vx41CtlTest, OffLineItSaysSoAndSetsWhatTheParameterTakes) {
     const auto status = CtlRun::of({"status"});
     EXPECT_EQ(status.status, 0);
     EXPECT_EQ(status.out, "Ok\n");
     EXPECT_NE(status.err.find("off line"), std::string::npos);
+    EXPECT_EQ(CtlRun::of({"get", "197,0", "117,21"}).out,
+              "Multi-channel Master Trim: 0\nLt/Rt Input: Disabled\n");
 
-    const auto get = CtlRun::of({"get", "197,0", "117,21"});
-    EXPECT_EQ(get.status, 0);
-    EXPECT_EQ(get.out, "Multi-channel Master Trim: 0\nLt/Rt Input: Disabled\n");
-}
-
-TEST_F(OfflineCtl, SetWritesWhatTheParameterTakesAndRefusesTheRest) {
     const auto set = CtlRun::of({"set", "197,0", "72"});
     EXPECT_EQ(set.status, 0);
     EXPECT_EQ(set.out, "Multi-channel Master Trim: +6.0\n");
-
     const auto tooHigh = CtlRun::of({"set", "197,0", "73"});
     EXPECT_EQ(tooHigh.status, 1);
     EXPECT_NE(tooHigh.err.find("outside the range of 197,0 (0 to 72)"), std::string::npos);
-
     const auto meter = CtlRun::of({"set", "204,0", "5"});
     EXPECT_EQ(meter.status, 1);
     EXPECT_NE(meter.err.find("read-only"), std::string::npos);
-
-    const auto label = CtlRun::of({"set", "210,3", "--text", "STUDIO B"});
-    EXPECT_EQ(label.status, 0);
+    EXPECT_EQ(CtlRun::of({"set", "210,3", "--text", "STUDIO B"}).status, 0);
 }
 
-TEST_F(OfflineCtl, DumpListsEveryParameterInIdOrderAsTextOrJson) {
+TEST_F(Vx41CtlTest, DumpListsEveryParameterInIdOrderAsTextOrJson) {
     const auto text = CtlRun::of({"dump"});
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(count(text.out, "\n"), 1363u); // every simple and compound parameter
@@ -81,59 +80,68 @@ TEST_F(OfflineCtl, DumpListsEveryParameterInIdOrderAsTextOrJson) {
     EXPECT_NE(json.out.find("\"raw\": \"5052455345542031\""), std::string::npos); // PRESET 1
 }
 
-TEST_F(OfflineCtl, SavedFilesRestoreAndDamagedOnesAreRefusedUnlessForced) {
-    const auto file = (folder / "unit.vxs").string();
-    ASSERT_EQ(CtlRun::of({"save", file}).status, 0);
-    const std::string saved = contents(file);
+TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOrMissingOnesFailWithOne) {
+    ASSERT_EQ(CtlRun::of({"save", file("unit.vxs")}).status, 0);
+    std::string saved = contents(file("unit.vxs"));
     ASSERT_GT(saved.size(), 8u);
-    EXPECT_EQ(CtlRun::of({"restore", file, "--setup"}).status, 0);
+    EXPECT_EQ(CtlRun::of({"restore", file("unit.vxs"), "--setup"}).status, 0);
 
     // The last byte is part of the stored checksum: the entries are intact, the sum is not.
-    std::string damaged = saved;
-    damaged.back() = static_cast<char>(damaged.back() ^ 0x55);
-    const auto damagedFile = (folder / "damaged.vxs").string();
-    std::ofstream(damagedFile, std::ios::binary) << damaged;
-    const auto refused = CtlRun::of({"restore", damagedFile});
+    saved.back() = static_cast<char>(saved.back() ^ 0x55);
+    std::ofstream(file("damaged.vxs"), std::ios::binary) << saved;
+    const auto refused = CtlRun::of({"restore", file("damaged.vxs")});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("damaged"), std::string::npos);
-    EXPECT_EQ(CtlRun::of({"restore", damagedFile, "--force"}).status, 0);
-}
+    EXPECT_EQ(CtlRun::of({"restore", file("damaged.vxs"), "--force"}).status, 0);
 
-TEST_F(OfflineCtl, FileFailuresExitWithOneAndTheirMessage) {
-    const auto missing = CtlRun::of({"restore", (folder / "none.vxs").string()});
+    const auto missing = CtlRun::of({"restore", file("none.vxs")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("Cannot open"), std::string::npos);
-
-    const auto truncated = (folder / "short.vxs").string();
-    std::ofstream(truncated, std::ios::binary) << std::string("\x02\x00", 2);
-    const auto unreadable = CtlRun::of({"restore", truncated});
-    EXPECT_EQ(unreadable.status, 1);
-    EXPECT_NE(unreadable.err.find("Error reading the parameter count."), std::string::npos);
-
-    EXPECT_EQ(CtlRun::of({"save", (folder / "no" / "such" / "folder.vxs").string()}).status, 1);
+    EXPECT_EQ(CtlRun::of({"save", file("no/such/folder.vxs")}).status, 1);
 }
 
-TEST_F(OfflineCtl, ReportsGoToAFileTitledWithItsNameOrToStandardOutput) {
-    const auto html = folder / "settings.htm";
-    ASSERT_EQ(CtlRun::of({"report", "--html", html.string()}).status, 0);
-    const std::string page = contents(html);
+TEST_F(Vx41CtlTest, ReportsGoToAFileTitledWithItsNameOrToStandardOutput) {
+    ASSERT_EQ(CtlRun::of({"report", "--html", file("settings.htm")}).status, 0);
+    const std::string page = contents(file("settings.htm"));
     EXPECT_EQ(page.rfind("<HTML><HEAD><TITLE>settings.htm</TITLE>", 0), 0u);
     EXPECT_EQ(page.substr(page.size() - 15), "</BODY></HTML>\n");
-
-    const auto text = CtlRun::of({"report", "--text", "-"});
-    EXPECT_EQ(text.status, 0);
-    EXPECT_EQ(text.out.rfind("VX41\n\n", 0), 0u);
+    EXPECT_EQ(CtlRun::of({"report", "--text", "-"}).out.rfind("VX41\n\n", 0), 0u);
 }
 
-TEST_F(OfflineCtl, WatchPollsTheGivenNumberOfSteps) {
-    const auto watch = CtlRun::of({"watch", "--count", "32"});
+TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByte) {
+    const EmulatorProcess unit(VX41_EMULATOR, {});
+    const auto status = onLine(unit, {"status"});
+    EXPECT_EQ(status.out, "Ok\n");
+    EXPECT_TRUE(status.err.empty()); // no word of working off line
+    ASSERT_EQ(onLine(unit, {"save", file("before.vxs")}).status, 0);
+    EXPECT_EQ(onLine(unit, {"set", "197,0", "72"}).out, "Multi-channel Master Trim: +6.0\n");
+    EXPECT_EQ(onLine(unit, {"get", "197,0"}).out, "Multi-channel Master Trim: +6.0\n");
+    ASSERT_EQ(onLine(unit, {"set", "210,5", "--text", "CHANGED"}).status, 0);
+
+    ASSERT_EQ(onLine(unit, {"restore", file("before.vxs"), "--setup"}).status, 0);
+    ASSERT_EQ(onLine(unit, {"save", file("after.vxs")}).status, 0);
+    EXPECT_EQ(contents(file("before.vxs")), contents(file("after.vxs")));
+}
+
+TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
+    const EmulatorProcess unit(VX41_EMULATOR, {"--animate"});
+    const auto watch = onLine(unit, {"watch", "--count", "64"});
     EXPECT_EQ(watch.status, 0);
+    EXPECT_NE(watch.out.find("(cc, "), std::string::npos) << watch.out;
 }
 
-TEST(PortFailures, AMissingPortIsAFailureOfTheUnitNotOfUsage) {
-    const auto run = CtlRun::of({"--port", "/dev/vx41-no-such-port", "status"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("Error opening /dev/vx41-no-such-port"), std::string::npos);
+TEST_F(Vx41CtlTest, AMissingOrSilentUnitFailsTheCommandWithOne) {
+    const auto missing = CtlRun::of({"--port", "/dev/vx41-no-such-port", "status"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Error opening /dev/vx41-no-such-port"), std::string::npos);
+
+    const EmulatorProcess silent(VX41_EMULATOR, {"--silent-after", "0"});
+    const auto get = onLine(silent, {"get", "197,0"});
+    EXPECT_EQ(get.status, 1);
+    EXPECT_EQ(get.err, "vx41ctl: No response when expecting an ACK.\n");
+    const auto status = onLine(silent, {"status"});
+    EXPECT_EQ(status.status, 1);
+    EXPECT_EQ(status.out, "Not Responding\n");
 }
 
 } // namespace
