@@ -79,6 +79,17 @@ TEST_F(ParameterSetTest, SetValueRefreshesFirstAndGetValueIsOneRead) {
     EXPECT_TRUE(line.requests.empty());
 }
 
+TEST_F(ParameterSetTest, CopyValueUsesTheHeldValueWithinTheDestinationsLimits) {
+    set.find({197, 0}).setMaximum(100);
+    set.find({113, 4}).assignValue(800); // above the destination's maximum: nothing happens
+    set.copyValue({197, 0}, {113, 4});
+    EXPECT_EQ(set.find({197, 0}).getValue(), ParameterValue(0));
+    set.find({113, 4}).assignValue(50);
+    set.copyValue({197, 0}, {113, 4});
+    EXPECT_EQ(set.find({197, 0}).getValue(), ParameterValue(50));
+    EXPECT_TRUE(line.reads.empty()); // the source is not read from the unit
+}
+
 TEST_F(ParameterSetTest, MissingAndDuplicateIdsAreRefused) {
     EXPECT_EQ(messageOf([&] {
                   set.parameters().find({0x2A, 3}, "unknown", 0);
