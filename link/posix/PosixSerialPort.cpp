@@ -11,6 +11,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "link/posix/BaudRate.h"
 #include "link/posix/SerialPortScanner.h"
 #include "model/QuenlarException.h"
 
@@ -23,19 +24,10 @@ Deadline deadlineAfter(std::uint32_t ms) {
 }
 
 speed_t speedFor(const std::string& path, std::uint32_t baud) {
-    switch (baud) {
-    case 9600:
-        return B9600;
-    case 19200:
-        return B19200;
-    case 38400:
-        return B38400;
-    case 115200:
-        return B115200;
-    default:
-        throw QuenlarException("Error opening " + path + ": unsupported baud rate " +
-                               std::to_string(baud) + " (use 9600, 19200, 38400 or 115200).");
-    }
+    if (const auto speed = BaudRate::code(baud))
+        return *speed;
+    throw QuenlarException("Error opening " + path + ": unsupported baud rate " +
+                           std::to_string(baud) + " (use 9600, 19200, 38400 or 115200).");
 }
 
 std::string inUse(const std::string& path) {

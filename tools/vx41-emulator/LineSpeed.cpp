@@ -1,5 +1,7 @@
 #include "LineSpeed.h"
 
+#include "link/posix/BaudRate.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -16,16 +18,7 @@ void LineSpeed::makeRaw(termios& settings, std::uint32_t baud) {
 }
 
 speed_t LineSpeed::code(std::uint32_t baud) {
-    switch (baud) {
-    case 9600:
-        return B9600;
-    case 19200:
-        return B19200;
-    case 38400:
-        return B38400;
-    case 115200:
-        return B115200;
-    default:
-        throw std::invalid_argument("unsupported line speed " + std::to_string(baud));
-    }
+    if (const auto speed = BaudRate::code(baud))
+        return *speed;
+    throw std::invalid_argument("unsupported line speed " + std::to_string(baud));
 }
