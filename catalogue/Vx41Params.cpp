@@ -453,7 +453,7 @@ void Vx41Params::pollNext() {
 }
 
 void Vx41Params::runIdle() {
-    interpolation_.execute();
+    interpolation_.run(clock_.milliseconds());
 }
 
 // The analogue-output rule is applied only to what a full refresh read; between full refreshes the

@@ -180,7 +180,8 @@ void Vx41Ctl::dump(Vx41Params& unit, bool json) {
         const ParameterFormatter* formatter = nameGiver(unit, *parameter).formatter();
         std::string text;
         parameter->formatValue(text, parameter->getValue());
-        const std::string raw = JsonText::hex(parameter->getValue().bytes());
+        // What the unit sent, not what a meter's smoothing made of it.
+        const std::string raw = JsonText::hex(parameter->reading().bytes());
         if (json) {
             out_ << separator << "\n  {\"id\": [" << int{id.number} << ", " << int{id.index}
                  << "], \"name\": "
