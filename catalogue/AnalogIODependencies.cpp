@@ -1,5 +1,8 @@
 #include "catalogue/AnalogIODependencies.h"
 
+#include <exception>
+
+#include "link/ProtocolException.h"
 #include "model/Parameter.h"
 
 namespace {
@@ -49,8 +52,23 @@ void AnalogIODependencies::apply() {
         trim->setVisible(fitted && speakers == stereo, cause);
     for (Parameter* trim : channelTrims_)
         trim->setVisible(fitted && speakers == multiChannel, cause);
+    // A line whose function lies beyond the new end keeps its range and is reported afterwards;
+    // the other lines are still narrowed.
+    std::exception_ptr conflict;
+    const auto limit = [&](Parameter* function, int maximum) {
+        try {
+            function->setMaximum(maximum, cause);
+        } catch (const ProtocolException&) {
+            throw;
+        } catch (const QuenlarException&) {
+            if (!conflict)
+                conflict = std::current_exception();
+        }
+    };
     for (Parameter* function : gpiFunctions_)
-        function->setMaximum(fitted ? gpiFunctionsFitted : gpiFunctionsBare, cause);
+        limit(function, fitted ? gpiFunctionsFitted : gpiFunctionsBare);
     for (Parameter* function : gpoFunctions_)
-        function->setMaximum(fitted ? gpoFunctionsFitted : gpoFunctionsBare, cause);
+        limit(function, fitted ? gpoFunctionsFitted : gpoFunctionsBare);
+    if (conflict)
+        std::rethrow_exception(conflict);
 }

@@ -4,9 +4,10 @@
 
 #include "model/ParameterDependencies.h"
 
-// Alive only while a full refresh runs: with the analogue monitor outputs fitted ((216, 3) = 1)
-// the monitor controls are shown and the GPI/GPO functions reach their analogue entries; without
-// them the controls are hidden and the function ranges end below those entries.
+// Applied once at the end of each full refresh, to what it read: with the analogue monitor outputs
+// fitted ((216, 3) = 1) the monitor controls are shown and the GPI/GPO functions reach their
+// analogue entries; without them the controls are hidden and the function ranges end below those
+// entries.
 class AnalogIODependencies : public ParameterDependencies {
 public:
     explicit AnalogIODependencies(ParameterMap& map);

@@ -18,8 +18,12 @@ std::string FormatterText::tenthsOfDecibel(std::int32_t tenths) {
     if (tenths == 0)
         return "0";
     const std::int32_t magnitude = std::abs(tenths);
-    return (tenths < 0 ? "-" : "+") + std::to_string(magnitude / 10) + "." +
-           std::to_string(magnitude % 10);
+    // Appended, not concatenated: GCC 12 at -O3 reports a false -Wrestrict on the latter.
+    std::string text = tenths < 0 ? "-" : "+";
+    text += std::to_string(magnitude / 10);
+    text += '.';
+    text += std::to_string(magnitude % 10);
+    return text;
 }
 
 std::string FormatterText::fixed(double number, int decimals) {

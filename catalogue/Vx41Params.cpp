@@ -1,6 +1,7 @@
 #include "catalogue/Vx41Params.h"
 
 #include <array>
+#include <exception>
 #include <istream>
 #include <string>
 
@@ -33,6 +34,7 @@
 #include "catalogue/StringFormatter.h"
 #include "catalogue/TrimFormatter.h"
 #include "link/Protocol.h"
+#include "link/ProtocolException.h"
 #include "model/CompoundParameter.h"
 #include "model/ConfigurationReader.h"
 #include "model/QuenlarException.h"
@@ -451,16 +453,34 @@ void Vx41Params::pollNext() {
 }
 
 void Vx41Params::runIdle() {
-    interpolation_.execute();
+    interpolation_.run(clock_.milliseconds());
 }
 
-// The analogue-output rule is applied only while everything is read; between full refreshes the
-// controls keep what it made of them.
+// The analogue-output rule is applied only to what a full refresh read; between full refreshes the
+// controls keep what it made of them. It judges the unit's values, never the ones held before:
+// a conflict among them is reported, but the mirror keeps what the unit sent and the next refresh
+// reads the unit again.
 void Vx41Params::refreshEverything() {
     if (refreshing_)
         return;
-    AnalogIODependencies analogIO(parameters());
-    whileRefreshing([this] { parameters().refreshAll(protocol()); });
+    whileRefreshing([this] {
+        std::exception_ptr failure;
+        try {
+            parameters().refreshAll(protocol());
+        } catch (const ProtocolException&) {
+            throw;
+        } catch (const QuenlarException&) {
+            failure = std::current_exception();
+        }
+        try {
+            AnalogIODependencies analogIO(parameters());
+        } catch (const QuenlarException&) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+        if (failure)
+            std::rethrow_exception(failure);
+    });
 }
 
 void Vx41Params::guardedRefresh(char category) {

@@ -50,7 +50,8 @@ public:
     virtual void pollNext();
     // One step of every smoothed meter.
     virtual void runIdle();
-    // Reads every parameter in five requests. Does nothing while another refresh is running.
+    // Reads every parameter in five requests, then shapes the monitor and GPIO ranges by the
+    // analogue outputs it found. Does nothing while another refresh is running.
     virtual void refreshEverything();
 
     // Works against a freshly reset simulated unit from now on; the set owns that unit and its

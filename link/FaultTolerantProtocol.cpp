@@ -22,8 +22,16 @@ ParameterValue FaultTolerantProtocol::read(const ParameterId& id) {
     return repeat([&] { return inner().read(id); });
 }
 
+// Each attempt fills a map of its own: what a damaged answer left behind (an id nobody asked for,
+// say) would otherwise fail every later attempt too.
 void FaultTolerantProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& values) {
-    repeat([&] { inner().readMany(ids, values); });
+    const ParameterValueMap answer = repeat([&] {
+        ParameterValueMap attempt;
+        inner().readMany(ids, attempt);
+        return attempt;
+    });
+    for (const auto& [id, value] : answer)
+        values.insert_or_assign(id, value);
 }
 
 ParameterValue FaultTolerantProtocol::writeAndRead(const ParameterId& id,

@@ -5,7 +5,8 @@
 #include "link/ProtocolDecorator.h"
 
 // Repeats an exchange that failed with a ProtocolException, from the start, up to attempts times
-// in all; other failures (of the port, say) pass at once.
+// in all; other failures (of the port, say) pass at once. Only the values of a bulk read's
+// successful attempt reach the caller.
 class FaultTolerantProtocol : public ProtocolDecorator {
 public:
     FaultTolerantProtocol(GenericProtocol& inner, std::uint32_t attempts)

@@ -10,6 +10,8 @@ class Parameter;
 class InterpolateIdleCommand : public IdleCommand {
 public:
     void add(Parameter& parameter) { parameters_.push_back(&parameter); }
+
+protected:
     void execute() override;
 
 private:

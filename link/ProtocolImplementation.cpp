@@ -7,9 +7,9 @@ void ProtocolImplementation::readMany(const ParameterIdSet& ids, ParameterValueM
         values[id] = read(id);
 }
 
-void ProtocolImplementation::runIdle() {
+void ProtocolImplementation::runIdleWhenDue(std::uint64_t nowMs) {
     if (idleCommand_ != nullptr)
-        idleCommand_->execute();
+        idleCommand_->runWhenDue(nowMs);
 }
 
 ParameterValue ProtocolImplementation::writeAndRead(const ParameterId& id,

@@ -24,7 +24,8 @@ public:
     virtual void readMany(const ParameterIdSet& ids, ParameterValueMap& values);
 
     void setIdleCommand(IdleCommand* command) { idleCommand_ = command; }
-    void runIdle();
+    // Runs the idle command, if any, when it is due (see IdleCommand).
+    void runIdleWhenDue(std::uint64_t nowMs);
     ParameterValue writeAndRead(const ParameterId& id, const ParameterValue& value,
                                 std::uint32_t delayMs);
 

@@ -214,11 +214,12 @@ void SerialProtocol::discard(std::size_t count) {
     device_.read(buffer.data(), count);
 }
 
-// Busy, so that the idle command (the meters) keeps running while the line waits.
+// Busy, so that the idle command (the meters) keeps running, at the polling pace, while the line
+// waits.
 void SerialProtocol::wait(std::uint32_t ms) {
     const std::uint64_t start = clock_.milliseconds();
     while (clock_.milliseconds() - start < ms) {
-        runIdle();
+        runIdleWhenDue(clock_.milliseconds());
         clock_.pause();
     }
 }

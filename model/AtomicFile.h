@@ -4,23 +4,29 @@
 #include <functional>
 #include <ios>
 #include <ostream>
+#include <string>
 
-// Replaces a file only once its new contents are complete: the writer fills a temporary file in
-// the same folder, which is renamed over the old one on success and removed on any failure, so a
-// save that breaks off (the unit stops answering, the disk fills) leaves the old file as it was.
+// Replaces a file only once its new contents are complete, so a save that breaks off (the unit
+// stops answering, the disk fills) leaves the old file as it was. The contents are made in memory
+// first; a temporary file with a fresh name, created exclusively (never an existing path, never
+// through a link), is filled beside the file and renamed over it, and removed on any failure.
+// A target that is a symbolic link is saved to the file the link points to; one that exists and is
+// not a regular file (a terminal, a pipe, a device) is written directly.
 class AtomicFile {
 public:
     using Writer = std::function<void(std::ostream&)>;
 
-    // mode adds to std::ios::out | std::ios::trunc; configuration files are binary, reports text.
+    // mode: std::ios::binary for configuration files, none for text reports.
     static void write(const std::filesystem::path& path, const Writer& writer,
                       std::ios::openmode mode = std::ios::binary);
-
-    // The temporary file that stands in for path while it is written.
-    static std::filesystem::path temporaryFor(const std::filesystem::path& path);
+    // The same with contents already made.
+    static void writeBytes(const std::filesystem::path& path, const std::string& bytes,
+                           std::ios::openmode mode = std::ios::binary);
 
 private:
-    static void writeComplete(const std::filesystem::path& temporary, const Writer& writer,
+    static std::filesystem::path followLinks(const std::filesystem::path& path);
+    static void writeDirectly(const std::filesystem::path& path, const std::string& bytes,
                               std::ios::openmode mode);
-    static void replace(const std::filesystem::path& temporary, const std::filesystem::path& path);
+    static void replace(const std::filesystem::path& path, const std::string& bytes,
+                        std::ios::openmode mode);
 };

@@ -14,7 +14,8 @@ Parameter::Parameter(GenericProtocol& protocol, ParameterId id, ParameterValue v
                      ParameterValue minimum, ParameterValue maximum, char category,
                      std::unique_ptr<ParameterFormatter> formatter)
     : category_(category), minimum_(std::move(minimum)), maximum_(std::move(maximum)),
-      protocol_(&protocol), id_(id), value_(std::move(value)), formatter_(std::move(formatter)) {}
+      protocol_(&protocol), id_(id), value_(std::move(value)), reading_(value_),
+      formatter_(std::move(formatter)) {}
 
 Parameter::~Parameter() {
     for (Observer* observer : observers_)
@@ -25,6 +26,10 @@ void Parameter::setValue(const ParameterValue&) {}
 
 const ParameterValue& Parameter::getValue() const {
     return value_;
+}
+
+const ParameterValue& Parameter::reading() const {
+    return interpolator_ != nullptr ? reading_ : value_;
 }
 
 std::unique_ptr<ParameterFormatter>
@@ -131,6 +136,7 @@ void Parameter::update(const ParameterValueMap& values) {
     const auto entry = values.find(id_);
     if (entry == values.end())
         return;
+    reading_ = entry->second;
     if (entry->second == value_ && !alwaysNotify_)
         return;
     value_ = entry->second;
@@ -226,6 +232,7 @@ void Parameter::replaceProtocol(const GenericProtocol& oldProtocol, GenericProto
 }
 
 void Parameter::storeIfChanged(const ParameterValue& value) {
+    reading_ = value;
     if (value == value_)
         return;
     value_ = value;

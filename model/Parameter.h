@@ -30,6 +30,9 @@ public:
 
     virtual void setValue(const ParameterValue& value);
     virtual const ParameterValue& getValue() const;
+    // What the unit last reported: for a smoothed meter its newest reading, which the displayed
+    // value (getValue) only approaches; for any other parameter its value.
+    const ParameterValue& reading() const;
     // Installs formatter; the caller owns the one returned.
     virtual std::unique_ptr<ParameterFormatter>
     setFormatter(std::unique_ptr<ParameterFormatter> formatter);
@@ -97,6 +100,7 @@ private:
     GenericProtocol* protocol_;
     ParameterId id_;
     ParameterValue value_;
+    ParameterValue reading_;
     std::vector<Observer*> observers_;
     AssociatedList associatedList_;
     Interpolator* interpolator_ = nullptr;

@@ -1,9 +1,12 @@
 #include "model/ParameterMap.h"
 
 #include <algorithm>
+#include <exception>
+#include <functional>
 #include <ostream>
 
 #include "link/GenericProtocol.h"
+#include "link/ProtocolException.h"
 #include "model/ConfigurationChecksum.h"
 #include "model/ControlParameter.h"
 #include "model/Parameter.h"
@@ -46,11 +49,28 @@ void setWithoutDelay(Parameter& parameter, const ParameterValue& value) {
     }
     control->setWriteDelay(saved);
 }
+
+// Runs work and keeps its failure in failure unless one is kept already, so that a value outside
+// its limits ("Inconsistent State") does not leave every value after it stale. A broken link ends
+// everything at once.
+void keepingFirstFailure(std::exception_ptr& failure, const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const ProtocolException&) {
+        throw;
+    } catch (const QuenlarException&) {
+        if (!failure)
+            failure = std::current_exception();
+    }
+}
 } // namespace
 
 void ParameterMap::refreshAll(GenericProtocol& protocol) {
+    std::exception_ptr failure;
     for (char group = 0; group <= 4; ++group)
-        refresh(protocol, group);
+        keepingFirstFailure(failure, [&] { refresh(protocol, group); });
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void ParameterMap::refresh(GenericProtocol& protocol, char group) {
@@ -60,8 +80,11 @@ void ParameterMap::refresh(GenericProtocol& protocol, char group) {
             ids.push_back(parameter->getId());
     ParameterValueMap values;
     protocol.readMany(ids, values);
+    std::exception_ptr failure;
     for (const auto& entry : values)
-        find(entry.first, "unknown", 0).update(values);
+        keepingFirstFailure(failure, [&] { find(entry.first, "unknown", 0).update(values); });
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void ParameterMap::save(std::ostream& stream) const {

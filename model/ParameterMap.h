@@ -18,7 +18,10 @@ public:
 
     // Groups 0 to 4: every ordinary category, then 'F', 'G', 'H' and 'I' (five requests).
     virtual void refreshAll(GenericProtocol& protocol);
-    // One bulk read of every parameter on protocol that matches group.
+    // One bulk read of every parameter on protocol that matches group. Every value of the answer
+    // is applied even when one fails (a value outside its limits); the first such failure is
+    // thrown afterwards. refreshAll does the same across groups. A ProtocolException ends either
+    // at once.
     virtual void refresh(GenericProtocol& protocol, char group);
     // Writes the values of the persistent parameters as a configuration file, in id order.
     virtual void save(std::ostream& stream) const;

@@ -41,8 +41,10 @@ void Win32SerialPort::openDevice(std::uint32_t baud) {
     }
 }
 
-// Only the speed and the 8N1 framing change; flow control and the rest stay as the driver has
-// them.
+// The speed and the 8N1 framing are set, and software flow control, null stripping and error
+// character replacement are turned off: frames are binary, and XON/XOFF would swallow the bytes
+// 0x11 and 0x13 inside them whatever left the port that way. Hardware flow control and the rest
+// stay as the driver has them.
 void Win32SerialPort::configure(std::uint32_t baud) {
     DCB state{};
     state.DCBlength = sizeof(state);
@@ -52,6 +54,10 @@ void Win32SerialPort::configure(std::uint32_t baud) {
     state.ByteSize = 8;
     state.Parity = NOPARITY;
     state.StopBits = ONESTOPBIT;
+    state.fOutX = FALSE;
+    state.fInX = FALSE;
+    state.fNull = FALSE;
+    state.fErrorChar = FALSE;
     if (!::SetCommState(handle_, &state))
         throw QuenlarException("Error setting the serial port state.");
 }

@@ -6,6 +6,8 @@
 
 #include "CatalogueFixture.h"
 #include "link/ProtocolException.h"
+#include "support/FailureMessage.h"
+#include "support/Printers.h"
 
 namespace {
 
@@ -99,6 +101,24 @@ TEST_F(Polling, AnalogueOutputsShapeTheMonitorOnlyDuringAFullRefresh) {
     EXPECT_TRUE(at(197, 17).isVisible());
     EXPECT_TRUE(at(197, 4).isVisible()) << "multi-channel speakers show the channel trims";
     EXPECT_EQ(at(201, 30).getMaximum(), ParameterValue(68));
+}
+
+TEST_F(Polling, HeldValuesTheOutputsRuleRefusesNeverBlockTheNextFullRefresh) {
+    unit.write(ParameterId(215, 3), 1, 0);
+    unit.write(ParameterId(200, 30), 66, 0); // an analogue-output function
+    params.refreshEverything();
+    unit.write(ParameterId(215, 3), 0, 0);
+    const auto refresh = [this] { params.refreshEverything(); };
+    EXPECT_EQ(messageOf(refresh), "Inconsistent State") << "the unit contradicts itself";
+    EXPECT_EQ(at(216, 3).getValue(), ParameterValue(0));
+    EXPECT_EQ(at(201, 31).getMaximum(), ParameterValue(64)) << "the other lines are narrowed";
+
+    unit.write(ParameterId(200, 30), 3, 0);
+    device.clear();
+    EXPECT_EQ(messageOf(refresh), "no failure");
+    EXPECT_EQ(device.requests.size(), 5u);
+    EXPECT_EQ(at(201, 30).getValue(), ParameterValue(3));
+    EXPECT_EQ(at(201, 30).getMaximum(), ParameterValue(64));
 }
 
 TEST_F(Polling, OffLineSwitchLeavesTheOldLineAndTheLocalParametersAlone) {

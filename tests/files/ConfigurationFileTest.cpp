@@ -6,6 +6,10 @@
 #include <streambuf>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "link/Protocol.h"
@@ -217,6 +221,10 @@ protected:
     const fs::path folder =
         fs::temp_directory_path() / ("vx41-files-" + std::to_string(std::random_device{}()));
     const fs::path path = folder / "unit.vxs";
+
+    std::ptrdiff_t entries() const {
+        return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+    }
 };
 
 TEST_F(AtomicSave, ReplacesTheOldFileOnlyWhenTheWholeSaveSucceeded) {
@@ -224,12 +232,12 @@ TEST_F(AtomicSave, ReplacesTheOldFileOnlyWhenTheWholeSaveSucceeded) {
     device.failReads = true;
     EXPECT_THROW(set.saveFile(path), ProtocolException);
     EXPECT_EQ(contentsOf(path), "old contents");
-    EXPECT_FALSE(fs::exists(AtomicFile::temporaryFor(path)));
+    EXPECT_EQ(entries(), 1);
 
     device.failReads = false;
     set.saveFile(path);
     EXPECT_EQ(contentsOf(path), saved());
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(entries(), 1);
 }
 
 TEST_F(AtomicSave, WriterFailureOrAnUnwritableFolderReportsAndCreatesNothing) {
@@ -239,11 +247,45 @@ TEST_F(AtomicSave, WriterFailureOrAnUnwritableFolderReportsAndCreatesNothing) {
                                        throw QuenlarException("Error saving a parameter value.");
                                    }),
                  QuenlarException);
-    EXPECT_FALSE(fs::exists(path));
-    EXPECT_FALSE(fs::exists(AtomicFile::temporaryFor(path)));
+    EXPECT_EQ(entries(), 0);
 
     EXPECT_THROW(set.saveFile(folder / "missing" / "unit.vxs"), QuenlarException);
     EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) {
+    std::ofstream(folder / "victim") << "victim";
+    fs::create_symlink(folder / "victim", folder / "unit.vxs.tmp");
+    set.saveFile(path);
+    EXPECT_EQ(contentsOf(path), saved());
+    EXPECT_FALSE(fs::is_symlink(path));
+    EXPECT_EQ(contentsOf(folder / "victim"), "victim") << "a link where the save might write";
+
+    // A link to the real file: the real file takes the save, with its permissions.
+    const fs::path real = folder / "real.vxs";
+    std::ofstream(real) << "old contents";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    std::ofstream(folder / "real.vxs.tmp") << "the user's own";
+    fs::create_symlink(real, folder / "link.vxs");
+    set.saveFile(folder / "link.vxs");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.vxs"));
+    EXPECT_EQ(contentsOf(real), saved());
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(contentsOf(folder / "real.vxs.tmp"), "the user's own");
+
+    // What is not a regular file is written to, not replaced.
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    set.saveFile(pipe);
+    std::string received(saved().size() + 1, '\0');
+    received.resize(static_cast<std::size_t>(read(reader, received.data(), received.size())));
+    close(reader);
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(received, saved());
+    EXPECT_EQ(entries(), 7) << "nothing left behind";
 }
 
 } // namespace

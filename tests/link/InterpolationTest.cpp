@@ -69,17 +69,18 @@ TEST(InterpolateIdleCommand, StepsEnabledMetersWithAnInterpolatorWhileTheLineWai
     reading(meter, 500);
     reading(meter, 300);
     reading(plain, 50);
-    unit.runIdle();
+    unit.runIdleWhenDue(0);
     EXPECT_EQ(meter.getValue(), ParameterValue(100));
+    EXPECT_EQ(meter.reading(), ParameterValue(300)) << "what the unit sent";
     EXPECT_EQ(plain.getValue(), ParameterValue(50));
     meter.setEnabled(false); // a disabled meter stands still
     reading(meter, 50);
-    unit.runIdle();
+    unit.runIdleWhenDue(IdleCommand::periodMs);
     EXPECT_EQ(meter.getValue(), ParameterValue(50));
     meter.setEnabled(true);
     protocol.setIdleCommand(nullptr);
     reading(meter, 10);
-    unit.runIdle();
+    unit.runIdleWhenDue(2 * IdleCommand::periodMs);
     EXPECT_EQ(meter.getValue(), ParameterValue(10));
 }
 

@@ -11,11 +11,12 @@
 namespace {
 
 // A line that fails a given number of exchanges before it answers, and counts the attempts.
-// Given a reply, it answers every bulk read with it.
+// Given a reply, it answers every bulk read with it, after a damaged reply if one is given.
 class FlakyLine : public DummyProtocol {
 public:
     int failuresLeft = 0;
     ParameterValueMap reply;
+    ParameterValueMap damagedReply;
     int attempts = 0;
     bool portFault = false;
 
@@ -31,6 +32,8 @@ public:
         if (reply.empty())
             return DummyProtocol::readMany(ids, values);
         values.insert(reply.begin(), reply.end());
+        values.insert(damagedReply.begin(), damagedReply.end());
+        damagedReply.clear();
     }
 
 private:
@@ -60,6 +63,12 @@ TEST(Protocol, BulkAnswersMustHoldExactlyTheIdsAskedForEvenBehindRepeats) {
     EXPECT_EQ(messageOf(readMany), "The device returned some parameters that were not asked for.");
     line.reply = {{{0x30, 1}, 1}, {{0x30, 2}, 2}};
     EXPECT_EQ(messageOf(readMany), "no failure");
+
+    // One damaged answer costs one attempt: the repeat starts from an empty map of its own.
+    line.damagedReply = {{{0x30, 3}, 3}};
+    ParameterValueMap values;
+    tolerant.readMany(asked, values);
+    EXPECT_EQ(values, line.reply);
 }
 
 class FaultTolerance : public ::testing::Test {

@@ -58,3 +58,12 @@ TEST_F(RulesFixture, AProgrammeWithAnImpossibleValueIsStillSelectedWhole) {
     EXPECT_EQ(messageOf([this] { set(117, 0, 0); }), "no failure");
     EXPECT_TRUE(at(19, 7).isEnabled());
 }
+
+TEST_F(RulesFixture, AValueBeyondItsLimitsLeavesNoOtherValueOfARefreshStale) {
+    unit.write(idOf(179, 0).previous(), 40, 0);
+    unit.write(idOf(197, 17).previous(), 100, 0);
+    unit.write(idOf(210, 40).previous(), 2, 0);
+    EXPECT_EQ(messageOf([this] { params.refreshEverything(); }), "Inconsistent State");
+    EXPECT_EQ(valueOf(197, 17), 100) << "later in the same answer";
+    EXPECT_EQ(valueOf(210, 40), 2) << "in a later group";
+}

@@ -148,11 +148,27 @@ TEST_F(SerialProtocolTest, WritesAParameterWithTheWorkedBytesThenWaitsOutItsDela
     EXPECT_EQ(device.writes(), expected);
     EXPECT_EQ(idle.runs, 0);
 
-    device.answer({0x04, 0x04}); // a delay is spent running the idle command
+    device.answer({0x04, 0x04}); // a delay is spent running the idle command, every 30 ms
     clock.pauseStep = 5;
     protocol.write({0x20, 0x05}, 1, 50);
-    EXPECT_EQ(idle.runs, 10);
+    EXPECT_EQ(idle.runs, 2);
     EXPECT_EQ(clock.milliseconds(), 1050u);
+}
+
+TEST_F(SerialProtocolTest, LineWaitsRunTheIdleCommandAtThePollingPaceHoweverFastTheyTurn) {
+    idle.run(clock.milliseconds()); // a poll has just stepped the meters
+    idle.runs = 0;
+    device.answer(concat({ack, {0x06, 0x08}, reply({0x21, 0x05, 0x00, 0x01})}));
+    protocol.read({0x21, 0x05});
+    EXPECT_EQ(idle.runs, 0) << "a busy pause right after a poll";
+
+    for (const std::uint64_t pauseStep : {1u, 5u}) {
+        clock.pauseStep = pauseStep;
+        idle.runs = 0;
+        device.answer({0x04, 0x04});
+        protocol.write({0x20, 0x05}, 1, 3000);
+        EXPECT_EQ(idle.runs, 100) << pauseStep << " ms a turn";
+    }
 }
 
 TEST_F(SerialProtocolTest, WritesOtherLengthsAsExtendedItems) {
@@ -225,7 +241,7 @@ TEST_F(SerialProtocolTest, PollsAgainAtOnceWhenNotReadyButWaitsTwentyMillisecond
     device.answer(concat({ack, {0x06, 0x07, 0x06, 0x08}, reply({0x21, 0x05, 0x00, 0x01})}));
     protocol.read({0x21, 0x05});
     EXPECT_EQ(pollsSent(), 3u + 4u);
-    EXPECT_EQ(idle.runs, 40);
+    EXPECT_EQ(idle.runs, 2);
     EXPECT_EQ(clock.milliseconds(), 1040u);
 }
 
@@ -234,7 +250,7 @@ TEST_F(SerialProtocolTest, AWriteWaitsOutBusyForAHundredPollsAtMostAndTakesAnyOt
     protocol.write({0x20, 0x05}, 1, 0);
     EXPECT_EQ(pollsSent(), 100u);
     EXPECT_EQ(device.unread(), 0u);
-    EXPECT_EQ(idle.runs, 99 * 20);
+    EXPECT_EQ(idle.runs, 66) << "every 30 ms of 99 busy pauses";
 
     device.answer(concat({ack, Bytes(100, 0x06), {0x08}}));
     EXPECT_THROW(protocol.read({0x21, 0x05}), ProtocolException);

@@ -11,6 +11,7 @@
 #include "model/ConfigurationReader.h"
 #include "model/ControlParameter.h"
 #include "model/QuenlarException.h"
+#include "tools/vx41ctl/HeldSignals.h"
 #include "tools/vx41ctl/IdArgument.h"
 #include "tools/vx41ctl/JsonText.h"
 #include "tools/vx41ctl/MeterWatcher.h"
@@ -22,6 +23,20 @@ namespace {
 constexpr std::uint64_t pollPeriodMs = 30;
 constexpr int meterNumber = 204;
 constexpr int meterCount = 23;
+
+// Contents are made (the unit read) before the file is touched, and SIGINT and SIGTERM are held
+// while it is: an interrupt lands before the temporary file exists or once it has been renamed or
+// removed, never leaving it behind.
+void writeFile(const std::string& file, const std::string& contents, std::ios::openmode mode) {
+    HeldSignals held;
+    AtomicFile::writeBytes(file, contents, mode);
+}
+
+void saveConfiguration(Vx41Params& unit, const std::string& file) {
+    std::ostringstream contents;
+    unit.save(contents);
+    writeFile(file, contents.str(), std::ios::binary);
+}
 
 std::string withoutLineEnd(std::string text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
@@ -129,7 +144,7 @@ int Vx41Ctl::execute(const Invocation& invocation) {
     else if (invocation.command == "dump")
         dump(unit, invocation.json);
     else if (invocation.command == "save")
-        unit.saveFile(invocation.file);
+        saveConfiguration(unit, invocation.file);
     else if (invocation.command == "restore")
         restore(unit, invocation);
     else if (invocation.command == "report")
@@ -180,7 +195,8 @@ void Vx41Ctl::dump(Vx41Params& unit, bool json) {
         const ParameterFormatter* formatter = nameGiver(unit, *parameter).formatter();
         std::string text;
         parameter->formatValue(text, parameter->getValue());
-        const std::string raw = JsonText::hex(parameter->getValue().bytes());
+        // What the unit sent, not what a meter's smoothing made of it.
+        const std::string raw = JsonText::hex(parameter->reading().bytes());
         if (json) {
             out_ << separator << "\n  {\"id\": [" << int{id.number} << ", " << int{id.index}
                  << "], \"name\": "
@@ -235,10 +251,13 @@ void Vx41Ctl::report(Vx41Params& unit, const Invocation& invocation) {
         else
             unit.writeTextReport(stream, title);
     };
-    if (toStandardOutput)
+    if (toStandardOutput) {
         write(out_);
-    else
-        AtomicFile::write(invocation.file, write, std::ios::openmode{});
+        return;
+    }
+    std::ostringstream text;
+    write(text);
+    writeFile(invocation.file, text.str(), std::ios::openmode{});
 }
 
 void Vx41Ctl::watch(Vx41Params& unit, const Invocation& invocation) {
