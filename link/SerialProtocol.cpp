@@ -25,6 +25,8 @@ constexpr int maxPolls = 100;
 constexpr std::uint32_t busyPauseMs = 20;
 // Read time-outs a reply frame may take to arrive: enough for 256 bytes at 9600 baud.
 constexpr int maxFrameReads = 3;
+// Attempts at one frame of a grouped read, as many as a whole exchange gets from the stack.
+constexpr int frameAttempts = 5;
 
 bool keepsPolling(std::uint8_t reply) {
     return reply == SerialKeyword::busy || reply == SerialKeyword::notReady;
@@ -93,8 +95,28 @@ void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& valu
     std::vector<SerialFrame> frames;
     for (const auto& [number, indexes] : indexesByNumber)
         frames.push_back(SerialFrame::readRequest(number, indexes));
-    for (const auto& frame : frames)
-        request(frame, values);
+    // Once the unit has answered one frame, a frame that fails is asked again on its own: on a
+    // line that damages one byte in a thousand, repeating the whole read would meet another
+    // damaged frame every time. The first frame is asked once, so a unit that does not answer
+    // fails as quickly as any other exchange, and a repeat of the whole read costs no more.
+    int attempts = 1;
+    for (const auto& frame : frames) {
+        requestAgainOnFailure(frame, values, attempts);
+        attempts = frameAttempts;
+    }
+}
+
+void SerialProtocol::requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values,
+                                           int attempts) {
+    for (int attempt = 1;; ++attempt) {
+        try {
+            request(frame, values);
+            return;
+        } catch (const ProtocolException&) {
+            if (attempt >= attempts)
+                throw;
+        }
+    }
 }
 
 void SerialProtocol::request(const SerialFrame& frame, ParameterValueMap& values) {
