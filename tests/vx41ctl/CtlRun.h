@@ -13,10 +13,9 @@ struct CtlRun {
     int status = -1;
     std::string out;
     std::string err;
-    // Milliseconds the run spent on its clock.
-    std::uint64_t elapsedMs = 0;
+    std::uint64_t elapsedMs = 0; // on the run's clock
 
-    // terminal: whether the run takes its error output for a terminal, which shows progress.
+    // terminal: whether the error output is taken for a terminal, which shows progress.
     static CtlRun of(std::vector<std::string> arguments, bool terminal = false) {
         arguments.insert(arguments.begin(), "vx41ctl");
         std::vector<const char*> argv;
