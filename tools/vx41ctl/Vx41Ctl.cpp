@@ -84,6 +84,23 @@ std::string whyRefused(const Parameter& parameter, const ParameterValue& value,
     return "The value " + typed + " is not allowed for " + name + " now.";
 }
 
+// What the operator typed is checked against the catalogue of the off-line unit, so that a typing
+// error costs no exchange: building the parameter set on line already talks to the unit.
+void checkAgainstCatalogue(const Invocation& invocation, const Clock& clock) {
+    if (invocation.ids.empty())
+        return;
+    const UnitConnection offline(UnitConnection::Settings{});
+    const Vx41Params catalogue(offline.protocol(), clock);
+    for (const auto& text : invocation.ids) {
+        const Parameter* parameter = catalogue.findOrNull(IdArgument::parse(text));
+        if (parameter == nullptr)
+            throw std::invalid_argument("the VX41 has no parameter " + text);
+        if (invocation.text && !takesText(*parameter))
+            throw std::invalid_argument(text + " holds a number, not a text: give a VALUE "
+                                               "instead of --text");
+    }
+}
+
 std::string hex(const std::string& bytes) {
     static constexpr char digits[] = "0123456789abcdef";
     std::string out;
@@ -139,9 +156,7 @@ int Vx41Ctl::fail(const std::string& message) {
 int Vx41Ctl::execute(const Invocation& invocation) {
     if (invocation.command == "ports")
         return ports();
-    // Ids are checked before the unit is reached, so a typing error costs no exchange.
-    for (const auto& id : invocation.ids)
-        IdArgument::parse(id);
+    checkAgainstCatalogue(invocation, clock_);
     UnitConnection connection(invocation.connection);
     if (connection.offline())
         err_ << "vx41ctl: no --port given: working off line with the simulated unit\n";
@@ -149,9 +164,6 @@ int Vx41Ctl::execute(const Invocation& invocation) {
         return status(connection);
 
     Vx41Params unit(connection.protocol(), clock_);
-    for (const auto& text : invocation.ids)
-        if (unit.findOrNull(IdArgument::parse(text)) == nullptr)
-            throw std::invalid_argument("the VX41 has no parameter " + text);
     if (invocation.command == "get")
         get(unit, invocation);
     else if (invocation.command == "set")
@@ -186,9 +198,6 @@ void Vx41Ctl::get(Vx41Params& unit, const Invocation& invocation) {
 int Vx41Ctl::set(Vx41Params& unit, const Invocation& invocation) {
     const ParameterId id = IdArgument::parse(invocation.ids.front());
     Parameter& parameter = unit.find(id);
-    if (invocation.text && !takesText(parameter))
-        throw std::invalid_argument(invocation.ids.front() +
-                                    " holds a number, not a text: give a VALUE instead of --text");
     const ParameterValue value = valueToWrite(invocation);
     // The rules decide what the unit takes from the state it is in now.
     unit.refreshEverything();
