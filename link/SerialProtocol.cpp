@@ -97,8 +97,8 @@ void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& valu
         frames.push_back(SerialFrame::readRequest(number, indexes));
     // Once the unit has answered one frame, a frame that fails is asked again on its own: on a
     // line that damages one byte in a thousand, repeating the whole read would meet another
-    // damaged frame every time. The first frame is asked once, so a unit that does not answer
-    // fails as quickly as any other exchange, and a repeat of the whole read costs no more.
+    // damaged frame every time. The first frame is asked once, and a frame met by silence is not
+    // asked again, so a unit that does not answer, or stops, fails as quickly as before.
     int attempts = 1;
     for (const auto& frame : frames) {
         requestAgainOnFailure(frame, values, attempts);
@@ -109,11 +109,13 @@ void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& valu
 void SerialProtocol::requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values,
                                            int attempts) {
     for (int attempt = 1;; ++attempt) {
+        const std::size_t heardBefore = bytesHeard_;
         try {
             request(frame, values);
             return;
         } catch (const ProtocolException&) {
-            if (attempt >= attempts)
+            // A unit that said nothing at all to the frame has gone, it did not lose a byte.
+            if (attempt >= attempts || bytesHeard_ == heardBefore)
                 throw;
         }
     }
@@ -215,6 +217,7 @@ std::optional<std::uint8_t> SerialProtocol::readByte() {
     std::uint8_t byte = 0;
     if (device_.read(&byte, 1) == 0)
         return std::nullopt;
+    ++bytesHeard_;
     return byte;
 }
 
@@ -227,6 +230,7 @@ std::size_t SerialProtocol::readUpTo(std::uint8_t* buffer, std::size_t wanted) {
         if (more == 0)
             break;
         got += more;
+        bytesHeard_ += more;
     }
     return got;
 }

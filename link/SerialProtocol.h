@@ -28,7 +28,8 @@ public:
     // The empty value when the reply did not hold id.
     ParameterValue read(const ParameterId& id) override;
     // One request per number, in ascending order; replies are merged into values. A frame that
-    // fails after the first one got through is asked again, up to five times in all.
+    // fails after the first one got through is asked again, up to five times in all, unless the
+    // unit fell silent.
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override;
 
 private:
@@ -60,4 +61,6 @@ private:
     Address selectAddress_;
     Address pollAddress_;
     const Clock& clock_;
+    // Bytes the unit sent so far: whether it still answers.
+    std::size_t bytesHeard_ = 0;
 };

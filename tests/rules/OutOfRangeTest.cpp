@@ -21,8 +21,7 @@ TEST_P(UnitReportsOutOfRange, EndsAtWorstInInconsistentState) {
     }));
 }
 
-// Values that index the rules' own tables: a programme, a configuration, a preset state, a GPI
-// function. The selections that move compounds are checked more closely below.
+// Values that index the rules' tables; the selections that move compounds are checked below.
 INSTANTIATE_TEST_SUITE_P(SelectorsAndSettings, UnitReportsOutOfRange,
                          ::testing::ValuesIn(std::vector<std::tuple<int, int, int>>{
                              {117, 0, -1}, {179, 0, 40}, {210, 40, 9}, {216, 21, 9}}));

@@ -40,11 +40,10 @@ public:
     void answer(const std::uint8_t* bytes, std::size_t count) {
         script_.insert(script_.end(), bytes, bytes + count);
     }
-    // Appends what the device answers after falling silent once (not before its first answer):
-    // the read that meets the silence ends there, as a drain does.
+    // Appends what the device answers after falling silent once: the read that meets the silence
+    // ends there, as a drain does.
     void answerAfterSilence(const Bytes& bytes) {
-        if (!script_.empty())
-            silences_.push_back(script_.size());
+        silences_.push_back(script_.size());
         answer(bytes);
     }
     // Each read serves at most bytes, as a slow line delivers a long frame over several reads.

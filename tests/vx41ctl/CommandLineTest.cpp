@@ -4,8 +4,7 @@
 
 namespace {
 
-// What the operator mistyped, and what the tool answers before it reaches the unit (exit 2), or
-// once the unit or the file had its say (exit 1).
+// Mistyped input: refused before the unit is reached (2), or once the unit or file had its say (1).
 TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
     const struct {
         std::vector<std::string> line;
