@@ -131,12 +131,12 @@ void PosixSerialPort::openDevice(std::uint32_t baud) {
     if (fd_ < 0)
         throw QuenlarException(openFailure(path_, errno));
     try {
-        // flock keeps out programs that lock too, root included; TIOCEXCL keeps out every
-        // other unprivileged program.
-        // A file, /dev/null or a directory opens too, but is no line.
+        // A regular file or /dev/null opens too, but is no line.
         termios settings{};
         if (::tcgetattr(fd_, &settings) != 0)
             throw QuenlarException(openFailure(path_, errno));
+        // flock keeps out programs that lock too, root included; TIOCEXCL keeps out every
+        // other unprivileged program.
         if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
             throw QuenlarException(openFailure(path_, wouldBlock(errno) ? EBUSY : errno));
         if (::ioctl(fd_, TIOCEXCL) != 0)
