@@ -1,0 +1,96 @@
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/SettingsStore.h"
+#include "catalogue/Vx41Params.h"
+#include "link/posix/PosixSerialPort.h"
+#include "model/QuenlarException.h"
+#include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
+#include "support/Printers.h"
+
+namespace {
+constexpr ParameterId trim{197, 4};
+
+// The document against the emulated unit on a pseudo-terminal.
+class DocumentConnectionTest : public ::testing::Test {
+protected:
+    // Settings for the emulator's line at the given speed index, or for path.
+    void choose(int speed, const std::string& path = {}) {
+        ConnectionSettings settings(store, document, {emulator.linePath()});
+        if (!path.empty())
+            settings.parameter(ConnectionSettings::portPathId)
+                .setValue(ParameterValue::fromText(path));
+        settings.parameter(ConnectionSettings::baudRateId).setValue(speed);
+    }
+    void connect() {
+        ConnectionSettings settings(store, document, {emulator.linePath()});
+        document.connect(settings);
+    }
+    // What the parameters talk to now.
+    GenericProtocol& unit() const { return document.parameters().protocol(); }
+
+    EmulatorProcess emulator{VX41_EMULATOR, {}};
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+};
+
+// Each connect builds a whole new stack on a port opened afresh, at another speed too, and the
+// parameters follow it: a value written on the unit is gone off line and back on line.
+TEST_F(DocumentConnectionTest, TheParametersFollowEachNewStack) {
+    choose(3);
+    connect();
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
+    unit().writeAndRead(trim, 100, 0);
+
+    document.goOffLine();
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_FALSE(document.openPort());
+    EXPECT_NE(unit().read(trim), ParameterValue(100));
+
+    choose(2);
+    connect();
+    ASSERT_TRUE(document.openPort());
+    EXPECT_EQ(document.openPort()->path, emulator.linePath());
+    EXPECT_EQ(document.openPort()->baud, 38400u);
+    EXPECT_EQ(unit().read(trim), ParameterValue(100));
+    EXPECT_EQ(document.parameters().find(trim).getValue(), ParameterValue(100));
+}
+
+TEST_F(DocumentConnectionTest, AFailedConnectEndsOffLineWithThePortClosed) {
+    connect();
+    choose(3, "/nonexistent/ttyVX41");
+    try {
+        connect();
+        FAIL() << "connected to a port that does not exist";
+    } catch (const QuenlarException& failure) {
+        EXPECT_STREQ(failure.what(), "Error opening /nonexistent/ttyVX41");
+    }
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_FALSE(document.openPort());
+    // The stack is whole, and the line is free for anyone.
+    document.poll();
+    EXPECT_NO_THROW(PosixSerialPort(emulator.linePath(), 115200));
+}
+
+// Connecting again on the port open now must keep its speed; another port may take any.
+TEST_F(DocumentConnectionTest, TheSpeedListLocksToThePortOpenNow) {
+    choose(1);
+    connect();
+    ConnectionSettings same(store, document, {emulator.linePath()});
+    EXPECT_FALSE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
+    same.parameter(ConnectionSettings::portPathId).setValue(ParameterValue::fromText("/dev/null"));
+    EXPECT_TRUE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
+    same.parameter(ConnectionSettings::baudRateId).setValue(3);
+    same.parameter(ConnectionSettings::portPathId)
+        .setValue(ParameterValue::fromText(emulator.linePath()));
+    EXPECT_FALSE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
+    EXPECT_EQ(same.baudRate(), 19200u);
+}
+} // namespace

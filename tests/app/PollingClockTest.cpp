@@ -1,0 +1,97 @@
+#include <QDialog>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/PollingClock.h"
+#include "app/SettingsStore.h"
+#include "link/ProtocolException.h"
+#include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
+
+namespace {
+class PollingClockTest : public ::testing::Test {
+protected:
+    PollingClockTest() { document.setPollingClock(&pollingClock); }
+
+    void connectToTheEmulator() {
+        ConnectionSettings settings(store, document, {emulator.linePath()});
+        document.connect(settings);
+        ASSERT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
+    }
+    void expectPollingOffLine() {
+        EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+        EXPECT_TRUE(pollingClock.isRunning());
+        const auto asked = seam.dialogs.size();
+        pollingClock.tick();
+        EXPECT_EQ(seam.dialogs.size(), asked);
+    }
+
+    EmulatorProcess emulator{VX41_EMULATOR, {}};
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    PollingClock pollingClock{document};
+};
+
+TEST_F(PollingClockTest, AUnitLostWhilePollingAsksAtTheNextTickAndWorksOffLine) {
+    connectToTheEmulator();
+    pollingClock.start();
+    pollingClock.tick();
+    EXPECT_TRUE(seam.dialogs.empty());
+
+    emulator.stop();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    pollingClock.tick();
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    expectPollingOffLine();
+}
+
+// Starting the clock on a unit that is gone must not leave it stopped while connected:
+// "Try To Reconnect" starts again, "Work Offline" starts on the simulated unit.
+TEST_F(PollingClockTest, AStartThatFailsOnTheLineOffersToReconnect) {
+    connectToTheEmulator();
+    emulator.stop();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Accepted),
+                          ScriptedModalSeam::result(QDialog::Rejected)};
+    pollingClock.start();
+    EXPECT_EQ(seam.dialogs, (std::vector<QString>{"CCommErrorDlg", "CCommErrorDlg"}));
+    expectPollingOffLine();
+}
+
+TEST_F(PollingClockTest, ATickDoesNothingInsideATickOrUnderAModalDialog) {
+    int idleRuns = 0;
+    pollingClock.setIdleProcessing([&] {
+        ++idleRuns;
+        pollingClock.tick();
+    });
+    pollingClock.tick();
+    EXPECT_EQ(idleRuns, 1);
+
+    QDialog modal;
+    modal.setModal(true);
+    modal.show();
+    pollingClock.tick();
+    EXPECT_EQ(idleRuns, 1);
+}
+
+// A failure of an operator's action on the line goes to the recovery; any other is shown and
+// polling goes on.
+TEST_F(PollingClockTest, TheUserActionGuardReportsEachKindOfFailure) {
+    const auto guard = document.userActionGuard();
+    guard([] { throw QuenlarException("Inconsistent State"); });
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Inconsistent State");
+    EXPECT_TRUE(pollingClock.isRunning());
+
+    connectToTheEmulator();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    guard([] { throw ProtocolException("There was no response to a poll."); });
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    expectPollingOffLine();
+}
+} // namespace
