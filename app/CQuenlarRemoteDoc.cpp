@@ -50,9 +50,9 @@ void CQuenlarRemoteDoc::openSerialStack(const ConnectionSettings& settings) {
     if (path.empty())
         throw QuenlarException("No serial port was chosen: choose the port of the device, or "
                                "check Off Line.");
-    port_.open(path, baud);
     openedPath_ = path;
-    port_.setTimeout(readTimeoutMs);
+    openedBaud_ = baud;
+    openPortAgain();
     switchTo(ProtocolStack::serial(port_, settings.deviceAddress(), clock_));
 }
 
@@ -132,7 +132,27 @@ void CQuenlarRemoteDoc::communicationsError(const QString& message) {
 
 bool CQuenlarRemoteDoc::askToReconnect(const QString& message) {
     CCommErrorDlg dialog(message, QApplication::activeWindow());
-    return seam_.exec(dialog) == QDialog::Accepted;
+    if (seam_.exec(dialog) != QDialog::Accepted)
+        return false;
+    reopenLostPort();
+    return true;
+}
+
+void CQuenlarRemoteDoc::openPortAgain() {
+    port_.open(openedPath_, openedBaud_);
+    port_.setTimeout(readTimeoutMs);
+}
+
+// A port whose device went away (an adapter pulled) closes itself when it cannot reopen it; once
+// the device is back, trying again must open it again.
+void CQuenlarRemoteDoc::reopenLostPort() {
+    if (state_ != connectedState || port_.isOpen())
+        return;
+    try {
+        openPortAgain();
+    } catch (const QuenlarException&) {
+        // Still gone: the exchange that follows fails and the operator is asked again.
+    }
 }
 
 void CQuenlarRemoteDoc::errorMessage(const QString& message) {

@@ -68,7 +68,8 @@ public:
     // The unit stopped answering: polling stops and the operator chooses between trying again
     // until it answers and working off line; polling then starts again.
     void communicationsError(const QString& message);
-    // One question of that recovery: true to try again; false to work off line.
+    // One question of that recovery: true to try again (a port closed by a lost device is opened
+    // again first); false to work off line.
     bool askToReconnect(const QString& message);
     // Stops polling and shows the message; whoever wants polling back starts it.
     void errorMessage(const QString& message);
@@ -91,13 +92,17 @@ public:
 
 private:
     void openSerialStack(const ConnectionSettings& settings);
+    void openPortAgain();
+    void reopenLostPort();
     // The set is pointed at stack before the stack it replaces goes.
     void switchTo(std::unique_ptr<ProtocolStack> stack);
 
     ModalSeam& seam_;
     const Clock& clock_;
     PosixSerialPort port_;
+    // The port the connected stack works on, also while a lost device has closed it.
     std::string openedPath_;
+    std::uint32_t openedBaud_ = 0;
     std::unique_ptr<ProtocolStack> stack_;
     std::unique_ptr<Vx41Params> parameters_;
     PollingClock* pollingClock_ = nullptr;

@@ -1,6 +1,7 @@
 #include <QDialog>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
@@ -49,6 +50,29 @@ TEST_F(PollingClockTest, AUnitLostWhilePollingAsksAtTheNextTickAndWorksOffLine) 
     pollingClock.tick();
     EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
     expectPollingOffLine();
+}
+
+// A lost adapter closes the port; once the unit is back on the same path, trying again opens it.
+TEST_F(PollingClockTest, TryingAgainOpensTheLostPortOnceTheUnitIsBack) {
+    const std::string link = directory.filePath("vx41").toStdString();
+    std::optional<EmulatorProcess> unit(std::in_place, VX41_EMULATOR,
+                                        std::vector<std::string>{"--link", link});
+    {
+        ConnectionSettings settings(store, document, {link});
+        document.connect(settings);
+    }
+    pollingClock.start();
+    unit.reset();
+    seam.dialogAnswers = {[&](QDialog&) {
+        unit.emplace(VX41_EMULATOR, std::vector<std::string>{"--link", link});
+        return static_cast<int>(QDialog::Accepted);
+    }};
+    pollingClock.tick();
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
+    EXPECT_TRUE(pollingClock.isRunning());
+    pollingClock.tick();
+    EXPECT_EQ(seam.dialogs.size(), 1u);
 }
 
 // Starting the clock on a unit that is gone must not leave it stopped while connected:
