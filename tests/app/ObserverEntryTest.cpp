@@ -59,6 +59,18 @@ TEST_F(ObserverEntryTest, TypedTextIsWrittenOnEnterOrLeavingTheBoxAndRefusedText
     EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(ObserverEntryTest, TheBoxNoLongerReachesAnObserverThatIsGone) {
+    QLineEdit box;
+    auto gone = std::make_unique<Win32EditObserver>(box, 1204, hex);
+    ObserverActions::bind(*gone, guard);
+    gone->attach(address);
+    gone.reset();
+    retype(box, "9000");
+    QTest::keyClick(&box, Qt::Key_Return);
+    focus(box, QEvent::FocusOut);
+    EXPECT_TRUE(written().empty());
+}
+
 TEST_F(ObserverEntryTest, TheUpDownStepsFasterTheLongerItIsHeldAndStopsAtTheLimits) {
     FakeClock clock;
     UpDownControl upDown(clock);
