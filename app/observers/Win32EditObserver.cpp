@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "app/observers/WindowText.h"
 #include "model/Parameter.h"
 #include "model/ParameterConverter.h"
 
@@ -17,19 +18,19 @@ void Win32EditObserver::update(Parameter& parameter) {
         return;
     edit_.setEnabled(parameter.isEnabled());
     showAsVisible(parameter);
-    const bool typing = editing_ && edit_.text().toStdString() != lastShown_;
+    const bool typing = editing_ && WindowText::toDevice(edit_.text()) != lastShown_;
     if (!parameter.isVisible() || typing)
         return;
     converter_.format(lastShown_, parameter.getValue());
     const QSignalBlocker blocker(edit_);
-    edit_.setText(QString::fromStdString(lastShown_));
+    edit_.setText(WindowText::fromDevice(lastShown_));
 }
 
 bool Win32EditObserver::commit() {
     Parameter* parameter = subject();
     if (parameter == nullptr || window() == nullptr)
         return false;
-    const std::string text = edit_.text().toStdString();
+    const std::string text = WindowText::toDevice(edit_.text());
     ParameterValue value;
     if (text == lastShown_ || !converter_.parse(value, text))
         return false;

@@ -32,7 +32,16 @@ protected:
         return values;
     }
 
-    DummyProtocol unit;
+    // A unit in memory that can be told to ignore writes, as a unit refusing a value does.
+    class Unit : public DummyProtocol {
+    public:
+        void write(const ParameterId& id, const ParameterValue& value,
+                   std::uint32_t delayMs) override {
+            if (!refusing)
+                DummyProtocol::write(id, value, delayMs);
+        }
+        bool refusing = false;
+    } unit;
     Protocol bridge{unit};
     RecordingProtocol line{bridge};
     std::vector<std::unique_ptr<ControlParameter>> parameters;
