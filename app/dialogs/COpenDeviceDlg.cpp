@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
@@ -16,10 +17,13 @@
 #include "app/observers/Win32ComboBoxObserver.h"
 #include "app/observers/Win32EditObserver.h"
 #include "app/observers/Win32SpinObserver.h"
+#include "app/observers/Win32WindowObserver.h"
 
 namespace {
 constexpr int firstBaudRateText = 20900;
 constexpr int lastBaudRateText = 20903;
+constexpr int minimumPathLength = 28;
+constexpr int maximumPathLength = 64;
 // Held longer, the address steps faster.
 const std::vector<UpDownControl::Acceleration> addressSteps{
     {0, 2}, {2000, 4}, {4000, 16}, {8000, 64}};
@@ -40,14 +44,19 @@ void COpenDeviceDlg::buildControls(const ConnectionSettings& settings,
                                    const CQuenlarRemoteDoc& document) {
     auto* group = new QGroupBox("Communications", this);
     auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
 
     portList_ = new QComboBox(group);
     portList_->setEditable(true);
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    portList_->setMinimumContentsLength(28);
-    for (const std::string& port : settings.availablePorts())
+    int longest = minimumPathLength;
+    for (const std::string& port : settings.availablePorts()) {
         portList_->addItem(QString::fromStdString(port));
+        longest = std::max(longest, static_cast<int>(port.size()));
+    }
+    // Long enough for the stable names of USB adapters, which say whose adapter it is.
+    portList_->setMinimumContentsLength(std::min(longest, maximumPathLength));
     form->addRow("Port", portList_);
 
     baudRateList_ = new QComboBox(group);
@@ -58,6 +67,8 @@ void COpenDeviceDlg::buildControls(const ConnectionSettings& settings,
     addressBox_->setMaximumWidth(addressBox_->fontMetrics().horizontalAdvance("WWWWWW"));
     addressUpDown_ = new UpDownControl(document.clock(), group);
     addressUpDown_->setAccelerations(addressSteps);
+    addressUpDown_->setFixedSize(addressBox_->sizeHint().height() * 3 / 4,
+                                 addressBox_->sizeHint().height());
     address->addWidget(addressBox_);
     address->addWidget(addressUpDown_);
     address->addStretch();
@@ -82,12 +93,14 @@ void COpenDeviceDlg::bindControls(ConnectionSettings& settings) {
     baudRate_ = std::make_unique<Win32ComboBoxObserver>(*baudRateList_, baudRateId,
                                                         firstBaudRateText, lastBaudRateText);
     port_ = std::make_unique<Win32EditObserver>(*portList_->lineEdit(), portId, pathConverter_);
+    portListState_ = std::make_unique<Win32WindowObserver>(*portList_, portId);
 
     offLine_->attach(settings.parameter(ConnectionSettings::offLineId));
     addressStep_->attach(settings.parameter(ConnectionSettings::deviceAddressId));
     address_->attach(settings.parameter(ConnectionSettings::deviceAddressId));
     baudRate_->attach(settings.parameter(ConnectionSettings::baudRateId));
     port_->attach(settings.parameter(ConnectionSettings::portPathId));
+    portListState_->attach(settings.parameter(ConnectionSettings::portPathId));
 
     ObserverActions::bind(*offLine_, guard_);
     ObserverActions::bind(*addressStep_, guard_);

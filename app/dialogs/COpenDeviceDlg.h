@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class UpDownControl;
+class Win32WindowObserver;
 
 // 'Open Device': the connection settings, bound to their controls by the ordinary observers.
 // The port is a device path: the machine's serial devices are offered and any path may be typed
@@ -50,4 +51,6 @@ private:
     std::unique_ptr<Win32EditObserver> address_;
     std::unique_ptr<Win32ComboBoxObserver> baudRate_;
     std::unique_ptr<Win32EditObserver> port_;
+    // The list's arrow goes grey with the box.
+    std::unique_ptr<Win32WindowObserver> portListState_;
 };
