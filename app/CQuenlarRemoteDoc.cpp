@@ -192,7 +192,7 @@ void CQuenlarRemoteDoc::runLongWork(const QString& what, const std::function<voi
     finish();
 }
 
-CQuenlarRemoteDoc::ActionGuard CQuenlarRemoteDoc::userActionGuard() {
+ActionGuard CQuenlarRemoteDoc::userActionGuard() {
     return [this](const std::function<void()>& action) {
         try {
             action();

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "app/observers/ObserverActions.h"
 #include "link/posix/PosixSerialPort.h"
 #include "model/ParameterValueMap.h"
 
@@ -34,8 +35,6 @@ public:
         std::string path;
         std::uint32_t baud = 0;
     };
-    // Runs a user's action; failures are reported, never passed on.
-    using ActionGuard = std::function<void(const std::function<void()>&)>;
 
     // seam runs the dialogs and message boxes; clock times the line and the parameter set.
     CQuenlarRemoteDoc(ModalSeam& seam, const Clock& clock);
@@ -86,6 +85,7 @@ public:
     void runLongWork(const QString& what, const std::function<void()>& work);
 
     Vx41Params& parameters() const { return *parameters_; }
+    const Clock& clock() const { return clock_; }
     // A protocol failure goes to the recovery; any other failure stops polling, is shown and
     // polling starts again.
     ActionGuard userActionGuard();

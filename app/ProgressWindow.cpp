@@ -10,7 +10,9 @@ ProgressWindow::ProgressWindow(const QString& what, QWidget* parent)
     setWindowTitle("QuenlarRemote 41");
     setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
     auto* label = new QLabel(what, this);
+    label->setMinimumWidth(320);
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
     layout->addWidget(count_);

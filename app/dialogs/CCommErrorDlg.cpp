@@ -9,7 +9,10 @@ CCommErrorDlg::CCommErrorDlg(const QString& cause, QWidget* parent) : QDialog(pa
     setObjectName("CCommErrorDlg");
     setWindowTitle("Communications Error");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("The device is not responding.", this));
+    layout->setSpacing(10);
+    auto* notice = new QLabel("The device is not responding.", this);
+    notice->setMinimumWidth(320);
+    layout->addWidget(notice);
     if (!cause.isEmpty()) {
         auto* detail = new QLabel(cause, this);
         detail->setObjectName("cause");
