@@ -83,8 +83,9 @@ QGroupBox* CGpioSetupPage::buildSide(const GpioSide& side, int firstLine) {
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(2);
     int row = 0;
+    int headColumn = 0;
     for (const char* head : {"Pin", "Function", "Trigger", "Polarity"})
-        grid->addWidget(new QLabel(head, group), row, grid->count());
+        grid->addWidget(new QLabel(head, group), row, headColumn++);
     auto addFixed = [&](const GpioFixedLine& line) {
         ++row;
         int column = 0;
@@ -100,6 +101,9 @@ QGroupBox* CGpioSetupPage::buildSide(const GpioSide& side, int firstLine) {
         grid->addWidget(new QLabel(QString::number(side.pin(line)), group), row, 0);
         for (int column : {function, trigger, polarity}) {
             auto* list = new QComboBox(group);
+            // Filled only once bound: room for the longest text from the start.
+            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            list->setMinimumContentsLength(column == function ? 17 : column == trigger ? 5 : 11);
             lists_[static_cast<std::size_t>((firstLine + line) * columns + column)] = list;
             grid->addWidget(list, row, column + 1);
         }

@@ -64,12 +64,12 @@ CMonitorSetupPage::CMonitorSetupPage(const Clock& clock, QWidget* parent)
     first->addWidget(
         &radioGroup("Subwoofer Crossover", 0, {1424, 1425, 1426}, {"80 Hz", "100 Hz", "120 Hz"}));
     first->addWidget(&radioGroup("LFE Monitor Mode", 0, {1430, 1431, 1432}, {"Auto", "On", "Off"}));
-    first->addWidget(
-        &radioGroup("Back Surround Speakers", 0, {1433, 1434, 1435}, {"None", "1", "2"}));
     first->addStretch();
     auto* second = new QVBoxLayout;
     second->addWidget(buildDelays());
     second->addWidget(buildMatrix());
+    second->addWidget(
+        &radioGroup("Back Surround Speakers", 0, {1433, 1434, 1435}, {"None", "1", "2"}));
     second->addWidget(buildReversion());
     second->addStretch();
     auto* third = new QVBoxLayout;
@@ -77,8 +77,12 @@ CMonitorSetupPage::CMonitorSetupPage(const Clock& clock, QWidget* parent)
     third->addStretch();
     auto* fourth = new QVBoxLayout;
     auto* levels = new QHBoxLayout;
-    levels->addWidget(buildLevel("Dim Gain", 1493, 1213, {2192, 2193, 2194, 2195, 2191}));
-    levels->addWidget(buildLevel("Master Trim", 1494, 1364, {2197, 2198, 2199, 2200, 2196}));
+    // Dim: 1 dB steps from "Off" (0) and -30 dB (1) to +6 dB (37); master: 0.5 dB steps from
+    // -30 dB (0) to +6 dB (72).
+    levels->addWidget(
+        buildLevel({"Dim Gain", 2191, 1493, 1213, 2192, 2193, 2194, 2195, 6, 30, 1, 1475}));
+    levels->addWidget(
+        buildLevel({"Master Trim", 2196, 1494, 1364, 2197, 2198, 2199, 2200, 12, 60, 0, 0}));
     fourth->addLayout(levels);
     fourth->addWidget(buildTestNoise());
     fourth->addStretch();
@@ -234,33 +238,37 @@ QWidget* CMonitorSetupPage::buildTrims() {
     return box;
 }
 
-// A level's read-out over its trackbar, with the scale beside it: the top, unity and bottom
-// marks, the unit and the caption; ids in that order.
-QWidget* CMonitorSetupPage::buildLevel(const QString& caption, int readoutId, int sliderId,
-                                       std::initializer_list<int> scaleIds) {
+// A level's read-out over its trackbar, with the scale beside it: each mark as far from the next
+// as the trackbar's steps between them.
+QWidget* CMonitorSetupPage::buildLevel(const LevelScale& scale) {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
-    const int* id = scaleIds.begin();
-    const int top = id[0], unity = id[1], bottom = id[2], unit = id[3], name = id[4];
-    grid->addWidget(&label(name, caption, box), 0, 0, 1, 2, Qt::AlignHCenter);
-    auto& readout = label(readoutId, QString(), box);
+    grid->addWidget(&label(scale.captionId, scale.caption, box), 0, 0, 1, 2, Qt::AlignHCenter);
+    auto& readout = label(scale.readoutId, QString(), box);
     readout.setFrameStyle(QFrame::Panel | QFrame::Sunken);
     readout.setAlignment(Qt::AlignCenter);
     readout.setMinimumWidth(readout.fontMetrics().horizontalAdvance("-00.0 dB") + 8);
     grid->addWidget(&readout, 1, 0, 1, 2);
-    auto& slider = make<QSlider>(sliderId, box);
+    auto& slider = make<QSlider>(scale.sliderId, box);
     slider.setOrientation(Qt::Vertical);
     slider.setTickPosition(QSlider::TicksLeft);
-    slider.setMinimumHeight(180);
-    grid->addWidget(&slider, 2, 1, 4, 1);
-    grid->addWidget(&label(top, "+6 dB", box), 2, 0, Qt::AlignTop | Qt::AlignRight);
-    grid->addWidget(&label(unity, "0 dB", box), 3, 0, Qt::AlignRight);
-    grid->addWidget(&label(bottom, "-30 dB", box), 4, 0, Qt::AlignBottom | Qt::AlignRight);
-    if (readoutId == 1493) {
-        auto& lowest = label(1475, "Off", box);
-        grid->addWidget(&lowest, 5, 0, Qt::AlignBottom | Qt::AlignRight);
+    slider.setMinimumHeight(200);
+    grid->addWidget(&slider, 2, 1);
+    auto* marks = new QVBoxLayout;
+    auto addMark = [&](int id, const char* text) {
+        marks->addWidget(&label(id, text, box), 0, Qt::AlignRight);
+    };
+    addMark(scale.topId, "+6 dB");
+    marks->addStretch(scale.stepsAboveUnity);
+    addMark(scale.unityId, "0 dB");
+    marks->addStretch(scale.stepsBelowUnity);
+    addMark(scale.bottomId, "-30 dB");
+    if (scale.lowestId != 0) {
+        marks->addStretch(scale.stepsBelowBottom);
+        addMark(scale.lowestId, "Off");
     }
-    grid->addWidget(&label(unit, "dB", box), 6, 1, Qt::AlignHCenter);
+    grid->addLayout(marks, 2, 0);
+    grid->addWidget(&label(scale.unitId, "dB", box), 3, 1, Qt::AlignHCenter);
     return box;
 }
 

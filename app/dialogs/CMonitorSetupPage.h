@@ -52,8 +52,22 @@ private:
     QWidget* buildDelays();
     QWidget* buildMatrix();
     QWidget* buildTrims();
-    QWidget* buildLevel(const QString& caption, int readoutId, int sliderId,
-                        std::initializer_list<int> scaleIds);
+    // A level's controls and marks, and the trackbar steps between the marks.
+    struct LevelScale {
+        const char* caption;
+        int captionId;
+        int readoutId;
+        int sliderId;
+        int topId;
+        int unityId;
+        int bottomId;
+        int unitId;
+        int stepsAboveUnity;
+        int stepsBelowUnity;
+        int stepsBelowBottom;
+        int lowestId; // 0: no mark below the bottom one
+    };
+    QWidget* buildLevel(const LevelScale& scale);
     QWidget* buildTestNoise();
     QWidget* buildReversion();
 

@@ -12,6 +12,7 @@
 namespace {
 constexpr int tabPaddingX = 5;
 constexpr int tabPaddingY = 3;
+constexpr int tabFrame = 4;
 } // namespace
 
 CSetupDlg::CSetupDlg(const Clock& clock, QWidget* parent)
@@ -19,7 +20,7 @@ CSetupDlg::CSetupDlg(const Clock& clock, QWidget* parent)
     setObjectName("CSetupDlg");
     setWindowTitle("VX41 Setup");
     tabs_->setProperty("controlId", tabsId);
-    tabs_->setExpanding(false);
+    tabs_->setUsesScrollButtons(false);
     tabs_->addTab("Monitor");
     tabs_->addTab("GPIO");
 
@@ -44,11 +45,10 @@ CSetupDlg::CSetupDlg(const Clock& clock, QWidget* parent)
     layout->addSpacing(8);
     layout->addWidget(buttons);
 
-    // Each tab takes half the width of the dialog.
-    const int width = placeholder->sizeHint().width() + layout->contentsMargins().left() +
-                      layout->contentsMargins().right();
+    // Each tab takes half the width of the dialog, less its padding and frame.
+    const int width = placeholder->sizeHint().width();
     tabs_->setStyleSheet(QString("QTabBar::tab { min-width: %1px; padding: %2px %3px; }")
-                             .arg(width / 2 - 5 - 2 * tabPaddingX)
+                             .arg(width / 2 - 5 - 2 * tabPaddingX - tabFrame)
                              .arg(tabPaddingY)
                              .arg(tabPaddingX));
     connect(tabs_, &QTabBar::currentChanged, pages_, &QStackedLayout::setCurrentIndex);
