@@ -51,6 +51,7 @@ bool CQuenlarRemoteApp::initInstance() {
     frame_->openViews();
     frame_->showNormal();
     refreshAtStart();
+    frame_->updateCommandStates();
     return true;
 }
 
