@@ -8,26 +8,25 @@
 #include "model/SystemClock.h"
 
 namespace {
-// Without a display the toolkit would abort with a long message; say it in one line instead.
-bool displayAvailable() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
+// While the toolkit looks for a display: without one it would print a page about platform
+// plugins and abort; say it in one line instead and end with status 1.
+void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs("quenlar-remote41: no display to show the windows on; start it from a desktop "
+                   "session (DISPLAY or WAYLAND_DISPLAY)\n",
+                   stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    if (!QByteArray(context.category).startsWith("qt.qpa"))
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!displayAvailable()) {
-        std::fputs("quenlar-remote41: no display to show the windows on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set); start it from a desktop session\n",
-                   stderr);
-        return EXIT_FAILURE;
-    }
+    qInstallMessageHandler(reportMissingDisplay);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
     ModalSeam seam;
     SettingsStore settings;
     CQuenlarRemoteApp program(seam, SystemClock::instance(), settings);
