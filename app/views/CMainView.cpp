@@ -48,6 +48,14 @@ std::vector<QRadioButton*> radioRow(const QStringList& captions, QBoxLayout& row
     return buttons;
 }
 
+// Wide enough for the longest level, "-31.0".
+CDigitalReadout* readout() {
+    auto* field = new CDigitalReadout;
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-88.8")) + 8);
+    field->setText(QStringLiteral("0.0"));
+    return field;
+}
+
 QLabel* lamp() {
     auto* picture = new QLabel;
     picture->setFixedSize(10, 10);
@@ -94,7 +102,7 @@ QWidget* CMainView::programGroup() {
 }
 
 QWidget* CMainView::emulatorGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Emulator"));
+    auto* group = new QGroupBox(QStringLiteral("Source"));
     auto* column = new QVBoxLayout(group);
     column->setContentsMargins(6, 4, 6, 6);
     column->setSpacing(3);
@@ -173,10 +181,8 @@ QWidget* CMainView::dialogueLevelGroup() {
 
     auto* values = new QGridLayout;
     values->setVerticalSpacing(3);
-    form_.dialNormSet = new CDigitalReadout;
-    form_.dialNormSet->setText(QStringLiteral("0.0"));
-    form_.dialNormMeasured = new CDigitalReadout;
-    form_.dialNormMeasured->setText(QStringLiteral("0.0"));
+    form_.dialNormSet = readout();
+    form_.dialNormMeasured = readout();
     form_.accept = new QPushButton(QStringLiteral("\u25B2 Accept"));
     form_.reset = new QPushButton(QStringLiteral("Reset"));
     form_.duration = new QLabel(QStringLiteral("XX:XX:XX"));
