@@ -30,6 +30,18 @@ protected:
         ConnectionSettings settings(store, document, {emulator.linePath()});
         document.connect(settings);
     }
+    void expectRefused(const std::string& message) {
+        try {
+            connect();
+            ADD_FAILURE() << "connected";
+        } catch (const QuenlarException& failure) {
+            EXPECT_EQ(failure.what(), message);
+        }
+        EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+        EXPECT_FALSE(document.openPort());
+        // The stack is whole.
+        document.poll();
+    }
     // What the parameters talk to now.
     GenericProtocol& unit() const { return document.parameters().protocol(); }
 
@@ -63,20 +75,17 @@ TEST_F(DocumentConnectionTest, TheParametersFollowEachNewStack) {
     EXPECT_EQ(document.parameters().find(trim).getValue(), ParameterValue(100));
 }
 
+// A port that is missing or held by another program is refused with its own words; the program
+// goes on off line, with the port it had closed.
 TEST_F(DocumentConnectionTest, AFailedConnectEndsOffLineWithThePortClosed) {
     connect();
     choose(3, "/nonexistent/ttyVX41");
-    try {
-        connect();
-        FAIL() << "connected to a port that does not exist";
-    } catch (const QuenlarException& failure) {
-        EXPECT_STREQ(failure.what(), "Error opening /nonexistent/ttyVX41");
-    }
-    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
-    EXPECT_FALSE(document.openPort());
-    // The stack is whole, and the line is free for anyone.
-    document.poll();
-    EXPECT_NO_THROW(PosixSerialPort(emulator.linePath(), 115200));
+    expectRefused("Error opening /nonexistent/ttyVX41");
+
+    const std::string line = emulator.linePath();
+    const PosixSerialPort other(line, 115200);
+    choose(3, line);
+    expectRefused("Error opening " + line + ": the port is in use by another program.");
 }
 
 // Connecting again on the port open now must keep its speed; another port may take any.
