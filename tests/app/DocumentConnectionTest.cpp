@@ -1,4 +1,5 @@
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
@@ -88,17 +89,19 @@ TEST_F(DocumentConnectionTest, AFailedConnectEndsOffLineWithThePortClosed) {
     expectRefused("Error opening " + line + ": the port is in use by another program.");
 }
 
-// Connecting again on the port open now must keep its speed; another port may take any.
+// Connecting again on the port open now, under any of its names, must keep its speed; another
+// port may take any.
 TEST_F(DocumentConnectionTest, TheSpeedListLocksToThePortOpenNow) {
     choose(1);
     connect();
+    const std::string link = directory.filePath("vx41").toStdString();
+    std::filesystem::create_symlink(emulator.linePath(), link);
     ConnectionSettings same(store, document, {emulator.linePath()});
     EXPECT_FALSE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
     same.parameter(ConnectionSettings::portPathId).setValue(ParameterValue::fromText("/dev/null"));
     EXPECT_TRUE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
     same.parameter(ConnectionSettings::baudRateId).setValue(3);
-    same.parameter(ConnectionSettings::portPathId)
-        .setValue(ParameterValue::fromText(emulator.linePath()));
+    same.parameter(ConnectionSettings::portPathId).setValue(ParameterValue::fromText(link));
     EXPECT_FALSE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
     EXPECT_EQ(same.baudRate(), 19200u);
 }
