@@ -74,6 +74,13 @@ TEST_F(DocumentConnectionTest, TheParametersFollowEachNewStack) {
     EXPECT_EQ(document.openPort()->baud, 38400u);
     EXPECT_EQ(unit().read(trim), ParameterValue(100));
     EXPECT_EQ(document.parameters().find(trim).getValue(), ParameterValue(100));
+
+    // "Off Line" leaves the port alone and works with the simulated unit.
+    store.setNumber("off line", 1);
+    connect();
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_FALSE(document.openPort());
+    EXPECT_NE(unit().read(trim), ParameterValue(100));
 }
 
 // A port that is missing or held by another program is refused with its own words; the program
