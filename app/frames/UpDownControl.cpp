@@ -35,7 +35,9 @@ void UpDownControl::setPosition(int position) {
 
 bool UpDownControl::eventFilter(QObject* watched, QEvent* event) {
     // The press starts the hold; the repeats that follow come as clicks.
-    if ((watched == up_ || watched == down_) && event->type() == QEvent::MouseButtonPress)
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if ((watched == up_ || watched == down_) && press)
         heldSince_ = clock_.milliseconds();
     return QWidget::eventFilter(watched, event);
 }

@@ -13,7 +13,9 @@
 #include "app/observers/Win32CheckBoxObserver.h"
 #include "app/observers/Win32GroupedStateButtonObserver.h"
 #include "app/observers/Win32RadioButtonObserver.h"
+#include "app/observers/Win32SharedParamStateButtonObserver.h"
 #include "app/observers/Win32StateButtonObserver.h"
+#include "model/SharedParameter.h"
 
 namespace {
 
@@ -104,6 +106,14 @@ TEST_F(ObserverButtonTest, LedButtonsLightWithTheirValueAndSwitchIt) {
     click(*buttons[0]);
     EXPECT_EQ(written(), std::vector<int>({1, 0, 2, 0}));
     EXPECT_TRUE(buttons[0]->isOn() && !buttons[2]->isOn());
+
+    SharedParameter mode(line, ParameterId(0x75, 37), 2, 0, 3, 'a');
+    CLedButton modeButton("RFL Mode");
+    Win32SharedParamStateButtonObserver modeObserver(modeButton, 1227, 2, 0);
+    modeObserver.attach(mode);
+    EXPECT_TRUE(modeButton.isOn() && modeButton.isEnabled());
+    mode.setLocked(true); // the rules hold it: the button may not change it
+    EXPECT_FALSE(modeButton.isEnabled());
 
     CBlinkingLed blinking;
     blinking.setOn();

@@ -14,8 +14,8 @@ namespace {
 
 class ObserverEntryTest : public ObserverFixture {
 protected:
-    void focus(QLineEdit& edit, QEvent::Type type) {
-        QFocusEvent event(type, Qt::TabFocusReason);
+    void focus(QLineEdit& edit, QEvent::Type type, Qt::FocusReason reason = Qt::TabFocusReason) {
+        QFocusEvent event(type, reason);
         QApplication::sendEvent(&edit, &event);
     }
     void retype(QLineEdit& edit, const QString& text) {
@@ -53,10 +53,25 @@ TEST_F(ObserverEntryTest, TypedTextIsWrittenOnEnterOrLeavingTheBoxAndRefusedText
     EXPECT_EQ(edit.text(), "83a0");
 
     retype(edit, "9000");
+    // Another window coming up (a message box, a menu) is no move of the user's.
+    focus(edit, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(written().size(), 1u);
     focus(edit, QEvent::FocusOut);
     EXPECT_EQ(address.getValue(), ParameterValue(0x9000));
     EXPECT_EQ(written().size(), 2u);
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ObserverEntryTest, TheBoxNoLongerReachesAnObserverThatIsGone) {
+    QLineEdit box;
+    auto gone = std::make_unique<Win32EditObserver>(box, 1204, hex);
+    ObserverActions::bind(*gone, guard);
+    gone->attach(address);
+    gone.reset();
+    retype(box, "9000");
+    QTest::keyClick(&box, Qt::Key_Return);
+    focus(box, QEvent::FocusOut);
+    EXPECT_TRUE(written().empty());
 }
 
 TEST_F(ObserverEntryTest, TheUpDownStepsFasterTheLongerItIsHeldAndStopsAtTheLimits) {

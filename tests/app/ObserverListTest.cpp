@@ -29,6 +29,7 @@ TEST_F(ObserverListTest, TheListFollowsTheLimitsAndShowsOnlyValuesTheParameterTo
     configuration.setMaximum(4);
     EXPECT_EQ(items(box), QStringList({"5.1+2", "5.1+2x1", "4+4", "4+2x2", "4+2+2x1"}));
     configuration.setMaximum(7);
+    EXPECT_EQ(items(box).mid(4), QStringList({"4+2+2x1", "4+4x1", "4x2", "3x2+2x1"}));
     configuration.setMinimum(1);
     EXPECT_EQ(items(box),
               QStringList({"5.1+2x1", "4+4", "4+2x2", "4+2+2x1", "4+4x1", "4x2", "3x2+2x1"}));

@@ -3,7 +3,7 @@
 
 #include "ObserverFixture.h"
 #include "app/frames/LedPictures.h"
-#include "app/observers/Win32BitmapObserver.h"
+#include "app/observers/Win32Bitmap3StateObserver.h"
 #include "app/observers/Win32TextObserver.h"
 #include "model/QuenlarException.h"
 
@@ -55,6 +55,16 @@ TEST_F(ObserverTextTest, LedsShowTheirPictureForTheValue) {
     EXPECT_EQ(led.pixmap().cacheKey(), lit.cacheKey());
 
     EXPECT_THROW(Win32BitmapObserver(&led, 1153, positive, lit, QPixmap()), QuenlarException);
+
+    // Three pictures: 1, 0 and anything else; the test is not asked.
+    const QPixmap other = LedPictures::load("green on");
+    Win32Bitmap3StateObserver metadataIn(&led, 1150, positive, lit, unlit, other);
+    metadataIn.attach(error);
+    error.setValue(0);
+    EXPECT_EQ(led.pixmap().cacheKey(), unlit.cacheKey());
+    error.setMaximum(5);
+    error.setValue(5);
+    EXPECT_EQ(led.pixmap().cacheKey(), other.cacheKey());
     try {
         LedPictures::load("blue on");
         FAIL();
