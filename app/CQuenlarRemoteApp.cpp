@@ -13,6 +13,9 @@
 #include "app/dialogs/CAboutDlg.h"
 #include "app/dialogs/COpenDeviceDlg.h"
 #include "app/dialogs/COpeningDeviceWnd.h"
+#include "app/dialogs/CRouterDlg.h"
+#include "app/dialogs/CSetupDlg.h"
+#include "app/dialogs/CUserPresetsDlg.h"
 #include "app/frames/CMainFrame.h"
 #include "app/frames/CSplash.h"
 #include "app/resources/AppResources.h"
@@ -120,6 +123,35 @@ void CQuenlarRemoteApp::createMainFrame() {
     frame_->setCommand(
         CommandId::ExportHtml, [this] { files_->exportHtml(frame_.get()); }, hasDocument);
     frame_->setCommand(CommandId::About, [this] { about(); });
+    addSetupCommands();
+}
+
+// 'VX41 Setup' is made once, with the frame that owns it; its pages bind to the document only
+// while shown. The router and user-preset dialogs are made afresh for each showing.
+void CQuenlarRemoteApp::addSetupCommands() {
+    auto* setup = new CSetupDlg(clock_, frame_.get());
+    const auto hasDocument = [this] { return document_ != nullptr; };
+    frame_->setCommand(
+        CommandId::Setup,
+        [this, setup] {
+            setup->setDocument(document_.get());
+            seam_.exec(*setup);
+        },
+        hasDocument);
+    frame_->setCommand(
+        CommandId::Router,
+        [this] {
+            CRouterDlg dialog(*document_, seam_, frame_.get());
+            seam_.exec(dialog);
+        },
+        hasDocument);
+    frame_->setCommand(
+        CommandId::UserPresets,
+        [this] {
+            CUserPresetsDlg dialog(*document_, seam_, frame_.get());
+            seam_.exec(dialog);
+        },
+        hasDocument);
 }
 
 void CQuenlarRemoteApp::pause() {
