@@ -81,7 +81,12 @@ void CQuenlarRemoteDoc::poll() {
 }
 
 void CQuenlarRemoteDoc::refreshAll() {
-    parameters_->refreshEverything();
+    // Every setting at a low speed takes long enough to need saying so.
+    if (state_ == connectedState && openedBaud_ < fullSpeed)
+        runLongWork("Reading every setting of the unit...",
+                    [this] { parameters_->refreshEverything(); });
+    else
+        parameters_->refreshEverything();
 }
 
 void CQuenlarRemoteDoc::refreshCategory(char category) {

@@ -29,6 +29,8 @@ public:
     static constexpr int offLineState = 0;
     static constexpr int connectedState = 2;
     static constexpr std::uint32_t readTimeoutMs = 200;
+    // Below this speed reading everything shows its progress.
+    static constexpr std::uint32_t fullSpeed = 115200;
 
     // The serial port open now and its speed.
     struct OpenPort {
@@ -53,6 +55,7 @@ public:
 
     // One step of the polling clock.
     void poll();
+    // Reads every parameter; at a low speed in front of the progress window.
     void refreshAll();
     // Reads the parameters of one refresh category again; failures are reported here.
     void refreshCategory(char category);

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionRule.h"
@@ -24,6 +26,13 @@ const QString portPathName = QStringLiteral("port path");
 // Both bytes of an address on the line have the form 1xxxxxx0.
 std::uint16_t normalised(std::uint32_t address) {
     return static_cast<std::uint16_t>((address | 0x8080) & ~0x0001u);
+}
+
+// The same device under another name (a stable by-id link, say) is the same port.
+bool samePort(const std::string& open, const std::string& chosen) {
+    std::error_code error;
+    const auto device = std::filesystem::canonical(chosen, error);
+    return open == chosen || (!error && device == std::filesystem::canonical(open, error));
 }
 
 int speedIndex(std::uint32_t baud) {
@@ -53,7 +62,6 @@ ConnectionSettings::ConnectionSettings(SettingsStore& store, const CQuenlarRemot
 }
 
 ConnectionSettings::~ConnectionSettings() {
-    rules_.clear();
     store_.setNumber(offLineName, static_cast<std::uint32_t>(number(offLineId)));
     store_.setNumber(portNumberName, static_cast<std::uint32_t>(number(portNumberId)));
     store_.setNumber(baudRateName, static_cast<std::uint32_t>(number(baudRateId)));
@@ -115,9 +123,9 @@ void ConnectionSettings::applyRules() {
     const bool onLine = !offLine();
     parameter(portNumberId).setEnabled(onLine);
     parameter(portPathId).setEnabled(onLine);
+    normaliseAddress();
     // Kept at once, as the address is the setting most often typed.
     store_.setNumber(deviceAddressName, deviceAddress());
-    normaliseAddress();
     parameter(deviceAddressId).setEnabled(onLine);
     lockBaudRate(onLine);
 }
@@ -138,7 +146,7 @@ void ConnectionSettings::normaliseAddress() {
 void ConnectionSettings::lockBaudRate(bool onLine) {
     ControlParameter& baudRate = parameter(baudRateId);
     const auto open = document_.openPort();
-    if (!onLine || !open || open->path != portPath()) {
+    if (!onLine || !open || !samePort(open->path, portPath())) {
         baudRate.setEnabled(onLine);
         return;
     }

@@ -88,8 +88,8 @@ bool FileCommands::restoreDamaged(QWidget* parent, const QString& path) {
     const QString text =
         "The file " + QFileInfo(path).fileName() +
         " is damaged: its contents do not match the checksum stored with them, so some of its "
-        "values may be wrong.\n\nRestore it anyway? The unit would take whatever values the "
-        "file now holds.";
+        "values may be wrong, and restoring it would write them into the unit.\n\nRestore it "
+        "anyway?";
     return seam_.message(parent, QMessageBox::Warning, title, text,
                          QMessageBox::Yes | QMessageBox::Cancel,
                          QMessageBox::Cancel) == QMessageBox::Yes;

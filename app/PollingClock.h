@@ -17,7 +17,7 @@ class PollingClock : public QObject {
 public:
     static constexpr int periodMs = 30;
 
-    // Registers itself with no one: the Main view hands it to the document.
+    // The Main view hands it to the document; it withdraws itself from there when it goes.
     explicit PollingClock(CQuenlarRemoteDoc& document, QObject* parent = nullptr);
     ~PollingClock() override;
 

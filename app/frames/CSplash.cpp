@@ -21,12 +21,3 @@ bool CSplash::start() {
     window_->activateWindow();
     return true;
 }
-
-void CSplash::close() {
-    if (window_)
-        window_->close();
-}
-
-bool CSplash::isShowing() const {
-    return window_ && window_->isVisible();
-}

@@ -17,11 +17,9 @@ public:
     CSplash(const CSplash&) = delete;
     CSplash& operator=(const CSplash&) = delete;
 
-    // Shows the window; false when the picture cannot be loaded.
+    // Shows the window; false when the picture cannot be loaded. The window closes itself, or
+    // when this object goes.
     bool start();
-    // Closes the window if it is still open.
-    void close();
-    bool isShowing() const;
 
 private:
     QString picture_;

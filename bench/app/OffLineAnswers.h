@@ -18,8 +18,8 @@ public:
         return QDialog::Accepted;
     }
 
-    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
-                                        const QString&, QMessageBox::StandardButtons,
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                        QMessageBox::StandardButtons,
                                         QMessageBox::StandardButton defaultButton) override {
         return defaultButton;
     }

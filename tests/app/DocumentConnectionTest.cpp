@@ -1,4 +1,5 @@
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
@@ -29,6 +30,18 @@ protected:
     void connect() {
         ConnectionSettings settings(store, document, {emulator.linePath()});
         document.connect(settings);
+    }
+    void expectRefused(const std::string& message) {
+        try {
+            connect();
+            ADD_FAILURE() << "connected";
+        } catch (const QuenlarException& failure) {
+            EXPECT_EQ(failure.what(), message);
+        }
+        EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+        EXPECT_FALSE(document.openPort());
+        // The stack is whole.
+        document.poll();
     }
     // What the parameters talk to now.
     GenericProtocol& unit() const { return document.parameters().protocol(); }
@@ -61,35 +74,41 @@ TEST_F(DocumentConnectionTest, TheParametersFollowEachNewStack) {
     EXPECT_EQ(document.openPort()->baud, 38400u);
     EXPECT_EQ(unit().read(trim), ParameterValue(100));
     EXPECT_EQ(document.parameters().find(trim).getValue(), ParameterValue(100));
+
+    // "Off Line" leaves the port alone and works with the simulated unit.
+    store.setNumber("off line", 1);
+    connect();
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_FALSE(document.openPort());
+    EXPECT_NE(unit().read(trim), ParameterValue(100));
 }
 
+// A port that is missing or held by another program is refused with its own words; the program
+// goes on off line, with the port it had closed.
 TEST_F(DocumentConnectionTest, AFailedConnectEndsOffLineWithThePortClosed) {
     connect();
     choose(3, "/nonexistent/ttyVX41");
-    try {
-        connect();
-        FAIL() << "connected to a port that does not exist";
-    } catch (const QuenlarException& failure) {
-        EXPECT_STREQ(failure.what(), "Error opening /nonexistent/ttyVX41");
-    }
-    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
-    EXPECT_FALSE(document.openPort());
-    // The stack is whole, and the line is free for anyone.
-    document.poll();
-    EXPECT_NO_THROW(PosixSerialPort(emulator.linePath(), 115200));
+    expectRefused("Error opening /nonexistent/ttyVX41");
+
+    const std::string line = emulator.linePath();
+    const PosixSerialPort other(line, 115200);
+    choose(3, line);
+    expectRefused("Error opening " + line + ": the port is in use by another program.");
 }
 
-// Connecting again on the port open now must keep its speed; another port may take any.
+// Connecting again on the port open now, under any of its names, must keep its speed; another
+// port may take any.
 TEST_F(DocumentConnectionTest, TheSpeedListLocksToThePortOpenNow) {
     choose(1);
     connect();
+    const std::string link = directory.filePath("vx41").toStdString();
+    std::filesystem::create_symlink(emulator.linePath(), link);
     ConnectionSettings same(store, document, {emulator.linePath()});
     EXPECT_FALSE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
     same.parameter(ConnectionSettings::portPathId).setValue(ParameterValue::fromText("/dev/null"));
     EXPECT_TRUE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
     same.parameter(ConnectionSettings::baudRateId).setValue(3);
-    same.parameter(ConnectionSettings::portPathId)
-        .setValue(ParameterValue::fromText(emulator.linePath()));
+    same.parameter(ConnectionSettings::portPathId).setValue(ParameterValue::fromText(link));
     EXPECT_FALSE(same.parameter(ConnectionSettings::baudRateId).isEnabled());
     EXPECT_EQ(same.baudRate(), 19200u);
 }

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -8,6 +10,7 @@
 #include "app/ConnectionSettings.h"
 #include "app/PollingClock.h"
 #include "app/SettingsStore.h"
+#include "catalogue/Vx41Params.h"
 #include "link/ProtocolException.h"
 #include "support/EmulatorProcess.h"
 #include "support/FakeClock.h"
@@ -117,5 +120,23 @@ TEST_F(PollingClockTest, TheUserActionGuardReportsEachKindOfFailure) {
     guard([] { throw ProtocolException("There was no response to a poll."); });
     EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
     expectPollingOffLine();
+}
+// Long work runs with the clock stopped, in front of a window that counts the exchanges; the
+// clock goes on afterwards without reading everything again.
+TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
+    pollingClock.start();
+    QStringList shown;
+    document.runLongWork("Saving", [&] {
+        EXPECT_FALSE(pollingClock.isRunning());
+        document.parameters().protocol().read({117, 48});
+        document.parameters().protocol().read({117, 49});
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "ProgressWindow" && window->isVisible())
+                for (QLabel* label : window->findChildren<QLabel*>())
+                    shown << label->text();
+    });
+    shown.sort();
+    EXPECT_EQ(shown.join('|').toStdString(), "Exchanges with the unit: 2|Saving");
+    EXPECT_TRUE(pollingClock.isRunning());
 }
 } // namespace

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -42,14 +43,22 @@ TEST_F(SplashTest, AClickOrAKeyClosesItAtOnce) {
     EXPECT_FALSE(keyed && keyed->isVisible());
 }
 
-TEST_F(SplashTest, ShowsTheProgramsPicture) {
-    CSplash splash(AppResources::splash, 2000, CSplashWnd::CloseOnInput,
-                   [this] { return &mainWindow; });
+TEST_F(SplashTest, ShowsTheProgramsPictureUntilItGoes) {
+    const auto splashWindow = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* splash = qobject_cast<CSplashWnd*>(window); splash && splash->isVisible())
+                return splash;
+        return static_cast<CSplashWnd*>(nullptr);
+    };
     AppResources::load();
-    ASSERT_TRUE(splash.start());
-    EXPECT_TRUE(splash.isShowing());
-    splash.close();
-    EXPECT_FALSE(splash.isShowing());
+    {
+        CSplash splash(AppResources::splash, 2000, CSplashWnd::CloseOnInput,
+                       [this] { return &mainWindow; });
+        ASSERT_TRUE(splash.start());
+        ASSERT_NE(splashWindow(), nullptr);
+        EXPECT_EQ(splashWindow()->size(), QSize(480, 360));
+    }
+    EXPECT_EQ(splashWindow(), nullptr);
 }
 
 } // namespace
