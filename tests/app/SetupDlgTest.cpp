@@ -4,6 +4,8 @@
 #include "app/dialogs/CGpioSetupPage.h"
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CSetupDlg.h"
+#include "app/frames/CLedButton.h"
+#include "app/views/CMonitorView.h"
 
 namespace {
 constexpr ParameterId speakerSelection{197, 15};
@@ -29,11 +31,15 @@ protected:
     CSetupDlg dialog;
 };
 
-TEST_F(SetupDlgTest, ChoosingStereoSelectsTheStereoSpeakers) {
+// The Monitor window's speaker buttons follow the same parameter.
+TEST_F(SetupDlgTest, ChoosingStereoLightsTheMonitorWindowsStereoButton) {
+    CMonitorView monitor(document);
     control<QRadioButton>(page(), 1276).click();
     EXPECT_EQ(value(speakerSelection), 1);
     EXPECT_TRUE(control<QRadioButton>(page(), 1276).isChecked());
     EXPECT_FALSE(control<QRadioButton>(page(), 1275).isChecked());
+    EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
+    EXPECT_FALSE(control<CLedButton>(monitor, 1472).isOn());
 }
 
 // Delays and trims are shown and taken in their display words; text out of range or not a
