@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class BoundObservers;
 class CQuenlarRemoteDoc;

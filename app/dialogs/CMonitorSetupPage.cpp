@@ -126,10 +126,10 @@ QGroupBox& CMonitorSetupPage::radioGroup(const QString& title, int groupId,
 }
 
 // A caption, the box showing the value and the up-down beside it.
-void CMonitorSetupPage::addValueRow(QGridLayout& grid, int row, const QString& caption, int boxId,
+void CMonitorSetupPage::addValueRow(QGridLayout& grid, int row, QLabel& caption, int boxId,
                                     int upDownId, bool editable) {
     QWidget* parent = grid.parentWidget();
-    grid.addWidget(new QLabel(caption, parent), row, 0);
+    grid.addWidget(&caption, row, 0);
     QWidget* box = nullptr;
     if (editable) {
         box = &make<QLineEdit>(boxId, parent);
@@ -173,9 +173,9 @@ QWidget* CMonitorSetupPage::buildDelays() {
                                                     {centerDelay, "Center"}};
     int row = 0;
     for (const auto& [delay, caption] : delays)
-        addValueRow(*grid, row++, caption, delay.edit, delay.upDown, true);
-    addValueRow(*grid, row++, "Digital Reference", 1255, 1259, false);
-    addValueRow(*grid, row, "Lt/Rt Gain", 1262, 1263, false);
+        addValueRow(*grid, row++, *new QLabel(caption, group), delay.edit, delay.upDown, true);
+    addValueRow(*grid, row++, *new QLabel("Digital Reference", group), 1255, 1259, false);
+    addValueRow(*grid, row, *new QLabel("Lt/Rt Gain", group), 1262, 1263, false);
     return group;
 }
 
@@ -208,25 +208,22 @@ QWidget* CMonitorSetupPage::buildTrims() {
     auto& mono = make<QGroupBox>(1950, box);
     mono.setTitle("Mono Trim");
     auto* monoGrid = new QGridLayout(&mono);
-    addValueRow(*monoGrid, 0, QString(), 1952, 1953, true);
-    monoGrid->addWidget(&label(1951, "Center", &mono), 0, 0);
+    addValueRow(*monoGrid, 0, label(1951, "Center", &mono), 1952, 1953, true);
     layout->addWidget(&mono);
 
     auto& stereo = make<QGroupBox>(1940, box);
     stereo.setTitle("Stereo Trims");
     auto* stereoGrid = new QGridLayout(&stereo);
-    addValueRow(*stereoGrid, 0, QString(), 1943, 1945, true);
-    addValueRow(*stereoGrid, 1, QString(), 1944, 1946, true);
-    stereoGrid->addWidget(&label(1941, "Left", &stereo), 0, 0);
-    stereoGrid->addWidget(&label(1942, "Right", &stereo), 1, 0);
+    addValueRow(*stereoGrid, 0, label(1941, "Left", &stereo), 1943, 1945, true);
+    addValueRow(*stereoGrid, 1, label(1942, "Right", &stereo), 1944, 1946, true);
     layout->addWidget(&stereo);
 
     auto& multichannel = make<QGroupBox>(1900, box);
     multichannel.setTitle("Multichannel Trims");
     auto* grid = new QGridLayout(&multichannel);
     for (int i = 0; i < trimCount; ++i) {
-        addValueRow(*grid, i, QString(), trimEdit + i, trimUpDown + i, true);
-        grid->addWidget(&label(trimLabel + i, trimCaptions[i], &multichannel), i, 0);
+        addValueRow(*grid, i, label(trimLabel + i, trimCaptions[i], &multichannel), trimEdit + i,
+                    trimUpDown + i, true);
     }
     // Shown in place of the back surround caption when two back speakers are in use: drawn on
     // top of it, over a background of its own.

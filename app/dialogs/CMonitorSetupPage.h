@@ -45,7 +45,7 @@ private:
     QLabel& label(int controlId, const QString& text, QWidget* parent);
     QGroupBox& radioGroup(const QString& title, int groupId, std::initializer_list<int> ids,
                           std::initializer_list<const char*> texts);
-    void addValueRow(QGridLayout& grid, int row, const QString& caption, int boxId, int upDownId,
+    void addValueRow(QGridLayout& grid, int row, QLabel& caption, int boxId, int upDownId,
                      bool editable);
 
     QWidget* buildGeneral();

@@ -38,6 +38,7 @@ void CSavePresetDlg::buildControls(const CQuenlarRemoteDoc& document, int preset
     numberUpDown_->setRange(1, presets);
     numberUpDown_->setProperty("controlId", numberUpDownId);
     connect(numberUpDown_, &UpDownControl::stepped, this, &CSavePresetDlg::stepNumber);
+    connect(numberBox_, &QLineEdit::textEdited, this, &CSavePresetDlg::followTypedNumber);
     auto* numberRow = new QHBoxLayout;
     numberRow->addWidget(numberBox_);
     numberRow->addWidget(numberUpDown_);
@@ -86,11 +87,23 @@ void CSavePresetDlg::stepNumber(int delta) {
     numberBox_->setText(QString::number(numberUpDown_->position()));
 }
 
-bool CSavePresetDlg::numberAcceptable() const {
+// Steps go on from a number typed.
+void CSavePresetDlg::followTypedNumber() {
+    if (auto number = typedNumber())
+        numberUpDown_->setPosition(*number + 1);
+}
+
+std::optional<int> CSavePresetDlg::typedNumber() const {
     ParameterValue value;
     const std::string text = WindowText::toDevice(numberBox_->text());
-    return numberConverter_.parse(value, text) && value.toInt16() < presets_ &&
-           ParameterNumbers::inRange(*number_->subject(), value.toInt16());
+    if (!numberConverter_.parse(value, text) || value.toInt16() < 0 || value.toInt16() >= presets_)
+        return std::nullopt;
+    return value.toInt16();
+}
+
+bool CSavePresetDlg::numberAcceptable() const {
+    auto number = typedNumber();
+    return number && ParameterNumbers::inRange(*number_->subject(), *number);
 }
 
 void CSavePresetDlg::commitAll() {

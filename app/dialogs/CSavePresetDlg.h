@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 #include "model/IntParameterConverter.h"
 #include "model/ParameterId.h"
@@ -48,6 +49,9 @@ private:
     void buildControls(const CQuenlarRemoteDoc& document, int presets, bool withType);
     void bindControls(const ParameterId& number, const ParameterId& name, bool withType);
     void stepNumber(int delta);
+    void followTypedNumber();
+    // The preset (from 0) the number box names, if it names one.
+    std::optional<int> typedNumber() const;
     // Whether the number box holds a number the number parameter takes.
     bool numberAcceptable() const;
     // Writes the number, then the name and the type the user saw and confirmed.

@@ -143,6 +143,9 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
         EXPECT_EQ(dialog.numberBox().text(), "5");
         dialog.numberUpDown().upArrow().click();
         EXPECT_EQ(dialog.numberBox().text(), "6");
+        enter(dialog.numberBox(), "9");
+        dialog.numberUpDown().upArrow().click();
+        EXPECT_EQ(dialog.numberBox().text(), "10");
         dialog.reject();
         return dialog.result();
     });
