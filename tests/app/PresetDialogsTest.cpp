@@ -5,7 +5,9 @@
 #include "app/dialogs/CRouterDlg.h"
 #include "app/dialogs/CSavePresetDlg.h"
 #include "app/dialogs/CUserPresetsDlg.h"
+#include "app/frames/CLedButton.h"
 #include "app/frames/UpDownControl.h"
+#include "app/views/CMonitorView.h"
 
 namespace {
 constexpr ParameterId fifthOutput{195, 6};
@@ -22,6 +24,7 @@ constexpr ParameterId userPresetName{115, 5};
 constexpr ParameterId userPresetType{115, 11};
 constexpr ParameterId userStore{115, 3};
 constexpr ParameterId centerDelay{117, 26};
+constexpr ParameterId speakerSelection{197, 15};
 
 // What the operator does in 'Save Preset' before the dialog ends.
 struct SaveAnswer {
@@ -95,12 +98,15 @@ protected:
 };
 
 TEST_F(UserPresetsDlgTest, RecallingAPresetReadsEverythingAndPressesItsButton) {
+    CMonitorView monitor(document);
     // What the unit holds after recalling preset 5.
     setInUnit(userPresetInForce, 4);
     setInUnit(centerDelay, 7);
+    setInUnit(speakerSelection, 1);
     dialog.presetButton(4).click();
     EXPECT_TRUE(wrote(userPresetToRecall, 4));
     EXPECT_EQ(value(centerDelay), 7);
+    EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
     EXPECT_TRUE(dialog.presetButton(4).isDown());
     EXPECT_FALSE(dialog.presetButton(31).isDown());
     EXPECT_EQ(dialog.presetButton(4).text(), "5  - PRESET 5");
