@@ -123,6 +123,7 @@ void CSavePresetDlg::accept() {
     if (!numberAcceptable()) {
         number_->endEdit();
         number_->beginEdit();
+        followTypedNumber();
         numberBox_->setFocus();
         return;
     }
