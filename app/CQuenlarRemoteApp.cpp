@@ -20,7 +20,6 @@
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
 #include "link/posix/PosixSerialPort.h"
-#include "model/QuenlarException.h"
 
 namespace {
 const QString title = QStringLiteral("QuenlarRemote 41");
@@ -50,7 +49,13 @@ bool CQuenlarRemoteApp::initInstance() {
         endStartUp();
         return false;
     }
-    frame_->openViews();
+    try {
+        frame_->openViews();
+    } catch (const std::exception& error) {
+        report(QString::fromStdString(error.what()));
+        endStartUp();
+        return false;
+    }
     frame_->showNormal();
     refreshAtStart();
     frame_->updateCommandStates();
@@ -85,16 +90,20 @@ bool CQuenlarRemoteApp::connect() {
     dialog.setWindowModality(Qt::WindowModal);
     if (seam_.exec(dialog) != QDialog::Accepted)
         return false;
-    const WaitCursor waiting;
-    COpeningDeviceWnd opening(frame_.get());
-    opening.showNow();
-    try {
-        return document->connect(settings);
-    } catch (const QuenlarException& error) {
-        seam_.message(frame_.get(), QMessageBox::Warning, title,
-                      QString::fromStdString(error.what()), QMessageBox::Ok, QMessageBox::Ok);
-        return false;
+    QString failure;
+    {
+        const WaitCursor waiting;
+        COpeningDeviceWnd opening(frame_.get());
+        opening.showNow();
+        try {
+            return document->connect(settings);
+        } catch (const std::exception& error) {
+            failure = QString::fromStdString(error.what());
+        }
     }
+    // The notice and the wait cursor are gone before the reason is shown.
+    report(failure);
+    return false;
 }
 
 void CQuenlarRemoteApp::createMainFrame() {
@@ -143,6 +152,11 @@ void CQuenlarRemoteApp::refreshAtStart() {
 void CQuenlarRemoteApp::about() {
     CAboutDlg dialog(frame_.get());
     seam_.exec(dialog);
+}
+
+void CQuenlarRemoteApp::report(const QString& failure) {
+    seam_.message(frame_.get(), QMessageBox::Warning, title, failure, QMessageBox::Ok,
+                  QMessageBox::Ok);
 }
 
 void CQuenlarRemoteApp::endStartUp() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <chrono>
 #include <memory>
 
@@ -40,6 +41,7 @@ private:
     void pause();
     void refreshAtStart();
     void about();
+    void report(const QString& failure);
     void endStartUp();
 
     ModalSeam& seam_;

@@ -89,6 +89,17 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
 TEST_F(ApplicationTest, CancellingTheConnectionEndsTheStartUp) {
     EXPECT_FALSE(start(ScriptedModalSeam::result(QDialog::Rejected)));
     EXPECT_EQ(program->mainFrame(), nullptr);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(ApplicationTest, AConnectionThatFailsAtStartUpIsReportedAndEndsIt) {
+    store.setNumber("off line", 0);
+    store.setText("port path", directory.filePath("no-such-port"));
+    EXPECT_FALSE(start(ScriptedModalSeam::result(QDialog::Accepted)));
+    EXPECT_EQ(program->mainFrame(), nullptr);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.contains("no-such-port"))
+        << seam.messages[0].text.toStdString();
 }
 
 // Whichever windows were closed and opened, the clock the document stops and starts is the Main

@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -78,6 +80,27 @@ TEST_F(MainFrameTest, AWindowReopenedAtAnUnchangedFrameSizeIsStillPlaced) {
     delete frame.childFrame(ViewKind::Monitor);
     run(CommandId::ViewAllWindows);
     EXPECT_EQ(placeOf(ViewKind::Monitor), QRect(0, 324, 788, 207));
+}
+
+// A right click in the frame offers the three arrangements; the one chosen is made.
+TEST_F(MainFrameTest, TheRightClickMenuOffersTheArrangements) {
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* item : menu->actions())
+            offered << item->text();
+        menu->actions().last()->trigger();
+        menu->close();
+    });
+    QWidget* area = frame.centralWidget();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            area->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(area, &click);
+
+    EXPECT_EQ(offered, QStringList({"&Main", "Ma&in && Metadata", "&All Windows"}));
+    EXPECT_EQ(frame.size(), QSize(800, 600));
+    EXPECT_NE(frame.childFrame(ViewKind::Monitor), nullptr);
 }
 
 TEST_F(MainFrameTest, EachShortcutShownRunsItsOwnCommand) {
