@@ -48,7 +48,10 @@ bool lit(const ParameterValue& value) {
     return value.toInt16() > 0;
 }
 
-QFont smaller(QFont font);
+QFont smaller(QFont font) {
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
+}
 
 QLabel* lamp() {
     auto* picture = new QLabel;
@@ -101,11 +104,6 @@ QWidget* trimRow(const QString& caption, QLabel*& value, UpDownControl*& upDown,
     grid->addWidget(upDown, 1, 1);
     grid->setColumnStretch(0, 1);
     return cell;
-}
-
-QFont smaller(QFont font) {
-    font.setPointSizeF(font.pointSizeF() * 0.85);
-    return font;
 }
 } // namespace
 
