@@ -20,6 +20,8 @@
 #include "app/frames/CSplash.h"
 #include "app/resources/AppResources.h"
 #include "app/views/CMainView.h"
+#include "app/views/CMetadataView.h"
+#include "app/views/CMonitorView.h"
 #include "link/posix/PosixSerialPort.h"
 
 namespace {
@@ -115,6 +117,8 @@ void CQuenlarRemoteApp::createMainFrame() {
         view->pollingClock().setIdleProcessing([this] { frame_->updateCommandStates(); });
         return view;
     });
+    frame_->setViewFactory(ViewKind::Metadata, [this] { return new CMetadataView(*document_); });
+    frame_->setViewFactory(ViewKind::Monitor, [this] { return new CMonitorView(*document_); });
     frame_->setCommand(
         CommandId::Connect, [this] { connect(); },
         [this] {

@@ -23,6 +23,7 @@
 #include "app/observers/Win32MeterObserver.h"
 #include "app/observers/Win32RadioButtonObserver.h"
 #include "app/observers/Win32TextObserver.h"
+#include "app/views/FittedTabs.h"
 #include "app/views/MeterScaleRow.h"
 #include "app/views/OffsetMeterScaler.h"
 #include "app/views/SignedMeterScaler.h"
@@ -136,11 +137,13 @@ CMetadataView::CMetadataView(CQuenlarRemoteDoc& document)
 
     tabs_ = new QTabBar;
     tabs_->setProperty("controlId", 1000);
-    tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: %1px; padding: 3px 5px; }")
-                             .arg(formWidth / pageCount - 7 - 2 * 5));
+    // Each tab at least a fifth of the width, less the gap between tabs.
+    tabs_->setStyleSheet(
+        QStringLiteral("QTabBar::tab { min-width: %1px; }").arg(formWidth / pageCount - 7 - 2 * 4));
     for (const char* caption :
          {"Tessera", "Audio Processing", "Dynamic Range", "Bitstream Info", "Extended BSI"})
         tabs_->addTab(QString::fromLatin1(caption));
+    FittedTabs::fit(*tabs_, formWidth - 8);
     form->addWidget(tabs_);
 
     auto* placeholder = new QFrame;

@@ -25,11 +25,19 @@
 #include "app/observers/Win32TextObserver.h"
 #include "app/observers/Win32WindowObserver.h"
 #include "app/views/CMeterPage.h"
+#include "app/views/FittedTabs.h"
 #include "model/ParameterId.h"
 #include "model/ParameterValue.h"
 
 namespace {
 constexpr int channels = 7;
+// The widths of the form's columns, left to right; with the spacing they fill the form.
+constexpr int volumeWidth = 110;
+constexpr int speakerWidth = 68;
+constexpr int downmixWidth = 70;
+constexpr int compressionWidth = 148;
+constexpr int channelWidth = 186;
+constexpr int meterAreaWidth = 183;
 const char* const channelNames[channels] = {"L", "R", "C", "SW", "Ls", "Rs", "Bs"};
 
 ParameterId id(int number, int index) {
@@ -38,6 +46,11 @@ ParameterId id(int number, int index) {
 
 bool lit(const ParameterValue& value) {
     return value.toInt16() > 0;
+}
+
+QFont smaller(QFont font) {
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
 }
 
 QLabel* lamp() {
@@ -53,6 +66,7 @@ QWidget* captioned(const QString& caption, QLabel* picture, QLabel** captionOut 
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);
     auto* label = new QLabel(caption);
+    label->setFont(smaller(label->font()));
     column->addWidget(label, 0, Qt::AlignHCenter);
     column->addWidget(picture, 0, Qt::AlignHCenter);
     if (captionOut != nullptr)
@@ -74,22 +88,22 @@ CLedButton* ledButton(const char* caption, CLedButton::Colour colour = CLedButto
     return button;
 }
 
-// A value between its caption and its arrows.
+// A caption over a value and its arrows.
 QWidget* trimRow(const QString& caption, QLabel*& value, UpDownControl*& upDown,
                  const Clock& clock) {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(3);
-    layout->addWidget(new QLabel(caption));
+    auto* cell = new QWidget;
+    auto* grid = new QGridLayout(cell);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(1);
+    grid->addWidget(new QLabel(caption), 0, 0, 1, 2);
     value = new QLabel;
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     value->setAlignment(Qt::AlignCenter);
-    value->setMinimumWidth(44);
-    layout->addWidget(value, 1);
+    grid->addWidget(value, 1, 0);
     upDown = new UpDownControl(clock);
-    layout->addWidget(upDown);
-    return row;
+    grid->addWidget(upDown, 1, 1);
+    grid->setColumnStretch(0, 1);
+    return cell;
 }
 } // namespace
 
@@ -97,6 +111,10 @@ CMonitorView::CMonitorView(CQuenlarRemoteDoc& document)
     : document_(document), guard_(document.userActionGuard()) {
     setObjectName(QStringLiteral("CMonitorView"));
     setWindowTitle(QStringLiteral("Monitor"));
+    // The form holds many controls for its size: a point smaller than the desktop's text.
+    QFont compact = font();
+    compact.setPointSizeF(compact.pointSizeF() - 1);
+    setFont(compact);
     pictures_ = {LedPictures::load(QStringLiteral("off")), LedPictures::load(QStringLiteral("on")),
                  LedPictures::load(QStringLiteral("red on")),
                  LedPictures::load(QStringLiteral("solo off")),
@@ -118,17 +136,15 @@ void CMonitorView::buildForm() {
     setFixedSize(formWidth, formHeight);
     auto* form = new QHBoxLayout(this);
     form->setContentsMargins(4, 2, 4, 4);
-    form->setSpacing(4);
-    form->addWidget(volumeGroup());
-    form->addWidget(speakerColumn());
-    form->addWidget(downmixGroup());
-    form->addWidget(compressionGroup());
-    auto* middle = new QVBoxLayout;
-    middle->setSpacing(2);
-    middle->addWidget(channelGroup(), 1);
-    middle->addWidget(lampRow());
-    form->addLayout(middle, 3);
-    form->addWidget(meterArea(), 3);
+    form->setSpacing(3);
+    const std::pair<QWidget*, int> columns[] = {
+        {volumeGroup(), volumeWidth},    {speakerColumn(), speakerWidth},
+        {downmixGroup(), downmixWidth},  {compressionGroup(), compressionWidth},
+        {channelColumn(), channelWidth}, {meterArea(), meterAreaWidth}};
+    for (auto [column, width] : columns) {
+        column->setFixedWidth(width);
+        form->addWidget(column);
+    }
 }
 
 QWidget* CMonitorView::volumeGroup() {
@@ -146,7 +162,7 @@ QWidget* CMonitorView::volumeGroup() {
     auto* readout = new QHBoxLayout;
     form_.volumeReadout = new CDigitalReadout;
     form_.volumeReadout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form_.volumeReadout->setMinimumWidth(58);
+    form_.volumeReadout->setMinimumSize(64, CDigitalReadout::digitHeight + 6);
     readout->addWidget(form_.volumeReadout, 1);
     form_.volumeLabels[3] = new QLabel(QStringLiteral("dB"));
     readout->addWidget(form_.volumeLabels[3]);
@@ -168,10 +184,21 @@ QWidget* CMonitorView::speakerColumn() {
     }
     form_.speakerGroup = group(QStringLiteral("Speakers"), speakers);
     layout->addWidget(form_.speakerGroup, 3);
+    auto* switches = new QHBoxLayout;
     form_.dim = ledButton("Dim", CLedButton::Yellow);
-    layout->addWidget(form_.dim, 1);
+    switches->addWidget(form_.dim, 1);
     form_.ref = new QPushButton(QStringLiteral("Ref"));
-    layout->addWidget(form_.ref);
+    form_.ref->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    switches->addWidget(form_.ref, 1);
+    layout->addLayout(switches, 1);
+    auto* metadata = new QHBoxLayout;
+    for (std::size_t i = 0; i < form_.metadataIn.size(); ++i) {
+        form_.metadataIn[i] = lamp();
+        metadata->addWidget(captioned(QString::number(i + 1), form_.metadataIn[i]));
+    }
+    QGroupBox* metadataGroup = group(QStringLiteral("Metadata In"), metadata);
+    metadataGroup->setFont(smaller(metadataGroup->font()));
+    layout->addWidget(metadataGroup);
     return column;
 }
 
@@ -227,31 +254,34 @@ QWidget* CMonitorView::channelGroup() {
     return group(QStringLiteral("Channels"), grid);
 }
 
+// Mute and solo per channel over the input lamps.
+QWidget* CMonitorView::channelColumn() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(channelGroup(), 1);
+    layout->addWidget(lampRow());
+    return column;
+}
+
 QWidget* CMonitorView::lampRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    layout->setSpacing(3);
     auto* locks = new QHBoxLayout;
     const char* const inputs[] = {"1/2", "3/4", "5/6", "7/8", "Lt/Rt"};
     for (std::size_t i = 0; i < form_.inputLocks.size(); ++i) {
         form_.inputLocks[i] = lamp();
         locks->addWidget(captioned(QString::fromLatin1(inputs[i]), form_.inputLocks[i]));
     }
-    layout->addWidget(group(QStringLiteral("Input Lock"), locks), 5);
-    auto* metadata = new QHBoxLayout;
-    for (std::size_t i = 0; i < form_.metadataIn.size(); ++i) {
-        form_.metadataIn[i] = lamp();
-        metadata->addWidget(captioned(QString::number(i + 1), form_.metadataIn[i]));
-    }
-    layout->addWidget(group(QStringLiteral("Metadata In"), metadata), 2);
-    auto* others = new QVBoxLayout;
+    layout->addWidget(group(QStringLiteral("Input Lock"), locks), 1);
     form_.soloInput = lamp();
-    others->addWidget(
-        captioned(QStringLiteral("Solo Input"), form_.soloInput, &form_.soloInputLabel));
+    layout->addWidget(
+        captioned(QStringLiteral("Solo\nInput"), form_.soloInput, &form_.soloInputLabel));
     form_.analog = lamp();
-    others->addWidget(captioned(QStringLiteral("Analog I/O"), form_.analog));
-    layout->addLayout(others);
+    layout->addWidget(captioned(QStringLiteral("Analog\nI/O"), form_.analog));
     return row;
 }
 
@@ -265,6 +295,7 @@ QWidget* CMonitorView::meterArea() {
     form_.meterTabs->setDrawBase(false);
     for (const char* caption : {"Input Level", "Lt/Rt Level", "Output Level"})
         form_.meterTabs->addTab(QString::fromLatin1(caption));
+    FittedTabs::fit(*form_.meterTabs, meterAreaWidth - 4);
     layout->addWidget(form_.meterTabs);
     auto* frame = new QFrame;
     frame->setObjectName(QStringLiteral("meterFrame"));

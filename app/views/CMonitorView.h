@@ -83,6 +83,7 @@ private:
     QWidget* speakerColumn();
     QWidget* downmixGroup();
     QWidget* compressionGroup();
+    QWidget* channelColumn();
     QWidget* channelGroup();
     QWidget* lampRow();
     QWidget* meterArea();

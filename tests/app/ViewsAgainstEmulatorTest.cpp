@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QTemporaryDir>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -24,14 +25,17 @@ protected:
         return *controlOf<CMeterBar>(monitor, CMonitorView::meterIdBase + index);
     }
 
-    // The meters among wanted whose bars changed while the unit was polled. The unit's pattern
-    // takes 4 s a swing and polls go as fast as the line: the bound only stops a dead link.
+    // The meters among wanted whose bars changed while the unit was polled. A level can stay
+    // under the floor for a good part of the unit's 4 s swing, so polling goes on for up to
+    // two swings of real time; the deadline only stops a dead link.
     std::set<int> movedWhilePolling(const std::set<int>& wanted) {
         std::map<int, QImage> before;
         for (int index : wanted)
             before[index] = meter(index).grab().toImage();
         std::set<int> moved;
-        for (int poll = 1; poll <= 2000 && moved.size() < wanted.size(); ++poll) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(8);
+        for (int poll = 1;
+             moved.size() < wanted.size() && std::chrono::steady_clock::now() < deadline; ++poll) {
             clock.advanceMilliseconds(30);
             document.poll();
             if (poll % 16 != 0)
