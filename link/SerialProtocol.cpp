@@ -101,9 +101,9 @@ void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& valu
     // A frame that fails is asked again on its own, and one that keeps failing is asked for in
     // halves, down to single ids: on a line that damages one byte in a hundred a long reply seldom
     // comes whole, a short one nearly always does. Until the unit has answered in this read each
-    // frame is asked once, and two silent exchanges in a row end the read (one may be a lost ACK),
-    // so a unit that does not answer, or stops, fails about as quickly as before.
-    answering_ = false;
+    // frame is asked once, and a frame met by silence is asked again only if the unit still
+    // answers a poll, so a unit that does not answer, or stops, fails about as quickly as before.
+    heardBeforeRead_ = bytesHeard_;
     int attempts = 1;
     for (const auto& frame : frames) {
         requestInPieces(frame, values, attempts);
@@ -134,17 +134,23 @@ std::exception_ptr SerialProtocol::requestAgainOnFailure(const SerialFrame& fram
         const std::size_t heardBefore = bytesHeard_;
         try {
             requestExactly(frame, values);
-            answering_ = true;
             return nullptr;
         } catch (const ProtocolException&) {
-            const bool silent = bytesHeard_ == heardBefore;
-            if (silent && !answering_)
+            if (bytesHeard_ == heardBefore && !stillAnswers())
                 throw;
-            answering_ = !silent;
             if (attempt >= attempts)
                 return std::current_exception();
         }
     }
+}
+
+// Silence may be no more than a lost ACK. A unit that has answered in this grouped read is polled
+// once: one that has gone costs a poll's time-out more than it did.
+bool SerialProtocol::stillAnswers() {
+    if (bytesHeard_ == heardBeforeRead_)
+        return false;
+    sendAddress(pollAddress_);
+    return readByte().has_value();
 }
 
 // A damaged index the checksum let through fails this frame, which is asked again, rather than

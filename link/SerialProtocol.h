@@ -43,9 +43,10 @@ private:
     void request(const SerialFrame& frame, ParameterValueMap& values);
     void requestInPieces(const SerialFrame& frame, ParameterValueMap& values, int attempts);
     // The failure of the last attempt, or none when one got through. Throws at once when the unit
-    // said nothing to this frame nor to the exchange before it.
+    // said nothing to the frame and does not answer a poll either.
     std::exception_ptr requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values,
                                              int attempts);
+    bool stillAnswers();
     void requestExactly(const SerialFrame& frame, ParameterValueMap& values);
     void transmit(const SerialFrame& frame);
     void awaitAck();
@@ -69,6 +70,6 @@ private:
     const Clock& clock_;
     // Bytes the unit sent so far: whether it still answers.
     std::size_t bytesHeard_ = 0;
-    // Whether the unit said something in the last exchange of the grouped read under way.
-    bool answering_ = false;
+    // bytesHeard_ when the grouped read under way began.
+    std::size_t heardBeforeRead_ = 0;
 };

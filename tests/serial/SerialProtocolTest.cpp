@@ -223,7 +223,8 @@ TEST_F(SerialProtocolTest, ReadManyAsksOnceForEachNumberInAscendingOrder) {
                                          {{0x30, 0x02}, ParameterValue::fromText("hi")}}));
 }
 
-enum class Answer { Good, Damaged, Silent, WithAnotherId };
+// Silent: not even an ACK. LostAck: the same, but the unit answers a poll then; Gone: it does not.
+enum class Answer { Good, Damaged, WithAnotherId, Silent, LostAck, Gone };
 
 // The unit's answer to times requests for these indexes of number, all asked alike.
 struct Turn {
@@ -246,21 +247,25 @@ Bytes answerTo(std::uint8_t number, Bytes indexes, Answer answer) {
     return bytes;
 }
 
-// The PC's side of an exchange: a damaged reply is not acknowledged, silence ends at the request.
+// The PC's side of an exchange: a damaged reply is not acknowledged, silence ends the exchange at
+// the request, and a poll may follow.
 std::vector<Bytes> writesOf(const Turn& turn) {
+    using enum Answer;
     std::vector<Bytes> writes{breakKey, select,
                               SerialFrame::readRequest(turn.number, turn.indexes).encode()};
-    if (turn.answer != Answer::Silent)
+    if (turn.answer == LostAck || turn.answer == Gone)
+        writes.insert(writes.end(), {breakKey, poll});
+    else if (turn.answer != Silent)
         writes.insert(writes.end(), {breakKey, poll, breakKey, select, transmit});
-    if (turn.answer == Answer::Good || turn.answer == Answer::WithAnotherId)
+    if (turn.answer == Good || turn.answer == WithAnotherId)
         writes.push_back(ack);
     return writes;
 }
 
 // A grouped read of 0x21 5, 6 and 0x30 1, 2, 3. A failed frame is asked again, up to five times,
 // then in halves down to single ids, each piece's reply holding exactly its ids; until the unit
-// has answered each is asked once; two silent exchanges in a row end the read. Every exchange
-// that gets through sends the bytes a single read always did.
+// has answered each is asked once; silence ends the read unless the unit answers a poll. Every
+// exchange that gets through sends the bytes a single read always did.
 TEST(SerialProtocolRetryTest, AFailedFrameIsAskedAgainThenInPieces) {
     using enum Answer;
     const std::pair<std::vector<Turn>, std::string> cases[] = {
@@ -285,9 +290,8 @@ TEST(SerialProtocolRetryTest, AFailedFrameIsAskedAgainThenInPieces) {
          "no failure"},
         {{{0x21, {5, 6}, Damaged}, {0x21, {5}, Damaged}}, "Incorrect checksum"},
         {{{0x21, {5, 6}, Silent}}, "No response when expecting an ACK."},
-        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Silent}, {0x30, {1, 2, 3}, Good}}, "no failure"},
-        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Silent, 2}},
-         "No response when expecting an ACK."},
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, LostAck}, {0x30, {1, 2, 3}, Good}}, "no failure"},
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Gone}}, "No response when expecting an ACK."},
     };
     for (std::size_t row = 0; row < std::size(cases); ++row) {
         const auto& [turns, failure] = cases[row];
@@ -300,11 +304,13 @@ TEST(SerialProtocolRetryTest, AFailedFrameIsAskedAgainThenInPieces) {
             for (int time = 0; time < turn.times; ++time) {
                 if (failed)
                     device.answerAfterSilence({});
-                if (turn.answer == Silent)
-                    device.answerAfterSilence({});
-                else
+                if (turn.answer < Silent)
                     device.answer(answerTo(turn.number, turn.indexes, turn.answer));
-                failed = turn.answer != Good;
+                else // the ACK, then the drain, meet silence; the poll after it may be answered
+                    device.answerAfterSilence({});
+                if (turn.answer > Silent)
+                    device.answerAfterSilence(turn.answer == LostAck ? Bytes{0x08} : Bytes{});
+                failed = turn.answer != Good && turn.answer != LostAck;
                 const auto writes = writesOf(turn);
                 expectedWrites.insert(expectedWrites.end(), writes.begin(), writes.end());
             }
