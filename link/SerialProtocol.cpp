@@ -1,6 +1,9 @@
 #include "link/SerialProtocol.h"
 
+#include <algorithm>
+#include <exception>
 #include <map>
+#include <set>
 #include <span>
 #include <vector>
 
@@ -95,30 +98,72 @@ void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& valu
     std::vector<SerialFrame> frames;
     for (const auto& [number, indexes] : indexesByNumber)
         frames.push_back(SerialFrame::readRequest(number, indexes));
-    // Once the unit has answered one frame, a frame that fails is asked again on its own: on a
-    // line that damages one byte in a thousand, repeating the whole read would meet another
-    // damaged frame every time. The first frame is asked once, and a frame met by silence is not
-    // asked again, so a unit that does not answer, or stops, fails as quickly as before.
+    // A frame that fails is asked again on its own, and one that keeps failing is asked for in
+    // halves, down to single ids: on a line that damages one byte in a hundred a long reply seldom
+    // comes whole, a short one nearly always does. Until the unit has answered in this read each
+    // frame is asked once, and a frame met by silence is asked again only if the unit still
+    // answers a poll, so a unit that does not answer, or stops, fails about as quickly as before.
+    heardBeforeRead_ = bytesHeard_;
     int attempts = 1;
     for (const auto& frame : frames) {
-        requestAgainOnFailure(frame, values, attempts);
+        requestInPieces(frame, values, attempts);
         attempts = frameAttempts;
     }
 }
 
-void SerialProtocol::requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values,
-                                           int attempts) {
+// A frame that fails every attempt is asked for in halves. A failure ends the read, so the second
+// half is asked only once the first got through: the unit has answered, it gets every attempt.
+void SerialProtocol::requestInPieces(const SerialFrame& frame, ParameterValueMap& values,
+                                     int attempts) {
+    const auto failure = requestAgainOnFailure(frame, values, attempts);
+    if (!failure)
+        return;
+    const auto& payload = frame.payload();
+    if (payload.size() <= 2)
+        std::rethrow_exception(failure);
+    const auto middle = payload.begin() + 1 + static_cast<std::ptrdiff_t>((payload.size() - 1) / 2);
+    requestInPieces(SerialFrame::readRequest(payload.front(), {payload.begin() + 1, middle}),
+                    values, attempts);
+    requestInPieces(SerialFrame::readRequest(payload.front(), {middle, payload.end()}), values,
+                    frameAttempts);
+}
+
+std::exception_ptr SerialProtocol::requestAgainOnFailure(const SerialFrame& frame,
+                                                         ParameterValueMap& values, int attempts) {
     for (int attempt = 1;; ++attempt) {
         const std::size_t heardBefore = bytesHeard_;
         try {
-            request(frame, values);
-            return;
+            requestExactly(frame, values);
+            return nullptr;
         } catch (const ProtocolException&) {
-            // A unit that said nothing at all to the frame has gone, it did not lose a byte.
-            if (attempt >= attempts || bytesHeard_ == heardBefore)
+            if (bytesHeard_ == heardBefore && !stillAnswers())
                 throw;
+            if (attempt >= attempts)
+                return std::current_exception();
         }
     }
+}
+
+// Silence may be no more than a lost ACK. A unit that has answered in this grouped read is polled
+// once: one that has gone costs a poll's time-out more than it did.
+bool SerialProtocol::stillAnswers() {
+    if (bytesHeard_ == heardBeforeRead_)
+        return false;
+    sendAddress(pollAddress_);
+    return readByte().has_value();
+}
+
+// A damaged index the checksum let through fails this frame, which is asked again, rather than
+// the whole grouped read.
+void SerialProtocol::requestExactly(const SerialFrame& frame, ParameterValueMap& values) {
+    ParameterValueMap answer;
+    request(frame, answer);
+    const std::set<std::uint8_t> asked(frame.payload().begin() + 1, frame.payload().end());
+    const auto wasAsked = [&](const auto& item) { return asked.contains(item.first.index); };
+    if (answer.size() != asked.size() || !std::ranges::all_of(answer, wasAsked))
+        fail("The device returned other parameters than those asked for.");
+    for (auto& [id, value] : answer)
+        values.insert_or_assign(id, std::move(value));
 }
 
 void SerialProtocol::request(const SerialFrame& frame, ParameterValueMap& values) {

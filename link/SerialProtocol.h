@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -27,9 +28,9 @@ public:
     void write(const ParameterId& id, const ParameterValue& value, std::uint32_t delayMs) override;
     // The empty value when the reply did not hold id.
     ParameterValue read(const ParameterId& id) override;
-    // One request per number, in ascending order; replies are merged into values. A frame that
-    // fails after the first one got through is asked again, up to five times in all, unless the
-    // unit fell silent.
+    // One request per number, in ascending order; replies are merged into values. Once the unit
+    // has answered, a frame that fails is asked again, up to five times in all, and then in
+    // halves; each reply must hold exactly the ids its frame asked for.
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override;
 
 private:
@@ -40,7 +41,13 @@ private:
     static Address pollAddressOf(std::uint16_t address);
 
     void request(const SerialFrame& frame, ParameterValueMap& values);
-    void requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values, int attempts);
+    void requestInPieces(const SerialFrame& frame, ParameterValueMap& values, int attempts);
+    // The failure of the last attempt, or none when one got through. Throws at once when the unit
+    // said nothing to the frame and does not answer a poll either.
+    std::exception_ptr requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values,
+                                             int attempts);
+    bool stillAnswers();
+    void requestExactly(const SerialFrame& frame, ParameterValueMap& values);
     void transmit(const SerialFrame& frame);
     void awaitAck();
     void pollFor(std::uint8_t expected);
@@ -63,4 +70,6 @@ private:
     const Clock& clock_;
     // Bytes the unit sent so far: whether it still answers.
     std::size_t bytesHeard_ = 0;
+    // bytesHeard_ when the grouped read under way began.
+    std::size_t heardBeforeRead_ = 0;
 };

@@ -223,34 +223,112 @@ TEST_F(SerialProtocolTest, ReadManyAsksOnceForEachNumberInAscendingOrder) {
                                          {{0x30, 0x02}, ParameterValue::fromText("hi")}}));
 }
 
-// One damaged frame of a grouped read costs that frame: it is asked again on its own, up to five
-// times. The first frame, or one met by silence, is asked once: a unit gone fails as before.
-TEST(SerialProtocolRetryTest, AFrameThatFailsAfterTheFirstIsAskedAgainOnItsOwn) {
-    const Bytes damaged = concat({ack, {0x08}, {0x02, 0x04, 0x30, 0x01, 0x00, 0x01, 0xC0}});
-    // The frame damaged, how often, whether the unit answers then, how often frame 1 is asked.
-    for (const auto& [frame, damages, answers, asked] :
-         {std::tuple{1, 4, true, 5}, {1, 5, true, 5}, {0, 1, true, 0}, {1, 0, false, 1}}) {
+// Silent: not even an ACK. LostAck: the same, but the unit answers a poll then; Gone: it does not.
+enum class Answer { Good, Damaged, WithAnotherId, Silent, LostAck, Gone };
+
+// The unit's answer to times requests for these indexes of number, all asked alike.
+struct Turn {
+    std::uint8_t number;
+    Bytes indexes;
+    Answer answer;
+    int times = 1;
+};
+
+// What the unit answers to a request for the given indexes of number: each value is its index.
+Bytes answerTo(std::uint8_t number, Bytes indexes, Answer answer) {
+    if (answer == Answer::WithAnotherId)
+        indexes.push_back(9);
+    Bytes payload{number};
+    for (const std::uint8_t index : indexes)
+        payload.insert(payload.end(), {index, 0x00, index});
+    Bytes bytes = readAnswer(payload);
+    if (answer == Answer::Damaged)
+        ++bytes.back();
+    return bytes;
+}
+
+// The PC's side of an exchange: a damaged reply is not acknowledged, silence ends the exchange at
+// the request, and a poll may follow.
+std::vector<Bytes> writesOf(const Turn& turn) {
+    using enum Answer;
+    std::vector<Bytes> writes{breakKey, select,
+                              SerialFrame::readRequest(turn.number, turn.indexes).encode()};
+    if (turn.answer == LostAck || turn.answer == Gone)
+        writes.insert(writes.end(), {breakKey, poll});
+    else if (turn.answer != Silent)
+        writes.insert(writes.end(), {breakKey, poll, breakKey, select, transmit});
+    if (turn.answer == Good || turn.answer == WithAnotherId)
+        writes.push_back(ack);
+    return writes;
+}
+
+// A grouped read of 0x21 5, 6 and 0x30 1, 2, 3. A failed frame is asked again, up to five times,
+// then in halves down to single ids, each piece's reply holding exactly its ids; until the unit
+// has answered each is asked once; silence ends the read unless the unit answers a poll. Every
+// exchange that gets through sends the bytes a single read always did.
+TEST(SerialProtocolRetryTest, AFailedFrameIsAskedAgainThenInPieces) {
+    using enum Answer;
+    const std::pair<std::vector<Turn>, std::string> cases[] = {
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Good}}, "no failure"},
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Damaged, 4}, {0x30, {1, 2, 3}, Good}},
+         "no failure"},
+        {{{0x21, {5, 6}, Good},
+          {0x30, {1, 2, 3}, Damaged, 5},
+          {0x30, {1}, Good},
+          {0x30, {2, 3}, Damaged, 5},
+          {0x30, {2}, WithAnotherId},
+          {0x30, {2}, Good},
+          {0x30, {3}, Good}},
+         "no failure"},
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Damaged, 5}, {0x30, {1}, Damaged, 5}},
+         "Incorrect checksum"},
+        {{{0x21, {5, 6}, Damaged},
+          {0x21, {5}, Good},
+          {0x21, {6}, Damaged},
+          {0x21, {6}, Good},
+          {0x30, {1, 2, 3}, Good}},
+         "no failure"},
+        {{{0x21, {5, 6}, Damaged}, {0x21, {5}, Damaged}}, "Incorrect checksum"},
+        {{{0x21, {5, 6}, Silent}}, "No response when expecting an ACK."},
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, LostAck}, {0x30, {1, 2, 3}, Good}}, "no failure"},
+        {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Gone}}, "No response when expecting an ACK."},
+    };
+    for (std::size_t row = 0; row < std::size(cases); ++row) {
+        const auto& [turns, failure] = cases[row];
+        const auto title = "case " + std::to_string(row + 1);
         ScriptedSerialDevice device;
         SerialProtocol protocol(0x8280, &device);
-        if (frame == 1)
-            device.answer(readAnswer({0x21, 0x05, 0x00, 0x07}));
-        // After a damaged answer the unit speaks again once the drain has met its silence.
-        for (int damage = 0; damage < damages; ++damage)
-            damage == 0 ? device.answer(damaged) : device.answerAfterSilence(damaged);
-        if (answers)
-            device.answerAfterSilence(readAnswer({0x30, 0x01, 0x00, 0x01}));
+        std::vector<Bytes> expectedWrites;
+        bool failed = false; // the drain of a failed exchange ends at a silence
+        for (const auto& turn : turns) {
+            for (int time = 0; time < turn.times; ++time) {
+                if (failed)
+                    device.answerAfterSilence({});
+                if (turn.answer < Silent)
+                    device.answer(answerTo(turn.number, turn.indexes, turn.answer));
+                else // the ACK, then the drain, meet silence; the poll after it may be answered
+                    device.answerAfterSilence({});
+                if (turn.answer > Silent)
+                    device.answerAfterSilence(turn.answer == LostAck ? Bytes{0x08} : Bytes{});
+                failed = turn.answer != Good && turn.answer != LostAck;
+                const auto writes = writesOf(turn);
+                expectedWrites.insert(expectedWrites.end(), writes.begin(), writes.end());
+            }
+        }
         ParameterValueMap values;
-        const bool getsThrough = answers && frame == 1 && damages < 5;
-        EXPECT_EQ(lineFailure([&] {
-                      protocol.readMany({{0x21, 0x05}, {0x30, 0x01}}, values);
-                  }),
-                  getsThrough   ? "no failure"
-                  : damages > 0 ? "Incorrect checksum"
-                                : "No response when expecting an ACK.");
-        EXPECT_EQ(std::count(device.writes().begin(), device.writes().end(),
-                             Bytes{0x02, 0x02, 0x30, 0x01, 0xCD}),
-                  asked);
-        EXPECT_EQ(values.size(), static_cast<std::size_t>(getsThrough ? 2 : frame));
+        const std::string outcome = lineFailure([&] {
+            protocol.readMany({{0x21, 5}, {0x21, 6}, {0x30, 1}, {0x30, 2}, {0x30, 3}}, values);
+        });
+        EXPECT_EQ(outcome, failure) << title;
+        EXPECT_EQ(device.writes(), expectedWrites) << title;
+        if (failure == "no failure") {
+            EXPECT_EQ(values, (ParameterValueMap{{{0x21, 5}, 5},
+                                                 {{0x21, 6}, 6},
+                                                 {{0x30, 1}, 1},
+                                                 {{0x30, 2}, 2},
+                                                 {{0x30, 3}, 3}}))
+                << title;
+        }
     }
 }
 
@@ -393,12 +471,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SerialProtocolTest, ALongReplyMayTakeSeveralReadsOnASlowLine) {
     Bytes payload{0x21};
-    for (std::uint8_t index = 0; index < 84; ++index)
+    ParameterIdSet ids;
+    for (std::uint8_t index = 0; index < 84; ++index) {
         payload.insert(payload.end(), {index, 0x00, index});
+        ids.emplace_back(0x21, index);
+    }
     device.answer(readAnswer(payload));
     device.limitReadsTo(100);
     ParameterValueMap values;
-    protocol.readMany({{0x21, 0}, {0x21, 83}}, values);
+    protocol.readMany(ids, values);
     EXPECT_EQ(values.size(), 84u);
     EXPECT_EQ(values.at({0x21, 83}), ParameterValue(83));
 }
