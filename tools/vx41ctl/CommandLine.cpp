@@ -66,6 +66,8 @@ void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& ad
     app.add_option("--baud", invocation.connection.baud, "line speed")
         ->check(CLI::IsMember({9600, 19200, 38400, 115200}))
         ->capture_default_str();
+    app.add_flag("--trace", invocation.trace,
+                 "print the serial traffic, decoded, on standard error");
     app.add_option("--address", address, "device address of the unit, hexadecimal")
         ->check(checkAddress)
         ->capture_default_str();
@@ -100,7 +102,15 @@ void addCommands(CLI::App& app, Invocation& invocation, std::string& setId) {
     report->add_option("file", invocation.file, "the report file; - for standard output")
         ->required();
 
-    auto* watch = app.add_subcommand("watch", "poll as the program does and print meter changes");
+    auto* diff = app.add_subcommand(
+        "diff", "list the persistent parameters whose values differ between two configuration "
+                "files, or between a file and the unit; exit status 0 equal, 1 different, "
+                "2 trouble");
+    diff->add_option("files", invocation.files, "FILE [FILE2]")->required()->expected(1, 2);
+    diff->add_flag("--json", invocation.json, "a JSON object");
+
+    auto* watch = app.add_subcommand(
+        "watch", "poll as the program does and show the level meters in dB, by channel");
     watch->add_option("--count", invocation.count, "stop after this many poll steps")
         ->check(checkCount);
 
