@@ -60,9 +60,9 @@ TEST_F(Vx41CtlTest, OffLineItSaysSoAndSetsWhatTheParameterTakes) {
     EXPECT_EQ(set.out, "Multi-channel Master Trim: +6.0\n");
     EXPECT_EQ(CtlRun::of({"set", "210,3", "--text", "STUDIO B"}).status, 0);
 
-    // The simulated meters stand still: N poll steps of 30 ms, and not a line.
+    // The simulated meters stand still: N poll steps of 30 ms, and only the first levels.
     const auto watch = CtlRun::of({"watch", "--count", "3"});
-    EXPECT_EQ(watch.out, "");
+    EXPECT_EQ(std::count(watch.out.begin(), watch.out.end(), '\n'), 17);
     EXPECT_EQ(watch.elapsedMs, 3u * 30);
 }
 
@@ -138,7 +138,44 @@ TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
     const EmulatorProcess unit(VX41_EMULATOR, {"--animate"});
     const auto watch = onLine(unit, {"watch", "--count", "64"});
     EXPECT_EQ(watch.status, 0);
-    EXPECT_NE(watch.out.find("(cc, "), std::string::npos) << watch.out;
+    // The first levels, then changes.
+    EXPECT_GT(std::count(watch.out.begin(), watch.out.end(), '\n'), 17) << watch.out;
+}
+
+TEST_F(Vx41CtlTest, DiffListsWhatASetChangedAndNamesADamagedFile) {
+    const EmulatorProcess unit(VX41_EMULATOR, {});
+    ASSERT_EQ(onLine(unit, {"save", file("before.vxs")}).status, 0);
+    EXPECT_EQ(onLine(unit, {"diff", file("before.vxs")}).status, 0);
+    ASSERT_EQ(onLine(unit, {"set", "117,29", "1"}).status, 0);
+
+    const auto changed = onLine(unit, {"diff", file("before.vxs")});
+    EXPECT_EQ(changed.status, 1);
+    EXPECT_EQ(changed.out, "--- " + file("before.vxs") +
+                               "\n+++ the unit\n"
+                               "117,29\tBass Management\tNone\tCenter/Surround/LFE->L/R\n"
+                               "1 parameter differs\n");
+    ASSERT_EQ(onLine(unit, {"save", file("after.vxs")}).status, 0);
+    const auto json = nlohmann::json::parse(
+        CtlRun::of({"diff", "--json", file("before.vxs"), file("after.vxs")}).out);
+    EXPECT_EQ(json.at("count"), 1);
+    EXPECT_EQ(json.at("differences").at(0).at("second").at("raw"), "0001");
+
+    std::string bytes = contents(file("after.vxs"));
+    bytes[bytes.size() - 1] = static_cast<char>(bytes.back() ^ 1);
+    std::ofstream(file("damaged.vxs"), std::ios::binary) << bytes;
+    const auto damaged = CtlRun::of({"diff", file("after.vxs"), file("damaged.vxs")});
+    EXPECT_EQ(damaged.status, 2);
+    EXPECT_NE(damaged.err.find(file("damaged.vxs") + " is damaged"), std::string::npos);
+    EXPECT_EQ(CtlRun::of({"diff", file("after.vxs"), file("missing.vxs")}).status, 2);
+}
+
+TEST_F(Vx41CtlTest, TracePrintsTheDecodedExchangesOnStandardError) {
+    const EmulatorProcess unit(VX41_EMULATOR, {});
+    const auto get = onLine(unit, {"--trace", "get", "117,29"});
+    EXPECT_EQ(get.out, "Bass Management: None\n");
+    EXPECT_NE(get.err.find("PC   > select 82 80: read (75; 29), checksum"), std::string::npos)
+        << get.err;
+    EXPECT_NE(get.err.find("UNIT < reply (75, 29) = 0 [00 00], checksum"), std::string::npos);
 }
 
 // Each exchange has five attempts; with this seed the first one fails.

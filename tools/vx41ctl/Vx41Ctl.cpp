@@ -2,28 +2,30 @@
 
 #include <filesystem>
 #include <fstream>
-#include <list>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 
 #include "catalogue/Vx41Params.h"
+#include "link/LineTraceDecoder.h"
 #include "link/posix/PosixSerialPort.h"
 #include "model/AtomicFile.h"
+#include "model/ConfigurationDiff.h"
 #include "model/ConfigurationReader.h"
+#include "model/ConfigurationSnapshot.h"
 #include "model/ControlParameter.h"
 #include "model/QuenlarException.h"
 #include "tools/vx41ctl/HeldSignals.h"
 #include "tools/vx41ctl/IdArgument.h"
-#include "tools/vx41ctl/MeterWatcher.h"
+#include "tools/vx41ctl/LevelMeters.h"
 #include "tools/vx41ctl/RestoreProgress.h"
+#include "tools/vx41ctl/TraceWriter.h"
 #include "tools/vx41ctl/Utf8Text.h"
 
 namespace {
 
 // The program polls every 30 ms.
 constexpr std::uint64_t pollPeriodMs = 30;
-constexpr int meterNumber = 204;
-constexpr int meterCount = 23;
 
 // Contents are made (the unit read) before the file is touched, and SIGINT and SIGTERM are held
 // while it is: an interrupt lands before the temporary file exists or once it has been renamed or
@@ -142,10 +144,29 @@ std::string printable(const std::string& text) {
     return out;
 }
 
+ConfigurationSnapshot readConfiguration(const std::string& file) {
+    std::ifstream stream = openForReading(file);
+    return ConfigurationSnapshot::read(stream, file);
+}
+
+nlohmann::json jsonValue(const std::optional<ParameterValue>& value, const std::string& text) {
+    if (!value)
+        return nullptr;
+    return {{"raw", hex(value->bytes())}, {"text", Utf8Text::fromBytes(text)}};
+}
+
+nlohmann::json jsonDifference(const ConfigurationDifference& difference) {
+    return {{"id", {difference.id.number, difference.id.index}},
+            {"name", Utf8Text::fromBytes(difference.name)},
+            {"first", jsonValue(difference.first, difference.firstText)},
+            {"second", jsonValue(difference.second, difference.secondText)}};
+}
+
 } // namespace
 
-Vx41Ctl::Vx41Ctl(std::ostream& out, std::ostream& err, bool terminal, const Clock& clock)
-    : out_(out), err_(err), terminal_(terminal), clock_(clock) {}
+Vx41Ctl::Vx41Ctl(std::ostream& out, std::ostream& err, bool terminal, const Clock& clock,
+                 bool outTerminal)
+    : out_(out), err_(err), terminal_(terminal), outTerminal_(outTerminal), clock_(clock) {}
 
 Vx41Ctl::~Vx41Ctl() = default;
 
@@ -159,7 +180,9 @@ int Vx41Ctl::run(int argc, const char* const* argv) {
         err_ << "vx41ctl: " << error.what() << "\n";
         return 2;
     } catch (const std::exception& error) {
-        return fail(error.what());
+        fail(error.what());
+        // diff's 1 means "different", so trouble of any kind is 2 there, as diff has it.
+        return invocation.command == "diff" ? 2 : 1;
     }
 }
 
@@ -172,9 +195,29 @@ int Vx41Ctl::execute(const Invocation& invocation) {
     if (invocation.command == "ports")
         return ports();
     checkAgainstCatalogue(invocation, clock_);
+    // Files are read before the unit is: a damaged one costs no exchange.
+    std::vector<ConfigurationSnapshot> files;
+    for (const auto& file : invocation.files)
+        files.push_back(readConfiguration(file));
+    if (files.size() == 2) {
+        const UnitConnection offline(UnitConnection::Settings{});
+        const Vx41Params catalogue(offline.protocol(), clock_);
+        return diff(files[0], files[1], catalogue.parameters(), invocation.json);
+    }
+
+    TraceWriter traceWriter(err_);
+    std::optional<LineTraceDecoder> trace;
+    if (invocation.trace) {
+        const UnitConnection offline(UnitConnection::Settings{});
+        const Vx41Params catalogue(offline.protocol(), clock_);
+        trace.emplace(traceWriter, clock_, LineTraceDecoder::numbersOf(catalogue.parameters()));
+    }
     UnitConnection connection(invocation.connection);
     if (connection.offline())
-        err_ << "vx41ctl: no --port given: working off line with the simulated unit\n";
+        err_ << "vx41ctl: no --port given: working off line with the simulated unit"
+             << (trace ? " (no serial traffic to trace)" : "") << "\n";
+    else if (trace)
+        connection.setTap(&*trace);
     if (invocation.command == "status")
         return status(connection);
 
@@ -193,6 +236,12 @@ int Vx41Ctl::execute(const Invocation& invocation) {
         report(unit, invocation);
     else if (invocation.command == "watch")
         watch(unit, invocation);
+    else if (invocation.command == "diff") {
+        unit.refreshEverything();
+        const auto held = ConfigurationSnapshot::of(
+            unit.parameters(), connection.offline() ? "the off-line unit" : "the unit");
+        return diff(files[0], held, unit.parameters(), invocation.json);
+    }
     return 0;
 }
 
@@ -309,16 +358,54 @@ void Vx41Ctl::report(Vx41Params& unit, const Invocation& invocation) {
 
 void Vx41Ctl::watch(Vx41Params& unit, const Invocation& invocation) {
     unit.refreshEverything();
-    std::list<MeterWatcher> watchers;
-    for (int index = 0; index < meterCount; ++index)
-        if (Parameter* meter = unit.findOrNull(ParameterId(meterNumber, index)))
-            watchers.emplace_back(out_).attach(*meter);
+    LevelMeters meters(unit, out_, outTerminal_);
+    meters.show();
     for (int step = 0; !invocation.count || step < *invocation.count; ++step) {
         const std::uint64_t next = clock_.milliseconds() + pollPeriodMs;
         unit.pollNext();
+        meters.show();
         while (clock_.milliseconds() < next)
             clock_.pause();
     }
+}
+
+// A damaged file is compared all the same, so the operator sees what it holds, but it is named,
+// and the run ends in trouble.
+int Vx41Ctl::diff(const ConfigurationSnapshot& first, const ConfigurationSnapshot& second,
+                  const ParameterMap& catalogue, bool json) {
+    const auto differences = ConfigurationDiff(catalogue).compare(first.values(), second.values());
+    bool damaged = false;
+    nlohmann::json damage = nlohmann::json::array();
+    for (const auto* snapshot : {&first, &second}) {
+        if (snapshot->damage().empty())
+            continue;
+        damaged = true;
+        err_ << "vx41ctl: " << snapshot->name() << " is damaged: " << snapshot->damage() << "\n";
+        damage.push_back(
+            {{"file", Utf8Text::fromBytes(snapshot->name())}, {"damage", snapshot->damage()}});
+    }
+    if (json) {
+        nlohmann::json listed = nlohmann::json::array();
+        for (const auto& difference : differences)
+            listed.push_back(jsonDifference(difference));
+        const nlohmann::json result = {{"first", Utf8Text::fromBytes(first.name())},
+                                       {"second", Utf8Text::fromBytes(second.name())},
+                                       {"damaged", damage},
+                                       {"count", differences.size()},
+                                       {"differences", listed}};
+        out_ << result.dump(2) << "\n";
+    } else {
+        out_ << "--- " << first.name() << "\n+++ " << second.name() << "\n";
+        for (const auto& difference : differences)
+            out_ << int{difference.id.number} << "," << int{difference.id.index} << "\t"
+                 << difference.name << "\t" << printable(difference.firstText) << "\t"
+                 << printable(difference.secondText) << "\n";
+        out_ << differences.size()
+             << (differences.size() == 1 ? " parameter differs\n" : " parameters differ\n");
+    }
+    if (damaged)
+        return 2;
+    return differences.empty() ? 0 : 1;
 }
 
 int Vx41Ctl::ports() {
