@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 STRICT = -DVX41_WERROR=ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT)
 
-.PHONY: run demo test check check-sanitized check-release check-windows dependencies build format
+.PHONY: run demo test check check-package check-sanitized check-release check-windows dependencies build format
 
 # The desktop program. Without a unit, tick "Off Line" in its 'Open Device' window to work with the
 # simulated unit.
@@ -19,9 +19,9 @@ demo: dependencies
 	cmake --build build -j $(JOBS) --target quenlar-remote41 vx41-emulator
 	scripts/demo build
 
-# Every test: the normal build, the same tests under AddressSanitizer and UBSan, the release build
-# and the Windows cross-compile.
-test: dependencies check check-sanitized check-release check-windows
+# Every test: the normal build, its Debian package installed and removed again, the same tests
+# under AddressSanitizer and UBSan, the release build and the Windows cross-compile.
+test: dependencies check check-package check-sanitized check-release check-windows
 
 dependencies:
 	@scripts/install-dependencies
@@ -32,6 +32,10 @@ build:
 
 check: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+# The package of the normal build, installed into a scratch root, checked, started and removed.
+check-package: build
+	scripts/check-package build
 
 check-sanitized:
 	cmake -S . -B build-sanitized -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX41_SANITIZE=ON $(STRICT)

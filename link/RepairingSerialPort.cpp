@@ -50,9 +50,12 @@ void RepairingSerialPort::reopen() {
     try {
         openDevice(baud_);
     } catch (...) {
+        // The device went away during an exchange (an adapter pulled, say): the operator
+        // connected fine and needs to hear that the unit is gone, not how the reopen failed.
         openCount_ = 0;
         baud_ = 0;
-        throw;
+        throw QuenlarException("The device stopped answering: its serial port could not be "
+                               "opened again.");
     }
     setTimeout(timeout_);
 }

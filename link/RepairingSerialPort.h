@@ -23,7 +23,7 @@ public:
 
     void setTimeout(std::uint32_t ms) final;
     // Throws "Error sending serial data." when the fifth attempt failed too; a reopen that fails
-    // throws its own message at once and leaves the port closed.
+    // says at once that the device stopped answering and leaves the port closed.
     void write(const std::uint8_t* bytes, std::size_t count) final;
 
 protected:

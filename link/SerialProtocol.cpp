@@ -25,6 +25,8 @@ constexpr int maxPolls = 100;
 constexpr std::uint32_t busyPauseMs = 20;
 // Read time-outs a reply frame may take to arrive: enough for 256 bytes at 9600 baud.
 constexpr int maxFrameReads = 3;
+// Attempts at one frame of a grouped read, as many as a whole exchange gets from the stack.
+constexpr int frameAttempts = 5;
 
 bool keepsPolling(std::uint8_t reply) {
     return reply == SerialKeyword::busy || reply == SerialKeyword::notReady;
@@ -93,8 +95,30 @@ void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& valu
     std::vector<SerialFrame> frames;
     for (const auto& [number, indexes] : indexesByNumber)
         frames.push_back(SerialFrame::readRequest(number, indexes));
-    for (const auto& frame : frames)
-        request(frame, values);
+    // Once the unit has answered one frame, a frame that fails is asked again on its own: on a
+    // line that damages one byte in a thousand, repeating the whole read would meet another
+    // damaged frame every time. The first frame is asked once, and a frame met by silence is not
+    // asked again, so a unit that does not answer, or stops, fails as quickly as before.
+    int attempts = 1;
+    for (const auto& frame : frames) {
+        requestAgainOnFailure(frame, values, attempts);
+        attempts = frameAttempts;
+    }
+}
+
+void SerialProtocol::requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values,
+                                           int attempts) {
+    for (int attempt = 1;; ++attempt) {
+        const std::size_t heardBefore = bytesHeard_;
+        try {
+            request(frame, values);
+            return;
+        } catch (const ProtocolException&) {
+            // A unit that said nothing at all to the frame has gone, it did not lose a byte.
+            if (attempt >= attempts || bytesHeard_ == heardBefore)
+                throw;
+        }
+    }
 }
 
 void SerialProtocol::request(const SerialFrame& frame, ParameterValueMap& values) {
@@ -193,6 +217,7 @@ std::optional<std::uint8_t> SerialProtocol::readByte() {
     std::uint8_t byte = 0;
     if (device_.read(&byte, 1) == 0)
         return std::nullopt;
+    ++bytesHeard_;
     return byte;
 }
 
@@ -205,6 +230,7 @@ std::size_t SerialProtocol::readUpTo(std::uint8_t* buffer, std::size_t wanted) {
         if (more == 0)
             break;
         got += more;
+        bytesHeard_ += more;
     }
     return got;
 }

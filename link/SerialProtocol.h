@@ -27,7 +27,9 @@ public:
     void write(const ParameterId& id, const ParameterValue& value, std::uint32_t delayMs) override;
     // The empty value when the reply did not hold id.
     ParameterValue read(const ParameterId& id) override;
-    // One request per number, in ascending order; replies are merged into values.
+    // One request per number, in ascending order; replies are merged into values. A frame that
+    // fails after the first one got through is asked again, up to five times in all, unless the
+    // unit fell silent.
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override;
 
 private:
@@ -38,6 +40,7 @@ private:
     static Address pollAddressOf(std::uint16_t address);
 
     void request(const SerialFrame& frame, ParameterValueMap& values);
+    void requestAgainOnFailure(const SerialFrame& frame, ParameterValueMap& values, int attempts);
     void transmit(const SerialFrame& frame);
     void awaitAck();
     void pollFor(std::uint8_t expected);
@@ -58,4 +61,6 @@ private:
     Address selectAddress_;
     Address pollAddress_;
     const Clock& clock_;
+    // Bytes the unit sent so far: whether it still answers.
+    std::size_t bytesHeard_ = 0;
 };

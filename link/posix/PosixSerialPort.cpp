@@ -8,6 +8,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <termios.h>
 #include <unistd.h>
 
@@ -51,6 +52,7 @@ std::string permissionDenied(const std::string& path) {
            "' and log in again.";
 }
 
+// Why the device at path cannot serve as the port, in the words the operator can act on.
 std::string openFailure(const std::string& path, int error) {
     switch (error) {
     case EACCES:
@@ -58,8 +60,10 @@ std::string openFailure(const std::string& path, int error) {
         return permissionDenied(path);
     case EBUSY:
         return inUse(path);
+    case ENOTTY:
+        return "Error opening " + path + ": it is not a serial device.";
     default:
-        return "Error opening " + path;
+        return "Error opening " + path + ": " + std::generic_category().message(error) + ".";
     }
 }
 
@@ -127,15 +131,16 @@ void PosixSerialPort::openDevice(std::uint32_t baud) {
     if (fd_ < 0)
         throw QuenlarException(openFailure(path_, errno));
     try {
+        // A regular file or /dev/null opens too, but is no line.
+        termios settings{};
+        if (::tcgetattr(fd_, &settings) != 0)
+            throw QuenlarException(openFailure(path_, errno));
         // flock keeps out programs that lock too, root included; TIOCEXCL keeps out every
         // other unprivileged program.
         if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
-            throw QuenlarException(wouldBlock(errno) ? inUse(path_) : "Error opening " + path_);
+            throw QuenlarException(openFailure(path_, wouldBlock(errno) ? EBUSY : errno));
         if (::ioctl(fd_, TIOCEXCL) != 0)
-            throw QuenlarException("Error opening " + path_);
-        termios settings{};
-        if (::tcgetattr(fd_, &settings) != 0)
-            throw QuenlarException("error getting the serial port state");
+            throw QuenlarException(openFailure(path_, errno));
         makeRaw8N1(settings, speed);
         if (::tcsetattr(fd_, TCSANOW, &settings) != 0)
             throw QuenlarException("Error setting the serial port state.");

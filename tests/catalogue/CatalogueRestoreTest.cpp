@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CatalogueFixture.h"
@@ -56,6 +57,14 @@ TEST_F(Restore, WritesInTheUnitsOrderBetweenTheRestoreFlags) {
                                                   "w (93, 2) 6", "w (c5, 15) 1", "w (cf, 9) 0"}));
     for (int request = 0; request < 5; ++request)
         EXPECT_EQ(device.log.at(request)[0], 'm') << "the flag is set after reading the unit";
+    // A restore never waits after a write; afterwards each item writes with its own delay, none
+    // for the dialogue normalization.
+    for (const auto& write : device.writes)
+        EXPECT_EQ(write.delayMs, 0u) << write.id.toString();
+    for (const auto& [number, index, delayMs] : {std::tuple{143, 8, 0u}, {143, 12, 1250u}}) {
+        params.setValue(idOf(number, index), 20);
+        EXPECT_EQ(device.writes.back().delayMs, delayMs) << number << "," << index;
+    }
 }
 
 TEST_F(Restore, LeavesSetupAloneUnlessAskedFor) {

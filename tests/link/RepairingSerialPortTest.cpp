@@ -86,7 +86,8 @@ TEST(RepairingSerialPort, ReopensAfterEveryFailedAttemptThenGivesUpOrStopsAtAFai
     // A reopen that fails stops the write and leaves the port closed, whatever the count.
     port.failingWrites = 1'000;
     port.deviceMissing = true;
-    EXPECT_EQ(messageOf([&] { port.write(frame, sizeof(frame)); }), "Error opening COM3");
+    EXPECT_EQ(messageOf([&] { port.write(frame, sizeof(frame)); }),
+              "The device stopped answering: its serial port could not be opened again.");
     EXPECT_FALSE(port.isOpen());
     // Nothing left to repair: the next connect opens the device afresh.
     port.calls.clear();

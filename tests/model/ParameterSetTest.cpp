@@ -54,18 +54,6 @@ TEST_F(ParameterSetTest, RefreshAllAsksForOrdinaryThenTheFourPagedGroupsButNever
     EXPECT_EQ(line.requests, std::vector<ParameterIdSet>{{}});
 }
 
-TEST_F(ParameterSetTest, ARefreshNotifiesOnlyTheParametersThatChanged) {
-    set.refreshAll();
-    CountingObserver level, trim;
-    set.attach({113, 4}, level);
-    set.attach({197, 0}, trim);
-    unit.write(ParameterId(196, 0), 61, 0);
-    set.parameters().refresh(line, 'A');
-    set.parameters().refresh(line, 'a');
-    EXPECT_EQ(level.updates, 1);
-    EXPECT_EQ(trim.updates, 2);
-}
-
 TEST_F(ParameterSetTest, SetValueRefreshesFirstAndGetValueIsOneRead) {
     EXPECT_EQ(set.setValue({197, 0}, 72), ParameterValue(72));
     EXPECT_EQ(line.requests.size(), 5u);

@@ -21,13 +21,10 @@ TEST_P(UnitReportsOutOfRange, EndsAtWorstInInconsistentState) {
     }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SelectorsAndSettings, UnitReportsOutOfRange,
-    ::testing::ValuesIn(std::vector<std::tuple<int, int, int>>{
-        {117, 0, 9},   {117, 0, -1}, {197, 15, 3},    {115, 4, 32}, {115, 8, 4},  {115, 10, 9},
-        {115, 0, 40},  {179, 0, 40}, {121, 0, 5},     {123, 2, 3},  {117, 37, 9}, {117, 39, 5},
-        {117, 24, -3}, {117, 21, 4}, {216, 21, 9},    {216, 3, 7},  {117, 58, 6}, {201, 30, 99},
-        {197, 6, 999}, {180, 3, 0},  {204, 18, 5000}, {210, 40, 9}}));
+// Values that index the rules' tables; the selections that move compounds are checked below.
+INSTANTIATE_TEST_SUITE_P(SelectorsAndSettings, UnitReportsOutOfRange,
+                         ::testing::ValuesIn(std::vector<std::tuple<int, int, int>>{
+                             {117, 0, -1}, {179, 0, 40}, {210, 40, 9}, {216, 21, 9}}));
 
 TEST_F(RulesFixture, ASelectionBeyondItsLimitsMovesNothing) {
     // Followed blindly, programme 9 would put the dialnorm measurement on a preset compound, and

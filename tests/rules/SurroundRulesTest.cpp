@@ -26,6 +26,8 @@ TEST_F(SurroundRulesTest, ChannelModeAndSourceEnableOnlyTheItemsTheChannelsCarry
     for (const auto& [mode, items] :
          {std::pair{2, std::set<int>{ambiform}},  // 2/0
           {4, {lfe, ltRtSurround, loRoSurround}}, // 2/1: surround without centre
+          {5, {lfe, ltRtCentre, ltRtSurround, loRoCentre, loRoSurround}}, // 3/1
+          {6, {lfe, ltRtSurround, loRoSurround, rearfill}}, // 2/2: the first with rear fill
           {7, {lfe, ltRtCentre, ltRtSurround, loRoCentre, loRoSurround, rearfill}}}) { // 3/2
         channelMode(mode);
         EXPECT_EQ(enabledItems(), items) << mode;

@@ -223,6 +223,37 @@ TEST_F(SerialProtocolTest, ReadManyAsksOnceForEachNumberInAscendingOrder) {
                                          {{0x30, 0x02}, ParameterValue::fromText("hi")}}));
 }
 
+// One damaged frame of a grouped read costs that frame: it is asked again on its own, up to five
+// times. The first frame, or one met by silence, is asked once: a unit gone fails as before.
+TEST(SerialProtocolRetryTest, AFrameThatFailsAfterTheFirstIsAskedAgainOnItsOwn) {
+    const Bytes damaged = concat({ack, {0x08}, {0x02, 0x04, 0x30, 0x01, 0x00, 0x01, 0xC0}});
+    // The frame damaged, how often, whether the unit answers then, how often frame 1 is asked.
+    for (const auto& [frame, damages, answers, asked] :
+         {std::tuple{1, 4, true, 5}, {1, 5, true, 5}, {0, 1, true, 0}, {1, 0, false, 1}}) {
+        ScriptedSerialDevice device;
+        SerialProtocol protocol(0x8280, &device);
+        if (frame == 1)
+            device.answer(readAnswer({0x21, 0x05, 0x00, 0x07}));
+        // After a damaged answer the unit speaks again once the drain has met its silence.
+        for (int damage = 0; damage < damages; ++damage)
+            damage == 0 ? device.answer(damaged) : device.answerAfterSilence(damaged);
+        if (answers)
+            device.answerAfterSilence(readAnswer({0x30, 0x01, 0x00, 0x01}));
+        ParameterValueMap values;
+        const bool getsThrough = answers && frame == 1 && damages < 5;
+        EXPECT_EQ(lineFailure([&] {
+                      protocol.readMany({{0x21, 0x05}, {0x30, 0x01}}, values);
+                  }),
+                  getsThrough   ? "no failure"
+                  : damages > 0 ? "Incorrect checksum"
+                                : "No response when expecting an ACK.");
+        EXPECT_EQ(std::count(device.writes().begin(), device.writes().end(),
+                             Bytes{0x02, 0x02, 0x30, 0x01, 0xCD}),
+                  asked);
+        EXPECT_EQ(values.size(), static_cast<std::size_t>(getsThrough ? 2 : frame));
+    }
+}
+
 TEST_F(SerialProtocolTest, ReplyWithoutTheAskedParameterReadsEmpty) {
     device.answer(readAnswer({}));
     device.answer(readAnswer({0x21, 0x06, 0x00, 0x01}));

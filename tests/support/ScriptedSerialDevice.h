@@ -25,9 +25,13 @@ public:
 
     std::size_t read(std::uint8_t* buffer, std::size_t count) override {
         reads_.push_back(count);
-        const std::size_t served = std::min({count, unread(), chunk_});
+        const std::size_t end = silences_.empty() ? script_.size() : silences_.front();
+        const std::size_t served = std::min({count, end - position_, chunk_});
         std::copy_n(script_.begin() + static_cast<std::ptrdiff_t>(position_), served, buffer);
         position_ += served;
+        // The read that runs into a silence waits out its time-out, and the silence is over.
+        if (served < count && position_ == end && !silences_.empty())
+            silences_.erase(silences_.begin());
         return served;
     }
 
@@ -35,6 +39,12 @@ public:
     void answer(const Bytes& bytes) { script_.insert(script_.end(), bytes.begin(), bytes.end()); }
     void answer(const std::uint8_t* bytes, std::size_t count) {
         script_.insert(script_.end(), bytes, bytes + count);
+    }
+    // Appends what the device answers after falling silent once: the read that meets the silence
+    // ends there, as a drain does.
+    void answerAfterSilence(const Bytes& bytes) {
+        silences_.push_back(script_.size());
+        answer(bytes);
     }
     // Each read serves at most bytes, as a slow line delivers a long frame over several reads.
     void limitReadsTo(std::size_t bytes) { chunk_ = bytes; }
@@ -57,6 +67,7 @@ public:
 private:
     Bytes script_;
     std::size_t position_ = 0;
+    std::vector<std::size_t> silences_;
     std::size_t chunk_ = std::numeric_limits<std::size_t>::max();
     std::size_t firstFailingWrite_ = std::numeric_limits<std::size_t>::max();
     std::vector<Bytes> writes_;

@@ -1,6 +1,7 @@
 #include "tools/vx41ctl/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 
 namespace {
 
@@ -18,9 +19,42 @@ std::string checkAddress(const std::string& text) {
     } catch (const std::exception&) {
         return "the address must be hexadecimal, for example 8280";
     }
-    if (used != text.size() || address < 0x8280 || address > 0xFFFE)
+    if (used != text.size())
+        return "the address must be hexadecimal, for example 8280";
+    if (address < 0x8280 || address > 0xFFFE)
         return "the address must lie between 8280 and FFFE (hexadecimal)";
     return {};
+}
+
+bool readWhole(const std::string& text, long& number) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+// A value for the unit's 16 bits: signed, or unsigned as the unit's own displays show some.
+std::string checkValue(const std::string& text) {
+    long number = 0;
+    if (!readWhole(text, number) || number < -32768 || number > 65535)
+        return "'" + text +
+               "' is not a value: give a decimal number from -32768 to 65535, or --text TEXT";
+    return {};
+}
+
+std::string checkCount(const std::string& text) {
+    long number = 0;
+    if (!readWhole(text, number) || number < 1 || number > 1'000'000'000)
+        return "the count must be a whole number of poll steps, 1 or more";
+    return {};
+}
+
+// The first word on the line that is neither an option nor its value, when no command matched.
+std::optional<std::string> unknownCommand(const CLI::App& app) {
+    if (!app.get_subcommands().empty())
+        return std::nullopt;
+    for (const auto& word : app.remaining())
+        if (!word.empty() && word.front() != '-')
+            return word;
+    return std::nullopt;
 }
 
 void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& address) {
@@ -32,6 +66,8 @@ void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& ad
     app.add_option("--baud", invocation.connection.baud, "line speed")
         ->check(CLI::IsMember({9600, 19200, 38400, 115200}))
         ->capture_default_str();
+    app.add_flag("--trace", invocation.trace,
+                 "print the serial traffic, decoded, on standard error");
     app.add_option("--address", address, "device address of the unit, hexadecimal")
         ->check(checkAddress)
         ->capture_default_str();
@@ -45,7 +81,7 @@ void addCommands(CLI::App& app, Invocation& invocation, std::string& setId) {
 
     auto* set = app.add_subcommand("set", "write one parameter");
     set->add_option("id", setId, "NUMBER,INDEX")->required();
-    auto* value = set->add_option("value", invocation.value, "decimal value");
+    auto* value = set->add_option("value", invocation.value, "decimal value")->check(checkValue);
     set->add_option("--text", invocation.text, "write a text (labels, names) instead")
         ->excludes(value);
 
@@ -66,9 +102,17 @@ void addCommands(CLI::App& app, Invocation& invocation, std::string& setId) {
     report->add_option("file", invocation.file, "the report file; - for standard output")
         ->required();
 
-    auto* watch = app.add_subcommand("watch", "poll as the program does and print meter changes");
+    auto* diff = app.add_subcommand(
+        "diff", "list the persistent parameters whose values differ between two configuration "
+                "files, or between a file and the unit; exit status 0 equal, 1 different, "
+                "2 trouble");
+    diff->add_option("files", invocation.files, "FILE [FILE2]")->required()->expected(1, 2);
+    diff->add_flag("--json", invocation.json, "a JSON object");
+
+    auto* watch = app.add_subcommand(
+        "watch", "poll as the program does and show the level meters in dB, by channel");
     watch->add_option("--count", invocation.count, "stop after this many poll steps")
-        ->check(CLI::PositiveNumber);
+        ->check(checkCount);
 
     app.add_subcommand("ports", "the serial devices this machine has");
 }
@@ -89,8 +133,11 @@ std::optional<int> CommandLine::parse(int argc, const char* const* argv, Invocat
         out << app.help();
         return 0;
     } catch (const CLI::ParseError& error) {
-        err << "vx41ctl: " << error.what() << "\n"
-            << "Run with --help for more information.\n";
+        if (const auto word = unknownCommand(app))
+            err << "vx41ctl: " << *word << ": no such command\n";
+        else
+            err << "vx41ctl: " << error.what() << "\n";
+        err << "Run with --help for more information.\n";
         return 2;
     }
     invocation.command = app.get_subcommands().front()->get_name();

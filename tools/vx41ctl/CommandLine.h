@@ -15,8 +15,10 @@ struct Invocation {
     std::optional<std::string> value; // set: a decimal number
     std::optional<std::string> text;  // set --text
     std::string file;                 // save, restore, report
+    std::vector<std::string> files;   // diff: one file against the unit, or two
     bool offline = false;             // --offline, the default without --port
-    bool json = false;                // dump --json
+    bool json = false;                // dump --json, diff --json
+    bool trace = false;               // --trace
     bool setup = false;               // restore --setup
     bool force = false;               // restore --force
     bool html = false;                // report --html

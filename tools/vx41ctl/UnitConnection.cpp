@@ -5,6 +5,7 @@
 #include "link/Protocol.h"
 #include "link/SerialDevice.h"
 #include "link/SerialProtocol.h"
+#include "link/TappedSerialDevice.h"
 #include "link/posix/PosixSerialPort.h"
 
 namespace {
@@ -20,12 +21,18 @@ UnitConnection::UnitConnection(const Settings& settings) {
     }
     port_ = std::make_unique<PosixSerialPort>(*settings.port, settings.baud);
     device_ = std::make_unique<SerialDevice>(*port_);
-    line_ = std::make_unique<SerialProtocol>(settings.address, device_.get());
+    tapped_ = std::make_unique<TappedSerialDevice>(*device_);
+    line_ = std::make_unique<SerialProtocol>(settings.address, tapped_.get());
     bridge_ = std::make_unique<Protocol>(*line_);
     tolerant_ = std::make_unique<FaultTolerantProtocol>(*bridge_, attempts);
 }
 
 UnitConnection::~UnitConnection() = default;
+
+void UnitConnection::setTap(LineTap* tap) {
+    if (tapped_)
+        tapped_->setTap(tap);
+}
 
 GenericProtocol& UnitConnection::protocol() const {
     return tolerant_ ? static_cast<GenericProtocol&>(*tolerant_) : *bridge_;

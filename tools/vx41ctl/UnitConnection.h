@@ -8,11 +8,13 @@
 #include "link/GenericProtocol.h"
 
 class DummyVx41Protocol;
+class LineTap;
 class FaultTolerantProtocol;
 class PosixSerialPort;
 class Protocol;
 class ProtocolImplementation;
 class SerialDevice;
+class TappedSerialDevice;
 
 // The protocol stack the program uses: serial port, line protocol, bridge and five attempts per
 // exchange; or, without a port, the off-line unit behind a plain bridge.
@@ -31,11 +33,14 @@ public:
 
     GenericProtocol& protocol() const;
     bool offline() const { return !port_; }
+    // Shows the serial traffic to tap (not owned; null to stop); off line there is none.
+    void setTap(LineTap* tap);
 
 private:
     // Declared in build order; destroyed top first.
     std::unique_ptr<PosixSerialPort> port_;
     std::unique_ptr<SerialDevice> device_;
+    std::unique_ptr<TappedSerialDevice> tapped_;
     std::unique_ptr<ProtocolImplementation> line_;
     std::unique_ptr<Protocol> bridge_;
     std::unique_ptr<FaultTolerantProtocol> tolerant_;

@@ -6,6 +6,7 @@
 #include "tools/vx41ctl/Vx41Ctl.h"
 
 int main(int argc, char** argv) {
-    Vx41Ctl tool(std::cout, std::cerr, isatty(STDERR_FILENO) == 1, SystemClock::instance());
+    Vx41Ctl tool(std::cout, std::cerr, isatty(STDERR_FILENO) == 1, SystemClock::instance(),
+                 isatty(STDOUT_FILENO) == 1);
     return tool.run(argc, argv);
 }

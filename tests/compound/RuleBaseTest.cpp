@@ -5,7 +5,6 @@
 
 #include "CompoundFixture.h"
 #include "model/ParameterDependencies.h"
-#include "model/SharedParameter.h"
 #include "support/FailureMessage.h"
 
 namespace {
@@ -43,20 +42,6 @@ TEST_F(RuleBase, LookupFailuresNameTheRuleAndTheKindIsChecked) {
     EXPECT_EQ(messageOf([&] { rule.find(ParameterId(0x2a, 3), "TracingRule", 42); }),
               "Couldn't find parameter (2a, 3) (TracingRule:42)\n");
     EXPECT_THROW(rule.findAs<ControlParameter>(status.getId(), "TracingRule", 2), QuenlarException);
-}
-
-TEST(SharedParameter, LockNotifiesOnlyWhenItChanges) {
-    DummyProtocol unit;
-    Protocol link{unit};
-    SharedParameter shared{link, ParameterId(0x75, 37), 0, 0, 2, 'B'};
-    CountingObserver watcher;
-    watcher.attach(shared);
-
-    shared.setLocked(true);
-    shared.setLocked(true);
-    EXPECT_TRUE(shared.isEnabled()) << "a lock is not a disabled state";
-    shared.setLocked(false);
-    EXPECT_EQ(watcher.updates, 3);
 }
 
 } // namespace

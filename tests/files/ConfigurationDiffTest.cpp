@@ -1,0 +1,89 @@
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "catalogue/Vx41Params.h"
+#include "link/DummyVx41Protocol.h"
+#include "link/Protocol.h"
+#include "model/ConfigurationDiff.h"
+#include "model/ConfigurationSnapshot.h"
+#include "model/QuenlarException.h"
+#include "tests/support/FakeClock.h"
+
+namespace {
+
+class ConfigurationDiffTest : public ::testing::Test {
+protected:
+    // The off-line unit's configuration as a saved file would hold it.
+    ConfigurationSnapshot saved() {
+        std::stringstream file;
+        set.save(file);
+        return ConfigurationSnapshot::read(file, "unit.vxs");
+    }
+
+    FakeClock clock;
+    DummyVx41Protocol device;
+    Protocol protocol{device};
+    Vx41Params set{protocol, clock};
+};
+
+TEST_F(ConfigurationDiffTest, ListsExactlyTheDifferingValuesWithTheReportsTexts) {
+    const ConfigurationSnapshot first = saved();
+    ParameterValueMap second = first.values();
+    // The programme configuration (a compound, saved through its control), a choice and a text.
+    second[{0x8D, 0}] = ParameterValue(2);
+    second[{0x75, 29}] = ParameterValue(1);
+    second[{0x8D, 8}] = ParameterValue::fromText("Film");
+
+    const auto differences = ConfigurationDiff(set.parameters()).compare(first.values(), second);
+
+    ASSERT_EQ(differences.size(), 3u);
+    EXPECT_EQ(differences[0].id, ParameterId(0x75, 29));
+    EXPECT_EQ(differences[0].name, "Bass Management");
+    EXPECT_EQ(differences[0].firstText, "None");
+    EXPECT_EQ(differences[1].id, ParameterId(0x8D, 0));
+    EXPECT_EQ(differences[1].name, "Program Configuration");
+    EXPECT_EQ(differences[1].firstText, "5.1+2");
+    EXPECT_EQ(differences[1].secondText, "4+4");
+    EXPECT_EQ(differences[2].id, ParameterId(0x8D, 8));
+    EXPECT_EQ(differences[2].secondText, "Film");
+    EXPECT_TRUE(ConfigurationDiff(set.parameters()).compare(second, second).empty());
+}
+
+TEST_F(ConfigurationDiffTest, NamesUnknownAndMissingEntries) {
+    const ParameterValueMap unit = ConfigurationSnapshot::of(set.parameters(), "unit").values();
+    ParameterValueMap file = unit;
+    file.erase(file.begin());
+    file[{0xF0, 3}] = ParameterValue(7);
+
+    const auto differences = ConfigurationDiff(set.parameters()).compare(file, unit);
+
+    ASSERT_EQ(differences.size(), 2u);
+    EXPECT_EQ(differences[0].id, unit.begin()->first);
+    EXPECT_EQ(differences[0].firstText, ConfigurationDiff::absentText);
+    EXPECT_EQ(differences[1].name, "(f0, 3)");
+    EXPECT_EQ(differences[1].firstText, "7");
+    EXPECT_EQ(differences[1].secondText, ConfigurationDiff::absentText);
+}
+
+TEST_F(ConfigurationDiffTest, ADamagedFileIsNamedAsDamaged) {
+    std::stringstream file;
+    set.save(file);
+    std::string bytes = file.str();
+
+    std::istringstream truncated(bytes.substr(0, bytes.size() / 2));
+    try {
+        ConfigurationSnapshot::read(truncated, "half.vxs");
+        FAIL() << "a file cut in half was read";
+    } catch (const QuenlarException& failure) {
+        EXPECT_EQ(std::string(failure.what()).rfind("half.vxs: damaged configuration file", 0), 0u)
+            << failure.what();
+    }
+
+    bytes[10] = static_cast<char>(bytes[10] ^ 0x01);
+    std::istringstream flipped(bytes);
+    EXPECT_NE(ConfigurationSnapshot::read(flipped, "flipped.vxs").damage(), "");
+    EXPECT_EQ(saved().damage(), "");
+}
+
+} // namespace

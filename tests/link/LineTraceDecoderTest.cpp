@@ -1,0 +1,120 @@
+#include <numeric>
+
+#include <gtest/gtest.h>
+
+#include "link/FaultTolerantProtocol.h"
+#include "link/LineTraceDecoder.h"
+#include "link/LineTraceSink.h"
+#include "link/Protocol.h"
+#include "link/SerialFrame.h"
+#include "link/SerialProtocol.h"
+#include "link/TappedSerialDevice.h"
+#include "tests/support/FakeClock.h"
+#include "tests/support/ScriptedSerialDevice.h"
+
+namespace {
+using Bytes = ScriptedSerialDevice::Bytes;
+
+class RecordingSink : public LineTraceSink {
+public:
+    void traced(const LineTraceEntry& entry) override {
+        lines.push_back(LineTraceDecoder::line(entry));
+    }
+    std::vector<std::string> lines;
+};
+
+Bytes reply(const Bytes& payload, int damage = 0) {
+    const auto length = static_cast<std::uint8_t>(payload.size());
+    Bytes bytes{0x02, length};
+    bytes.insert(bytes.end(), payload.begin(), payload.end());
+    const int sum = std::accumulate(payload.begin(), payload.end(), int{length});
+    bytes.push_back(static_cast<std::uint8_t>(-sum + damage));
+    return bytes;
+}
+
+Bytes concat(std::initializer_list<Bytes> parts) {
+    Bytes bytes;
+    for (const auto& part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
+}
+
+// The line after a failure is quiet: the drain that follows it takes nothing of the next answer.
+class QuietDrainDevice : public AbstractSerialDevice {
+public:
+    explicit QuietDrainDevice(AbstractSerialDevice& inner) : inner_(inner) {}
+    void setTimeout(std::uint32_t ms) override { inner_.setTimeout(ms); }
+    void write(const std::uint8_t* bytes, std::size_t count) override {
+        inner_.write(bytes, count);
+    }
+    std::size_t read(std::uint8_t* buffer, std::size_t count) override {
+        return count > SerialFrame::maxPayload ? 0 : inner_.read(buffer, count);
+    }
+
+private:
+    AbstractSerialDevice& inner_;
+};
+
+class LineTraceDecoderTest : public ::testing::Test {
+protected:
+    FakeClock clock;
+    ScriptedSerialDevice device;
+    QuietDrainDevice quiet{device};
+    TappedSerialDevice tapped{quiet};
+    SerialProtocol line{0x8280, &tapped, clock};
+    Protocol bridge{line};
+    FaultTolerantProtocol tolerant{bridge, 5};
+    RecordingSink sink;
+    LineTraceDecoder decoder{sink, clock, {0x20, 0x7D}};
+};
+
+TEST_F(LineTraceDecoderTest, DecodesAReadThatSucceedsOnItsSecondAttempt) {
+    tapped.setTap(&decoder);
+    const Bytes answer{0x20, 0x01, 0x01, 0x2C};
+    device.answer(concat({{0x04, 0x08}, reply(answer, 1), {0x04, 0x08}, reply(answer)}));
+
+    EXPECT_EQ(tolerant.read({0x20, 1}), ParameterValue(300));
+
+    const std::vector<std::string> expected{
+        "   0.000  PC   > select 82 80: read (20; 1), checksum DD",
+        "   0.000  UNIT < ACK",
+        "   0.000  PC   > poll 82 81",
+        "   0.000  UNIT < DATA READY",
+        "   0.000  PC   > select 82 80: TRANSMIT",
+        "   0.000  UNIT < reply (20, 1) = 300 [01 2C], checksum AF, expected AE  [FAILED]",
+        "   0.000  PC   > select 82 80: read (20; 1), checksum DD  [retry]",
+        "   0.000  UNIT < ACK",
+        "   0.000  PC   > poll 82 81",
+        "   0.000  UNIT < DATA READY",
+        "   0.000  PC   > select 82 80: TRANSMIT",
+        "   0.000  UNIT < reply (20, 1) = 300 [01 2C], checksum AE",
+        "   0.000  PC   > ACK",
+    };
+    EXPECT_EQ(sink.lines, expected);
+}
+
+TEST_F(LineTraceDecoderTest, DecodesAWriteAndSilence) {
+    tapped.setTap(&decoder);
+    // The write is taken, then the unit stays quiet while it works; a later poll meets silence.
+    device.answer({0x04});
+    line.write({0x7C, 2}, ParameterValue(-2), 0);
+    EXPECT_FALSE(line.status().isOk());
+
+    const std::vector<std::string> expected{
+        "   0.000  PC   > select 82 80: write (7c, 2) = -2 [FF FE], checksum 81",
+        "   0.000  UNIT < ACK",
+        "   0.000  PC   > poll 82 81",
+        "   0.000  UNIT < no answer (quiet after a write)",
+        "   0.000  PC   > poll 82 81",
+        "   0.000  UNIT < no answer (quiet after a write)",
+    };
+    EXPECT_EQ(sink.lines, expected);
+}
+
+TEST_F(LineTraceDecoderTest, WithoutATapNothingIsDecoded) {
+    device.answer({0x04});
+    line.write({0x7C, 2}, ParameterValue(5), 0);
+    EXPECT_TRUE(sink.lines.empty());
+}
+
+} // namespace
