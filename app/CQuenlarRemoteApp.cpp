@@ -134,7 +134,12 @@ void CQuenlarRemoteApp::createMainFrame() {
     frame_->setCommand(
         CommandId::ExportHtml, [this] { files_->exportHtml(frame_.get()); }, hasDocument);
     frame_->setCommand(
+        CommandId::CompareWithFile, [this] { extras_->compareWithFile(); }, hasDocument);
+    frame_->setCommand(
         CommandId::ParameterBrowser, [this] { extras_->showParameterBrowser(); }, hasDocument);
+    frame_->setCommand(
+        CommandId::LineMonitor, [this] { extras_->toggleLineMonitor(); }, hasDocument,
+        [this] { return extras_ && extras_->lineMonitorShown(); });
     frame_->setCommand(CommandId::About, [this] { about(); });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+class CLineMonitorBar;
 class CMainFrame;
 class CParameterBrowser;
 class CQuenlarRemoteDoc;
@@ -18,9 +19,19 @@ public:
     void showParameterBrowser();
     CParameterBrowser* parameterBrowser() const;
 
+    // Shows the line monitor when it is hidden, hides it when it is shown.
+    void toggleLineMonitor();
+    bool lineMonitorShown() const;
+    CLineMonitorBar* lineMonitor() const;
+
+    // Asks for a configuration file and lists where it differs from the unit, read afresh. A file
+    // that cannot be read throws.
+    void compareWithFile();
+
 private:
     CMainFrame& frame_;
     CQuenlarRemoteDoc& document_;
     ModalSeam& seam_;
     QPointer<CParameterBrowser> browser_;
+    QPointer<CLineMonitorBar> monitor_;
 };
