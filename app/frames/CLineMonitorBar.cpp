@@ -87,9 +87,15 @@ void CLineMonitorBar::hideEvent(QHideEvent* event) {
 void CLineMonitorBar::traced(const LineTraceEntry& entry) {
     if (pause_->isChecked())
         return;
+    // Traffic means a connection made since the monitor was shown off line.
+    if (!state_->text().isEmpty())
+        showState();
     if (table_->rowCount() >= maxRows) {
-        table_->removeRow(0);
-        entries_.pop_front();
+        // The oldest tenth goes at once: removing rows from the top costs as much for one as for
+        // many.
+        constexpr int dropped = maxRows / 10;
+        table_->model()->removeRows(0, dropped);
+        entries_.erase(entries_.begin(), entries_.begin() + dropped);
     }
     entries_.push_back(entry);
     const int row = table_->rowCount();

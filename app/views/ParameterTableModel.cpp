@@ -43,7 +43,15 @@ QString nameText(const Parameter& parameter) {
                                  : QString();
 }
 
+QString editText(const ParameterValue& value) {
+    return isNumber(value) ? QString::number(value.toInt16())
+                           : QString::fromStdString(value.bytes());
+}
+
+// Without a formatter a value is worded as the reports word it: a number, or the text it holds.
 QString valueText(const Parameter& parameter) {
+    if (!parameter.formatter())
+        return editText(parameter.getValue());
     std::string text;
     try {
         parameter.formatValue(text, parameter.getValue());
@@ -61,11 +69,6 @@ QString rawText(const ParameterValue& value) {
 
 QString flagText(bool flag) {
     return flag ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-QString editText(const ParameterValue& value) {
-    return isNumber(value) ? QString::number(value.toInt16())
-                           : QString::fromStdString(value.bytes());
 }
 
 bool parseEdit(const QString& text, const ParameterValue& held, ParameterValue& value) {

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <vector>
 
+#include "ReplayingLine.h"
 #include "app/CQuenlarRemoteApp.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
@@ -17,10 +18,15 @@
 #include "app/views/ParameterTableModel.h"
 #include "bench/app/OffLineAnswers.h"
 #include "catalogue/Vx41Params.h"
+#include "link/SerialProtocol.h"
+#include "link/TappedSerialDevice.h"
 #include "model/SystemClock.h"
 
 namespace {
 constexpr int ticks = 3000;
+constexpr ParameterId meter{204, 0};
+
+void run(CMainFrame& frame, int commandId);
 
 double processorSeconds() {
     timespec now{};
@@ -62,6 +68,41 @@ double milliSecondsPerTick(PollingClock& clock, MovingMeters* meters = nullptr) 
         QCoreApplication::processEvents();
     }
     return (processorSeconds() - start) * 1000.0 / ticks;
+}
+
+// Processor time per read of one parameter over a serial line in memory.
+double microSecondsPerRead(SerialProtocol& line) {
+    constexpr int reads = 200'000;
+    const double start = processorSeconds();
+    for (int read = 0; read < reads; ++read)
+        line.read(meter);
+    return (processorSeconds() - start) * 1e6 / reads;
+}
+
+// What the line monitor costs the serial line: nothing in the way (the line as it was before
+// the monitor existed), the monitor's place in the line with nobody listening (never opened, or
+// closed again), and the monitor shown and decoding.
+void lineMonitorCost(CMainFrame& frame, CQuenlarRemoteDoc& document) {
+    ReplayingLine device(meter, 1023);
+    TappedSerialDevice tapped(device);
+    SerialProtocol bare(0x8280, &device);
+    SerialProtocol listened(0x8280, &tapped);
+    const double before = microSecondsPerRead(bare);
+    std::printf("serial read, line without a tap: %.3f us of processor time\n", before);
+    const double hidden = microSecondsPerRead(listened);
+    std::printf("serial read, line monitor closed (tap in place, nobody listening): %.3f us "
+                "(x%.3f)\n",
+                hidden, hidden / before);
+    run(frame, CommandId::LineMonitor);
+    tapped.setTap(document.lineTap());
+    const double shown = microSecondsPerRead(listened);
+    std::printf("serial read, line monitor shown, decoding: %.3f us (x%.2f)\n", shown,
+                shown / before);
+    run(frame, CommandId::LineMonitor);
+    tapped.setTap(document.lineTap());
+    const double closed = microSecondsPerRead(listened);
+    std::printf("serial read, line monitor closed again: %.3f us (x%.3f)\n", closed,
+                closed / before);
 }
 
 void run(CMainFrame& frame, int commandId) {
@@ -127,5 +168,6 @@ int main(int argc, char** argv) {
     const double closed = milliSecondsPerTick(clock);
     std::printf("clock tick, parameter browser closed again: %.3f ms (x%.2f)\n", closed,
                 closed / without);
+    lineMonitorCost(frame, *program.document());
     return 0;
 }
