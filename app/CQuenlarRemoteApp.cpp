@@ -14,10 +14,15 @@
 #include "app/dialogs/CAboutDlg.h"
 #include "app/dialogs/COpenDeviceDlg.h"
 #include "app/dialogs/COpeningDeviceWnd.h"
+#include "app/dialogs/CRouterDlg.h"
+#include "app/dialogs/CSetupDlg.h"
+#include "app/dialogs/CUserPresetsDlg.h"
 #include "app/frames/CMainFrame.h"
 #include "app/frames/CSplash.h"
 #include "app/resources/AppResources.h"
 #include "app/views/CMainView.h"
+#include "app/views/CMetadataView.h"
+#include "app/views/CMonitorView.h"
 #include "link/posix/PosixSerialPort.h"
 
 namespace {
@@ -117,6 +122,8 @@ void CQuenlarRemoteApp::createMainFrame() {
         view->pollingClock().setIdleProcessing([this] { frame_->updateCommandStates(); });
         return view;
     });
+    frame_->setViewFactory(ViewKind::Metadata, [this] { return new CMetadataView(*document_); });
+    frame_->setViewFactory(ViewKind::Monitor, [this] { return new CMonitorView(*document_); });
     frame_->setCommand(
         CommandId::Connect, [this] { connect(); },
         [this] {
@@ -141,6 +148,35 @@ void CQuenlarRemoteApp::createMainFrame() {
         CommandId::LineMonitor, [this] { extras_->toggleLineMonitor(); }, hasDocument,
         [this] { return extras_ && extras_->lineMonitorShown(); });
     frame_->setCommand(CommandId::About, [this] { about(); });
+    addSetupCommands();
+}
+
+// 'VX41 Setup' is made once, with the frame that owns it; its pages bind to the document only
+// while shown. The router and user-preset dialogs are made afresh for each showing.
+void CQuenlarRemoteApp::addSetupCommands() {
+    auto* setup = new CSetupDlg(clock_, frame_.get());
+    const auto hasDocument = [this] { return document_ != nullptr; };
+    frame_->setCommand(
+        CommandId::Setup,
+        [this, setup] {
+            setup->setDocument(document_.get());
+            seam_.exec(*setup);
+        },
+        hasDocument);
+    frame_->setCommand(
+        CommandId::Router,
+        [this] {
+            CRouterDlg dialog(*document_, seam_, frame_.get());
+            seam_.exec(dialog);
+        },
+        hasDocument);
+    frame_->setCommand(
+        CommandId::UserPresets,
+        [this] {
+            CUserPresetsDlg dialog(*document_, seam_, frame_.get());
+            seam_.exec(dialog);
+        },
+        hasDocument);
 }
 
 void CQuenlarRemoteApp::pause() {

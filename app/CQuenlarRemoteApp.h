@@ -39,6 +39,7 @@ public:
 
 private:
     void createMainFrame();
+    void addSetupCommands();
     void pause();
     void refreshAtStart();
     void about();

@@ -76,6 +76,7 @@ Texts buildTexts() {
             "2+4x1",   "6x1",     "4",   "2+2",   "2+2x1",   "4x1"});
     for (int first : {24000, 24100})
         addRun(texts, first, {std::begin(compressionProfiles), std::end(compressionProfiles)});
+    addRun(texts, 24200, {"All", "Authoring", "Emulator"});
     addRun(texts, 25800, {"Left", "Right", "Stereo", "Center", "All"});
     return texts;
 }

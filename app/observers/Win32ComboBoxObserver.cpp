@@ -5,6 +5,7 @@
 
 #include "app/StringTable.h"
 #include "app/observers/ParameterNumbers.h"
+#include "model/CompoundParameter.h"
 
 Win32ComboBoxObserver::Win32ComboBoxObserver(QComboBox& box, int controlId, int firstStringId,
                                              int lastStringId)
@@ -58,11 +59,18 @@ QString Win32ComboBoxObserver::itemText(const Parameter& parameter, int value) c
         return *text;
     // A value the list texts do not cover (the unit offers more than the program knows) still
     // gets an item, so that items and values stay in step.
-    if (parameter.formatter() == nullptr)
+    if (!worded(parameter))
         return QString::number(value);
     std::string text;
     parameter.formatValue(text, value);
     return QString::fromStdString(text);
+}
+
+// A compound has no formatter of its own: its status words its values.
+bool Win32ComboBoxObserver::worded(const Parameter& parameter) {
+    if (const auto* compound = dynamic_cast<const CompoundParameter*>(&parameter))
+        return compound->status().formatter() != nullptr;
+    return parameter.formatter() != nullptr;
 }
 
 bool Win32ComboBoxObserver::droppedDown() const {

@@ -20,6 +20,7 @@ public:
 private:
     void followLimits(const Parameter& parameter);
     QString itemText(const Parameter& parameter, int value) const;
+    static bool worded(const Parameter& parameter);
     bool droppedDown() const;
 
     QComboBox& box_;

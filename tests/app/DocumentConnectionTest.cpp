@@ -88,7 +88,7 @@ TEST_F(DocumentConnectionTest, TheParametersFollowEachNewStack) {
 TEST_F(DocumentConnectionTest, AFailedConnectEndsOffLineWithThePortClosed) {
     connect();
     choose(3, "/nonexistent/ttyVX41");
-    expectRefused("Error opening /nonexistent/ttyVX41");
+    expectRefused("Error opening /nonexistent/ttyVX41: No such file or directory.");
 
     const std::string line = emulator.linePath();
     const PosixSerialPort other(line, 115200);
