@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/CQuenlarRemoteDoc.h"
@@ -99,6 +101,16 @@ void CLineMonitorBar::traced(const LineTraceEntry& entry) {
     }
     entries_.push_back(entry);
     const int row = table_->rowCount();
+    // The list follows the traffic unless the operator scrolled up to read.
+    QScrollBar& scroll = *table_->verticalScrollBar();
+    if (!scrollPending_ && scroll.value() == scroll.maximum()) {
+        // Once per turn of the event loop: scrolling costs far more than adding a row.
+        scrollPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            scrollPending_ = false;
+            table_->scrollToBottom();
+        });
+    }
     table_->insertRow(row);
     const QString texts[ColumnCount] = {
         QString::number(static_cast<double>(entry.elapsedMs) / 1000.0, 'f', 3),
@@ -112,7 +124,6 @@ void CLineMonitorBar::traced(const LineTraceEntry& entry) {
             item->setBackground(colour);
         table_->setItem(row, column, item);
     }
-    table_->scrollToBottom();
 }
 
 void CLineMonitorBar::listen() {

@@ -55,4 +55,5 @@ private:
     QPushButton* clear_;
     QPushButton* save_;
     QLabel* state_;
+    bool scrollPending_ = false;
 };
