@@ -5,6 +5,7 @@
 
 #include "link/Protocol.h"
 #include "model/CompoundParameter.h"
+#include "model/ConfigurationDiff.h"
 #include "tests/support/ConfigurationTestSet.h"
 #include "tests/support/FailureMessage.h"
 
@@ -89,6 +90,19 @@ TEST_F(Report, TextSectionMovesAuxiliaryTextsOutWithTabs) {
     EXPECT_EQ(textSection("", {197, 5, 5, 199, 1}),
               "\t(c5, 5): 5" + std::string(12, '\t') + "Aux: 10\n");
     EXPECT_EQ(textSection("", {195, 0, 9, 0, 0}), "\tStatus: 2\n") << "a compound shows its status";
+}
+
+// A comparison words what differs as the report does: a compound through its status, a value
+// without a formatter as its id and number.
+TEST_F(Report, AComparisonWordsValuesAsTheReportDoes) {
+    const ParameterValueMap first{{{195, 1}, 2}, {{197, 5}, 5}};
+    const ParameterValueMap second{{{195, 1}, 3}, {{197, 5}, -1}};
+    const auto differences = ConfigurationDiff(set.parameters()).compare(first, second);
+    ASSERT_EQ(differences.size(), 2u);
+    EXPECT_EQ(differences[0].name, "Status");
+    EXPECT_EQ(differences[0].secondText, "3");
+    EXPECT_EQ(differences[1].name, "(c5, 5)");
+    EXPECT_EQ(differences[1].secondText, "-1");
 }
 
 TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLineAndStopsAtAnUnknownId) {

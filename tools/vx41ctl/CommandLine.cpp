@@ -73,14 +73,21 @@ void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& ad
         ->capture_default_str();
 }
 
-void addCommands(CLI::App& app, Invocation& invocation, std::string& setId) {
+// The positional words that land in lists of the invocation, as CLI11 takes them one by one.
+struct Positionals {
+    std::string setId;
+    std::string diffFile;
+    std::string diffOther;
+};
+
+void addCommands(CLI::App& app, Invocation& invocation, Positionals& positionals) {
     app.add_subcommand("status", "the unit's status word (Ok, Busy, Error, Not Responding)");
 
     auto* get = app.add_subcommand("get", "read parameters from the unit and print their lines");
     get->add_option("ids", invocation.ids, "NUMBER,INDEX of each parameter")->required();
 
     auto* set = app.add_subcommand("set", "write one parameter");
-    set->add_option("id", setId, "NUMBER,INDEX")->required();
+    set->add_option("id", positionals.setId, "NUMBER,INDEX")->required();
     auto* value = set->add_option("value", invocation.value, "decimal value")->check(checkValue);
     set->add_option("--text", invocation.text, "write a text (labels, names) instead")
         ->excludes(value);
@@ -103,10 +110,10 @@ void addCommands(CLI::App& app, Invocation& invocation, std::string& setId) {
         ->required();
 
     auto* diff = app.add_subcommand(
-        "diff", "list the persistent parameters whose values differ between two configuration "
-                "files, or between a file and the unit; exit status 0 equal, 1 different, "
-                "2 trouble");
-    diff->add_option("files", invocation.files, "FILE [FILE2]")->required()->expected(1, 2);
+        "diff", "compare two configuration files, or a file with the unit (exit status 0 equal, "
+                "1 different, 2 trouble)");
+    diff->add_option("file", positionals.diffFile, "a configuration file")->required();
+    diff->add_option("file2", positionals.diffOther, "another one; without it, the unit");
     diff->add_flag("--json", invocation.json, "a JSON object");
 
     auto* watch = app.add_subcommand(
@@ -124,8 +131,8 @@ std::optional<int> CommandLine::parse(int argc, const char* const* argv, Invocat
     CLI::App app(description, "vx41ctl");
     std::string address = "8280";
     addConnectionOptions(app, invocation, address);
-    std::string setId;
-    addCommands(app, invocation, setId);
+    Positionals positionals;
+    addCommands(app, invocation, positionals);
     app.require_subcommand(1);
     try {
         app.parse(argc, argv);
@@ -141,8 +148,11 @@ std::optional<int> CommandLine::parse(int argc, const char* const* argv, Invocat
         return 2;
     }
     invocation.command = app.get_subcommands().front()->get_name();
-    if (!setId.empty())
-        invocation.ids.push_back(setId);
+    if (!positionals.setId.empty())
+        invocation.ids.push_back(positionals.setId);
+    for (const auto* file : {&positionals.diffFile, &positionals.diffOther})
+        if (!file->empty())
+            invocation.files.push_back(*file);
     invocation.connection.address = static_cast<std::uint16_t>(std::stoul(address, nullptr, 16));
     if (invocation.command == "set" && !invocation.value && !invocation.text) {
         err << "vx41ctl: set needs a VALUE or --text TEXT\n";

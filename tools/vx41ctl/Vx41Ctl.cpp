@@ -180,11 +180,9 @@ int Vx41Ctl::run(int argc, const char* const* argv) {
         err_ << "vx41ctl: " << error.what() << "\n";
         return 2;
     } catch (const std::exception& error) {
-        if (invocation.command != "diff")
-            return fail(error.what());
-        // diff's 1 means "different", so trouble of any kind is 2, as diff has it.
         fail(error.what());
-        return 2;
+        // diff's 1 means "different", so trouble of any kind is 2 there, as diff has it.
+        return invocation.command == "diff" ? 2 : 1;
     }
 }
 
