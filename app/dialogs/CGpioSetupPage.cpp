@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "app/dialogs/BoundObservers.h"
+#include "app/observers/BoundObservers.h"
 #include "app/observers/Win32ComboBoxObserver.h"
 
 // One column of lists: the first list's control id, the texts its values select and the

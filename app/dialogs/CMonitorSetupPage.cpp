@@ -11,7 +11,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/dialogs/BoundObservers.h"
+#include "app/observers/BoundObservers.h"
 #include "app/frames/CLedButton.h"
 #include "app/frames/UpDownControl.h"
 #include "app/observers/Win32CheckBoxObserver.h"

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/dialogs/BoundObservers.h"
+#include "app/observers/BoundObservers.h"
 #include "app/frames/UpDownControl.h"
 #include "app/observers/ParameterNumbers.h"
 #include "app/observers/Win32ComboBoxObserver.h"

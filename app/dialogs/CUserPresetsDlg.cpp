@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/ModalSeam.h"
-#include "app/dialogs/BoundObservers.h"
+#include "app/observers/BoundObservers.h"
 #include "app/dialogs/CSavePresetDlg.h"
 #include "app/observers/ButtonState.h"
 #include "app/observers/ParameterNumbers.h"

@@ -63,7 +63,8 @@ QLabel* lamp() {
 }
 } // namespace
 
-CMainView::CMainView(CQuenlarRemoteDoc& document) : document_(document), clock_(document) {
+CMainView::CMainView(CQuenlarRemoteDoc& document)
+    : document_(document), observers_(document), clock_(document) {
     AppResources::load();
     setObjectName(QStringLiteral("CMainView"));
     setWindowTitle(QStringLiteral("Main"));
@@ -200,14 +201,6 @@ QWidget* CMainView::dialogueLevelGroup() {
 }
 
 template <typename ObserverType>
-ObserverType& CMainView::attach(const ParameterId& id, std::unique_ptr<ObserverType> observer) {
-    ObserverType& attached = *observer;
-    observers_.push_back(std::move(observer));
-    document_.attach(id, attached);
-    return attached;
-}
-
-template <typename ObserverType>
 void CMainView::onClick(QAbstractButton& button, ObserverType& observer,
                         std::function<void()> after) {
     connect(&button, &QAbstractButton::clicked, this,
@@ -223,72 +216,63 @@ void CMainView::attachObservers() {
     const QPixmap greenOff = LedPictures::load(QStringLiteral("green off"));
     const QPixmap greenOn = LedPictures::load(QStringLiteral("green on"));
     const QPixmap redOn = LedPictures::load(QStringLiteral("red on"));
-    const ActionGuard guard = document_.userActionGuard();
 
-    ObserverActions::bind(attach(ParameterId(21, 0), std::make_unique<Win32ComboBoxObserver>(
-                                                         *form_.configuration, 1157, 23600, 23621)),
-                          guard);
-    ObserverActions::bind(attach(ParameterId(117, 57), std::make_unique<Win32ComboBoxObserver>(
-                                                           *form_.channels, 2277, 25800, 25804)),
-                          guard);
-    attach(ParameterId(113, 3),
-           std::make_unique<Win32BitmapObserver>(form_.referenceLamp, 1158, lit, greenOn, redOn));
-    attach(ParameterId(208, 36),
-           std::make_unique<Win32BitmapObserver>(form_.errorLamp, 1153, lit, redOn, greenOff));
-    attach(ParameterId(207, 7), std::make_unique<Win32TextObserver>(*form_.frameRate, 2150));
-    attach(ParameterId(204, 22), std::make_unique<Win32TextObserver>(*form_.duration, 2285));
+    observers_.adopt(ParameterId(21, 0), std::make_unique<Win32ComboBoxObserver>(
+                                             *form_.configuration, 1157, 23600, 23621));
+    observers_.adopt(ParameterId(117, 57),
+                     std::make_unique<Win32ComboBoxObserver>(*form_.channels, 2277, 25800, 25804));
+    observers_.adoptUnbound(
+        ParameterId(113, 3),
+        std::make_unique<Win32BitmapObserver>(form_.referenceLamp, 1158, lit, greenOn, redOn));
+    observers_.adoptUnbound(ParameterId(208, 36), std::make_unique<Win32BitmapObserver>(
+                                                      form_.errorLamp, 1153, lit, redOn, greenOff));
+    observers_.adoptUnbound(ParameterId(207, 7),
+                            std::make_unique<Win32TextObserver>(*form_.frameRate, 2150));
+    observers_.adoptUnbound(ParameterId(204, 22),
+                            std::make_unique<Win32TextObserver>(*form_.duration, 2285));
     resetState_ = std::make_unique<ButtonState>(*form_.reset);
-    ObserverActions::bind(attach(ParameterId(117, 66), std::make_unique<Win32ButtonToggleObserver>(
-                                                           *resetState_, 2280, 0, 1)),
-                          guard);
+    observers_.adopt(ParameterId(117, 66),
+                     std::make_unique<Win32ButtonToggleObserver>(*resetState_, 2280, 0, 1));
 
     // A new source or programme changes what the unit reports elsewhere: read those parts again.
     for (int source = 0; source < 3; ++source) {
-        auto& radio =
-            attach(ParameterId(121, 0), std::make_unique<Win32RadioButtonObserver>(
-                                            *form_.emulatorSource[source], 1397 + source, source));
+        auto& radio = observers_.adoptUnbound(
+            ParameterId(121, 0), std::make_unique<Win32RadioButtonObserver>(
+                                     *form_.emulatorSource[source], 1397 + source, source));
         onClick(radio.button(), radio, [this] { document_.refreshCategory('s'); });
     }
     for (int program = 0; program < 8; ++program) {
-        auto& button =
-            attach(ParameterId(117, 0), std::make_unique<Win32GroupedStateButtonObserver>(
-                                            *form_.programs[program], 1193 + program, program, 0));
+        auto& button = observers_.adoptUnbound(
+            ParameterId(117, 0), std::make_unique<Win32GroupedStateButtonObserver>(
+                                     *form_.programs[program], 1193 + program, program, 0));
         onClick(button.button(), button, [this] {
             for (char category : {'M', 'm', 's'})
                 document_.refreshCategory(category);
         });
     }
     for (int source = 0; source < 3; ++source)
-        ObserverActions::bind(
-            attach(ParameterId(25, 8), std::make_unique<Win32RadioButtonObserver>(
-                                           *form_.dialNormSource[source], 1098 + source, source)),
-            guard);
+        observers_.adopt(ParameterId(25, 8),
+                         std::make_unique<Win32RadioButtonObserver>(*form_.dialNormSource[source],
+                                                                    1098 + source, source));
     for (int mode = 0; mode < 2; ++mode)
-        ObserverActions::bind(
-            attach(ParameterId(117, 56), std::make_unique<Win32RadioButtonObserver>(
-                                             *form_.integration[mode], 2282 + mode, mode)),
-            guard);
-    ObserverActions::bind(attach(ParameterId(117, 21), std::make_unique<Win32StateButtonObserver>(
-                                                           *form_.ltRt, 1220, 1, 0)),
-                          guard);
-    ObserverActions::bind(attach(ParameterId(117, 55),
-                                 std::make_unique<Win32CheckBoxObserver>(*form_.pause, 1205, 1)),
-                          guard);
-    ObserverActions::bind(attach(ParameterId(117, 63), std::make_unique<Win32CheckBoxObserver>(
-                                                           *form_.metadataHold, 2281, 1)),
-                          guard);
-    attach(ParameterId(23, 12),
-           std::make_unique<Win32TextObserver>(*form_.dialNormMeasured, 1491, true));
-    ObserverActions::bind(
-        attach(ParameterId(23, 0), std::make_unique<Win32ButtonObserver>(*form_.accept, 1209, 1)),
-        guard);
-    attach(ParameterId(19, 8), std::make_unique<Win32TextObserver>(*form_.dialNormSet, 1492, true));
-    auto& slider = attach(ParameterId(19, 8),
-                          std::make_unique<Win32SliderObserver>(*form_.dialNorm, 1219, false));
-    ObserverActions::bind(slider, guard);
-    ObserverActions::bind(attach(ParameterId(117, 22), std::make_unique<Win32StateButtonObserver>(
-                                                           *form_.bypass, 1218, 1, 0)),
-                          guard);
+        observers_.adopt(ParameterId(117, 56), std::make_unique<Win32RadioButtonObserver>(
+                                                   *form_.integration[mode], 2282 + mode, mode));
+    observers_.adopt(ParameterId(117, 21),
+                     std::make_unique<Win32StateButtonObserver>(*form_.ltRt, 1220, 1, 0));
+    observers_.adopt(ParameterId(117, 55),
+                     std::make_unique<Win32CheckBoxObserver>(*form_.pause, 1205, 1));
+    observers_.adopt(ParameterId(117, 63),
+                     std::make_unique<Win32CheckBoxObserver>(*form_.metadataHold, 2281, 1));
+    observers_.adoptUnbound(ParameterId(23, 12), std::make_unique<Win32TextObserver>(
+                                                     *form_.dialNormMeasured, 1491, true));
+    observers_.adopt(ParameterId(23, 0),
+                     std::make_unique<Win32ButtonObserver>(*form_.accept, 1209, 1));
+    observers_.adoptUnbound(ParameterId(19, 8),
+                            std::make_unique<Win32TextObserver>(*form_.dialNormSet, 1492, true));
+    auto& slider = observers_.adopt(
+        ParameterId(19, 8), std::make_unique<Win32SliderObserver>(*form_.dialNorm, 1219, false));
+    observers_.adopt(ParameterId(117, 22),
+                     std::make_unique<Win32StateButtonObserver>(*form_.bypass, 1218, 1, 0));
     slider.configure(2, 1, 1);
     form_.dialNormSet->setTextColour(QColor(0, 255, 0));
     form_.dialNormMeasured->setTextColour(QColor(255, 255, 0));

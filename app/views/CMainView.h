@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/PollingClock.h"
+#include "app/observers/BoundObservers.h"
 
 class ButtonState;
 class CDigitalReadout;
@@ -66,9 +67,6 @@ private:
     QWidget* statusRow();
     QWidget* dialogueLevelGroup();
     void attachObservers();
-    // Keeps the observer and attaches it to its parameter.
-    template <typename ObserverType>
-    ObserverType& attach(const ParameterId& id, std::unique_ptr<ObserverType> observer);
     // A click runs the observer's action through the error guard, then after.
     template <typename ObserverType>
     void onClick(QAbstractButton& button, ObserverType& observer, std::function<void()> after);
@@ -76,6 +74,6 @@ private:
     CQuenlarRemoteDoc& document_;
     Form form_{};
     std::unique_ptr<ButtonState> resetState_;
-    std::vector<std::unique_ptr<ControlObserver>> observers_;
+    BoundObservers observers_;
     PollingClock clock_;
 };

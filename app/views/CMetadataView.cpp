@@ -120,10 +120,9 @@ QWidget* page(QLayout* layout) {
 } // namespace
 
 CMetadataView::CMetadataView(CQuenlarRemoteDoc& document)
-    : document_(document), guard_(document.userActionGuard()),
-      nameConverter_(std::make_unique<StringParameterConverter>(nameLength)),
+    : document_(document), nameConverter_(std::make_unique<StringParameterConverter>(nameLength)),
       offsetScaler_(std::make_unique<OffsetMeterScaler>()),
-      signedScaler_(std::make_unique<SignedMeterScaler>()) {
+      signedScaler_(std::make_unique<SignedMeterScaler>()), observers_(document) {
     setObjectName(QStringLiteral("CMetadataView"));
     setWindowTitle(QStringLiteral("Metadata"));
     setFixedSize(formWidth, formHeight);
@@ -158,7 +157,8 @@ CMetadataView::CMetadataView(CQuenlarRemoteDoc& document)
     pages_->addWidget(rowsPage(bitstreamInfoRows));
     pages_->addWidget(rowsPage(extendedBsiRows));
 
-    attach(id(21, 1), std::make_unique<Win32TextObserver>(*title, 1407, true, true));
+    observers_.adoptUnbound(id(21, 1),
+                            std::make_unique<Win32TextObserver>(*title, 1407, true, true));
     connect(tabs_, &QTabBar::currentChanged, this, &CMetadataView::showTab);
     showTab(Tessera);
 }
@@ -195,19 +195,19 @@ QWidget* CMetadataView::tesseraPage() {
     column->addWidget(nameGroup);
     column->addStretch(1);
 
-    auto& edit =
-        attachActive(id(21, 1), std::make_unique<Win32EditObserver>(*name, 1204, *nameConverter_));
+    auto& edit = observers_.adopt(
+        id(21, 1), std::make_unique<Win32EditObserver>(*name, 1204, *nameConverter_));
     for (int source = 0; source < 3; ++source)
-        attachActive(id(27, 0),
-                     std::make_unique<Win32RadioButtonObserver>(
-                         *nameSource[static_cast<std::size_t>(source)], 1201 + source, source));
+        observers_.adopt(id(27, 0),
+                         std::make_unique<Win32RadioButtonObserver>(
+                             *nameSource[static_cast<std::size_t>(source)], 1201 + source, source));
     for (int source = 0; source < 3; ++source)
-        attachActive(id(29, 1),
-                     std::make_unique<Win32RadioButtonObserver>(
-                         *metadataSource[static_cast<std::size_t>(source)], 1164 + source, source));
+        observers_.adopt(id(29, 1), std::make_unique<Win32RadioButtonObserver>(
+                                        *metadataSource[static_cast<std::size_t>(source)],
+                                        1164 + source, source));
     // Enter and leaving the box commit too; the button is for those who look for one.
     connect(accept, &QPushButton::clicked, this,
-            [this, &edit] { guard_([&edit] { edit.commit(); }); });
+            [this, &edit] { observers_.guard()([&edit] { edit.commit(); }); });
     return page(column);
 }
 
@@ -231,20 +231,21 @@ void CMetadataView::addRow(QGridLayout& grid, int line, const Row& row) {
     if (row.item == centerMixItem || row.item == surroundMixItem) {
         auto* text = new QLabel;
         grid.addWidget(text, line, 1);
-        attach(value, std::make_unique<Win32TextObserver>(
-                          *text, row.item == centerMixItem ? centerMixTextId : surroundMixTextId));
+        observers_.adoptUnbound(
+            value, std::make_unique<Win32TextObserver>(
+                       *text, row.item == centerMixItem ? centerMixTextId : surroundMixTextId));
     } else if (const auto* words = dynamic_cast<const BoolFormatter*>(
                    formatterOf(*document_.parameters().findOrNull(value)))) {
         std::string checked;
         words->format(checked, ParameterValue(1));
         auto* box = new QCheckBox(QString::fromStdString(checked));
         grid.addWidget(box, line, 1);
-        attachActive(value, std::make_unique<Win32CheckBoxObserver>(*box, valueId, 1));
+        observers_.adopt(value, std::make_unique<Win32CheckBoxObserver>(*box, valueId, 1));
     } else {
         auto* list = new QComboBox;
         grid.addWidget(list, line, 1);
-        attachActive(value, std::make_unique<Win32ComboBoxObserver>(*list, valueId, formatterTexts,
-                                                                    formatterTexts - 1));
+        observers_.adopt(value, std::make_unique<Win32ComboBoxObserver>(
+                                    *list, valueId, formatterTexts, formatterTexts - 1));
     }
     addSourceButtons(grid, line, row.item, valueId + 1);
 }
@@ -256,8 +257,8 @@ void CMetadataView::addSourceButtons(QGridLayout& grid, int line, int item, int 
         QRadioButton* button = buttons[static_cast<std::size_t>(source)];
         button->setEnabled(!fixedSource);
         grid.addWidget(button, line, 2 + source, Qt::AlignHCenter);
-        attachActive(id(25, item),
-                     std::make_unique<Win32RadioButtonObserver>(*button, firstId + source, source));
+        observers_.adopt(id(25, item), std::make_unique<Win32RadioButtonObserver>(
+                                           *button, firstId + source, source));
     }
 }
 
@@ -283,9 +284,9 @@ void CMetadataView::addInputMeter(QGridLayout& grid) {
     auto* meter = new CMeterBar;
     meter->setFixedHeight(12);
     grid.addWidget(meter, 3, 0, 1, 5);
-    attach(id(204, 19),
-           std::make_unique<Win32MeterObserver>(meter, 1159, offsetScaler_.get(),
-                                                meterSettings(-60, -60, 0, 1), document_.clock()));
+    observers_.adoptUnbound(id(204, 19), std::make_unique<Win32MeterObserver>(
+                                             meter, 1159, offsetScaler_.get(),
+                                             meterSettings(-60, -60, 0, 1), document_.clock()));
 }
 
 // Gain below 0 draws red left of the centre, above 0 green right of it.
@@ -298,28 +299,13 @@ void CMetadataView::addCompression(QGridLayout& grid, int line, const Compressio
     grid.addWidget(meter, line + 2, 0, 1, 5);
     auto* list = new QComboBox;
     grid.addWidget(list, line + 3, 0, 1, 2);
-    attach(id(204, row.meter),
-           std::make_unique<Win32MeterObserver>(
-               meter, row.meterId, signedScaler_.get(),
-               meterSettings(0, -row.span, row.span, row.multiplier), document_.clock()));
-    attachActive(id(19, row.item), std::make_unique<Win32ComboBoxObserver>(
-                                       *list, row.listId, row.firstTextId, row.firstTextId + 5));
+    observers_.adoptUnbound(
+        id(204, row.meter),
+        std::make_unique<Win32MeterObserver>(meter, row.meterId, signedScaler_.get(),
+                                             meterSettings(0, -row.span, row.span, row.multiplier),
+                                             document_.clock()));
+    observers_.adopt(id(19, row.item),
+                     std::make_unique<Win32ComboBoxObserver>(*list, row.listId, row.firstTextId,
+                                                             row.firstTextId + 5));
     addSourceButtons(grid, line + 3, row.item, row.firstRadioId);
-}
-
-template <typename ObserverType>
-ObserverType& CMetadataView::attach(const ParameterId& parameter,
-                                    std::unique_ptr<ObserverType> observer) {
-    ObserverType& attached = *observer;
-    observers_.push_back(std::move(observer));
-    document_.attach(parameter, attached);
-    return attached;
-}
-
-template <typename ObserverType>
-ObserverType& CMetadataView::attachActive(const ParameterId& parameter,
-                                          std::unique_ptr<ObserverType> observer) {
-    ObserverType& attached = attach(parameter, std::move(observer));
-    ObserverActions::bind(attached, guard_);
-    return attached;
 }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include "app/observers/BoundObservers.h"
 #include "app/observers/ObserverActions.h"
 
 class CQuenlarRemoteDoc;
@@ -66,18 +67,13 @@ private:
     void addSourceButtons(QGridLayout& grid, int line, int item, int firstId);
     void addInputMeter(QGridLayout& grid);
     void addCompression(QGridLayout& grid, int line, const Compression& row);
-    template <typename ObserverType>
-    ObserverType& attach(const ParameterId& id, std::unique_ptr<ObserverType> observer);
-    template <typename ObserverType>
-    ObserverType& attachActive(const ParameterId& id, std::unique_ptr<ObserverType> observer);
 
     CQuenlarRemoteDoc& document_;
-    ActionGuard guard_;
     QTabBar* tabs_ = nullptr;
     QStackedLayout* pages_ = nullptr;
     Page shown_ = Tessera;
     std::unique_ptr<ParameterConverter> nameConverter_;
     std::unique_ptr<MeterScaler> offsetScaler_;
     std::unique_ptr<MeterScaler> signedScaler_;
-    std::vector<std::unique_ptr<ControlObserver>> observers_;
+    BoundObservers observers_;
 };

@@ -108,7 +108,7 @@ QWidget* trimRow(const QString& caption, QLabel*& value, UpDownControl*& upDown,
 } // namespace
 
 CMonitorView::CMonitorView(CQuenlarRemoteDoc& document)
-    : document_(document), guard_(document.userActionGuard()) {
+    : document_(document), observers_(document) {
     setObjectName(QStringLiteral("CMonitorView"));
     setWindowTitle(QStringLiteral("Monitor"));
     // The form holds many controls for its size: a point smaller than the desktop's text.
@@ -307,21 +307,6 @@ QWidget* CMonitorView::meterArea() {
     return area;
 }
 
-template <typename ObserverType>
-ObserverType& CMonitorView::attach(const ParameterId& parameter,
-                                   std::unique_ptr<ObserverType> observer) {
-    ObserverType& attached = *observer;
-    observers_.push_back(std::move(observer));
-    document_.attach(parameter, attached);
-    return attached;
-}
-
-template <typename ObserverType>
-void CMonitorView::attachActive(const ParameterId& parameter,
-                                std::unique_ptr<ObserverType> observer) {
-    ObserverActions::bind(attach(parameter, std::move(observer)), guard_);
-}
-
 void CMonitorView::attachObservers() {
     attachLamps();
     attachButtons();
@@ -333,73 +318,85 @@ void CMonitorView::attachObservers() {
 void CMonitorView::attachLamps() {
     const Pictures& p = pictures_;
     // A metadata input shows green while valid and red when it reports an error (2).
-    attach(id(216, 9), std::make_unique<Win32Bitmap3StateObserver>(form_.metadataIn[0], 1150, lit,
-                                                                   p.on, p.off, p.redOn));
-    attach(id(216, 10), std::make_unique<Win32Bitmap3StateObserver>(form_.metadataIn[1], 1151, lit,
-                                                                    p.on, p.off, p.redOn));
-    attach(id(117, 49), std::make_unique<Win32TextObserver>(*form_.customCutValue, 1496));
-    attachActive(id(117, 49), std::make_unique<Win32SpinObserver>(*form_.customCut, 1233));
-    attach(id(117, 48), std::make_unique<Win32TextObserver>(*form_.customBoostValue, 1497));
-    attachActive(id(117, 48), std::make_unique<Win32SpinObserver>(*form_.customBoost, 1236));
+    observers_.adoptUnbound(id(216, 9), std::make_unique<Win32Bitmap3StateObserver>(
+                                            form_.metadataIn[0], 1150, lit, p.on, p.off, p.redOn));
+    observers_.adoptUnbound(id(216, 10), std::make_unique<Win32Bitmap3StateObserver>(
+                                             form_.metadataIn[1], 1151, lit, p.on, p.off, p.redOn));
+    observers_.adoptUnbound(id(117, 49),
+                            std::make_unique<Win32TextObserver>(*form_.customCutValue, 1496));
+    observers_.adopt(id(117, 49), std::make_unique<Win32SpinObserver>(*form_.customCut, 1233));
+    observers_.adoptUnbound(id(117, 48),
+                            std::make_unique<Win32TextObserver>(*form_.customBoostValue, 1497));
+    observers_.adopt(id(117, 48), std::make_unique<Win32SpinObserver>(*form_.customBoost, 1236));
     const int locks[] = {0, 7, 14, 21, 28};
     for (std::size_t i = 0; i < form_.inputLocks.size(); ++i)
-        attach(id(208, locks[i]),
-               std::make_unique<Win32BitmapObserver>(form_.inputLocks[i],
-                                                     1175 + static_cast<int>(i), lit, p.on, p.off));
-    attach(id(216, 2), std::make_unique<Win32WindowObserver>(*form_.soloInputLabel, 2190));
-    attach(id(216, 2),
-           std::make_unique<Win32BitmapObserver>(form_.soloInput, 1279, lit, p.soloOn, p.soloOff));
+        observers_.adoptUnbound(id(208, locks[i]),
+                                std::make_unique<Win32BitmapObserver>(form_.inputLocks[i],
+                                                                      1175 + static_cast<int>(i),
+                                                                      lit, p.on, p.off));
+    observers_.adoptUnbound(id(216, 2),
+                            std::make_unique<Win32WindowObserver>(*form_.soloInputLabel, 2190));
+    observers_.adoptUnbound(id(216, 2), std::make_unique<Win32BitmapObserver>(
+                                            form_.soloInput, 1279, lit, p.soloOn, p.soloOff));
 }
 
 // The speaker, downmix and compression buttons.
 void CMonitorView::attachButtons() {
-    attach(id(197, 15), std::make_unique<Win32WindowObserver>(*form_.speakerGroup, 2189));
+    observers_.adoptUnbound(id(197, 15),
+                            std::make_unique<Win32WindowObserver>(*form_.speakerGroup, 2189));
     for (int i = 0; i < 3; ++i)
-        attachActive(id(197, 15),
-                     std::make_unique<Win32GroupedStateButtonObserver>(
-                         *form_.speakers[static_cast<std::size_t>(i)], 1472 + i, i, 0));
+        observers_.adopt(id(197, 15),
+                         std::make_unique<Win32GroupedStateButtonObserver>(
+                             *form_.speakers[static_cast<std::size_t>(i)], 1472 + i, i, 0));
     for (int i = 0; i < 5; ++i)
-        attachActive(id(117, 36), std::make_unique<Win32GroupedStateButtonObserver>(
-                                      *form_.downmix[static_cast<std::size_t>(i)], 1222 + i, i, 0));
+        observers_.adopt(id(117, 36),
+                         std::make_unique<Win32GroupedStateButtonObserver>(
+                             *form_.downmix[static_cast<std::size_t>(i)], 1222 + i, i, 0));
     // Pressing the lit mode again turns compression off (3).
     for (int i = 0; i < 3; ++i)
-        attachActive(id(117, 38),
-                     std::make_unique<Win32StateButtonObserver>(
-                         *form_.compression[static_cast<std::size_t>(i)], 1229 + i, i, 3));
+        observers_.adopt(id(117, 38),
+                         std::make_unique<Win32StateButtonObserver>(
+                             *form_.compression[static_cast<std::size_t>(i)], 1229 + i, i, 3));
 }
 
 // The volume with its read-out and captions, then the switches beside it.
 void CMonitorView::attachVolume() {
-    attach(id(197, 17), std::make_unique<Win32TextObserver>(*form_.volumeReadout, 1495));
-    auto& volume =
-        attach(id(197, 17), std::make_unique<Win32SliderObserver>(*form_.volume, 1210, true));
-    ObserverActions::bind(volume, guard_);
-    attach(id(197, 17), std::make_unique<Win32WindowObserver>(*form_.volumeGroup, 2184));
+    observers_.adoptUnbound(id(197, 17),
+                            std::make_unique<Win32TextObserver>(*form_.volumeReadout, 1495));
+    auto& volume = observers_.adoptUnbound(
+        id(197, 17), std::make_unique<Win32SliderObserver>(*form_.volume, 1210, true));
+    ObserverActions::bind(volume, observers_.guard());
+    observers_.adoptUnbound(id(197, 17),
+                            std::make_unique<Win32WindowObserver>(*form_.volumeGroup, 2184));
     for (std::size_t i = 0; i < form_.volumeLabels.size(); ++i)
-        attach(id(197, 17), std::make_unique<Win32WindowObserver>(*form_.volumeLabels[i],
-                                                                  2185 + static_cast<int>(i)));
+        observers_.adoptUnbound(id(197, 17),
+                                std::make_unique<Win32WindowObserver>(*form_.volumeLabels[i],
+                                                                      2185 + static_cast<int>(i)));
     // The unit tells here whether it has analogue monitoring outputs at all.
-    attach(id(216, 3), std::make_unique<Win32BitmapObserver>(form_.analog, analogLampId, lit,
-                                                             pictures_.on, pictures_.off));
-    attach(id(23, 2), std::make_unique<Win32WindowObserver>(*form_.ref, 1217));
-    attachActive(id(197, 16), std::make_unique<Win32StateButtonObserver>(*form_.dim, 1212, 1, 0));
-    attachActive(id(23, 66), std::make_unique<Win32StateButtonObserver>(*form_.mx, 1228, 2, 0));
-    attachActive(id(23, 66), std::make_unique<Win32StateButtonObserver>(*form_.mxTwo, 1232, 3, 0));
-    attachActive(id(117, 37),
-                 std::make_unique<Win32SharedParamStateButtonObserver>(*form_.rflMode, 1227, 2, 0));
+    observers_.adoptUnbound(id(216, 3),
+                            std::make_unique<Win32BitmapObserver>(form_.analog, analogLampId, lit,
+                                                                  pictures_.on, pictures_.off));
+    observers_.adoptUnbound(id(23, 2), std::make_unique<Win32WindowObserver>(*form_.ref, 1217));
+    observers_.adopt(id(197, 16),
+                     std::make_unique<Win32StateButtonObserver>(*form_.dim, 1212, 1, 0));
+    observers_.adopt(id(23, 66), std::make_unique<Win32StateButtonObserver>(*form_.mx, 1228, 2, 0));
+    observers_.adopt(id(23, 66),
+                     std::make_unique<Win32StateButtonObserver>(*form_.mxTwo, 1232, 3, 0));
+    observers_.adopt(id(117, 37), std::make_unique<Win32SharedParamStateButtonObserver>(
+                                      *form_.rflMode, 1227, 2, 0));
     volume.configure(10, 1, 10);
 }
 
 // Mute per channel; one channel at most is soloed (7: none), so pressing the lit one clears it.
 void CMonitorView::attachChannels() {
     for (int channel = 0; channel < channels; ++channel)
-        attachActive(id(117, 40 + channel),
-                     std::make_unique<Win32StateButtonObserver>(
-                         *form_.mutes[static_cast<std::size_t>(channel)], 2080 + channel, 1, 0));
+        observers_.adopt(id(117, 40 + channel), std::make_unique<Win32StateButtonObserver>(
+                                                    *form_.mutes[static_cast<std::size_t>(channel)],
+                                                    2080 + channel, 1, 0));
     for (int channel = 0; channel < channels; ++channel)
-        attachActive(id(117, 50), std::make_unique<Win32StateButtonObserver>(
-                                      *form_.solos[static_cast<std::size_t>(channel)],
-                                      1390 + channel, channel, 7));
+        observers_.adopt(id(117, 50), std::make_unique<Win32StateButtonObserver>(
+                                          *form_.solos[static_cast<std::size_t>(channel)],
+                                          1390 + channel, channel, 7));
 }
 
 void CMonitorView::addMeterPages() {

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "app/observers/BoundObservers.h"
 #include "app/observers/ObserverActions.h"
 
 class CDigitalReadout;
@@ -93,15 +94,10 @@ private:
     void attachVolume();
     void attachChannels();
     void addMeterPages();
-    template <typename ObserverType>
-    ObserverType& attach(const ParameterId& id, std::unique_ptr<ObserverType> observer);
-    template <typename ObserverType>
-    void attachActive(const ParameterId& id, std::unique_ptr<ObserverType> observer);
 
     CQuenlarRemoteDoc& document_;
-    ActionGuard guard_;
     Pictures pictures_;
     Form form_{};
-    std::vector<std::unique_ptr<ControlObserver>> observers_;
+    BoundObservers observers_;
     std::array<CMeterPage*, 3> meterPages_{};
 };

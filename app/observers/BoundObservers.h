@@ -20,16 +20,25 @@ public:
     // control's actions to it.
     template <class Kind, class... Arguments>
     Kind& add(const ParameterId& id, Arguments&&... arguments) {
-        Kind& made = addUnbound<Kind>(id, std::forward<Arguments>(arguments)...);
-        if constexpr (requires { ObserverActions::bind(made, guard_); })
-            ObserverActions::bind(made, guard_);
-        return made;
+        return adopt(id, std::make_unique<Kind>(std::forward<Arguments>(arguments)...));
     }
 
     // Makes and attaches the observer without binding any action: the window works it itself.
     template <class Kind, class... Arguments>
     Kind& addUnbound(const ParameterId& id, Arguments&&... arguments) {
-        auto observer = std::make_unique<Kind>(std::forward<Arguments>(arguments)...);
+        return adoptUnbound(id, std::make_unique<Kind>(std::forward<Arguments>(arguments)...));
+    }
+
+    // As add and addUnbound, for an observer made by the caller.
+    template <class Kind> Kind& adopt(const ParameterId& id, std::unique_ptr<Kind> observer) {
+        Kind& made = adoptUnbound(id, std::move(observer));
+        if constexpr (requires { ObserverActions::bind(made, guard_); })
+            ObserverActions::bind(made, guard_);
+        return made;
+    }
+
+    template <class Kind>
+    Kind& adoptUnbound(const ParameterId& id, std::unique_ptr<Kind> observer) {
         Kind& made = *observer;
         observers_.push_back(std::move(observer));
         document_.attach(id, made);
