@@ -7,6 +7,7 @@
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
 #include "app/ConnectionSettings.h"
+#include "app/ExtraWindows.h"
 #include "app/FileCommands.h"
 #include "app/ModalSeam.h"
 #include "app/WaitCursor.h"
@@ -35,6 +36,7 @@ CQuenlarRemoteApp::CQuenlarRemoteApp(ModalSeam& seam, const Clock& clock, Settin
 
 CQuenlarRemoteApp::~CQuenlarRemoteApp() {
     // The windows and their observers go before the parameters they watch.
+    extras_.reset();
     files_.reset();
     frame_.reset();
     document_.reset();
@@ -70,10 +72,13 @@ CQuenlarRemoteDoc* CQuenlarRemoteApp::document() {
         try {
             document_ = std::make_unique<CQuenlarRemoteDoc>(seam_, clock_);
             files_ = std::make_unique<FileCommands>(*document_, seam_);
+            if (frame_)
+                extras_ = std::make_unique<ExtraWindows>(*frame_, *document_, seam_);
         } catch (const std::exception& error) {
             seam_.message(frame_.get(), QMessageBox::Critical, title,
                           QStringLiteral("Failed to create empty document.\n") + error.what(),
                           QMessageBox::Ok, QMessageBox::Ok);
+            extras_.reset();
             files_.reset();
             document_.reset();
             if (frame_)
@@ -135,6 +140,13 @@ void CQuenlarRemoteApp::createMainFrame() {
         CommandId::ExportText, [this] { files_->exportText(frame_.get()); }, hasDocument);
     frame_->setCommand(
         CommandId::ExportHtml, [this] { files_->exportHtml(frame_.get()); }, hasDocument);
+    frame_->setCommand(
+        CommandId::CompareWithFile, [this] { extras_->compareWithFile(); }, hasDocument);
+    frame_->setCommand(
+        CommandId::ParameterBrowser, [this] { extras_->showParameterBrowser(); }, hasDocument);
+    frame_->setCommand(
+        CommandId::LineMonitor, [this] { extras_->toggleLineMonitor(); }, hasDocument,
+        [this] { return extras_ && extras_->lineMonitorShown(); });
     frame_->setCommand(CommandId::About, [this] { about(); });
     addSetupCommands();
 }
@@ -193,6 +205,7 @@ void CQuenlarRemoteApp::report(const QString& failure) {
 
 void CQuenlarRemoteApp::endStartUp() {
     splash_.reset();
+    extras_.reset();
     files_.reset();
     frame_.reset();
     document_.reset();

@@ -7,6 +7,7 @@
 class CMainFrame;
 class CQuenlarRemoteDoc;
 class CSplash;
+class ExtraWindows;
 class Clock;
 class FileCommands;
 class ModalSeam;
@@ -53,4 +54,5 @@ private:
     std::unique_ptr<CQuenlarRemoteDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ExtraWindows> extras_;
 };

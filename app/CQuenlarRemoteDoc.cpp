@@ -64,8 +64,15 @@ void CQuenlarRemoteDoc::goOffLine() {
 }
 
 void CQuenlarRemoteDoc::switchTo(std::unique_ptr<ProtocolStack> stack) {
+    stack->setLineTap(lineTap_);
     parameters_->switchProtocol(stack->top());
     stack_ = std::move(stack);
+}
+
+void CQuenlarRemoteDoc::setLineTap(LineTap* tap) {
+    lineTap_ = tap;
+    if (stack_)
+        stack_->setLineTap(tap);
 }
 
 std::optional<CQuenlarRemoteDoc::OpenPort> CQuenlarRemoteDoc::openPort() const {

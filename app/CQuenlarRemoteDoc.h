@@ -15,6 +15,7 @@
 
 class Clock;
 class ConnectionSettings;
+class LineTap;
 class ModalSeam;
 class Observer;
 class PollingClock;
@@ -87,6 +88,11 @@ public:
     // front of a window that tells what is being done and counts the exchanges.
     void runLongWork(const QString& what, const std::function<void()>& work);
 
+    // Shows the bytes of the serial line to tap, on this connection and the next ones (not owned;
+    // null to stop listening).
+    void setLineTap(LineTap* tap);
+    LineTap* lineTap() const { return lineTap_; }
+
     Vx41Params& parameters() const { return *parameters_; }
     const Clock& clock() const { return clock_; }
     // A protocol failure goes to the recovery; any other failure stops polling, is shown and
@@ -109,5 +115,6 @@ private:
     std::unique_ptr<ProtocolStack> stack_;
     std::unique_ptr<Vx41Params> parameters_;
     PollingClock* pollingClock_ = nullptr;
+    LineTap* lineTap_ = nullptr;
     int state_ = offLineState;
 };

@@ -6,6 +6,7 @@
 #include "link/Protocol.h"
 #include "link/SerialDevice.h"
 #include "link/SerialProtocol.h"
+#include "link/TappedSerialDevice.h"
 
 ProtocolStack::ProtocolStack() = default;
 ProtocolStack::~ProtocolStack() = default;
@@ -22,7 +23,8 @@ std::unique_ptr<ProtocolStack> ProtocolStack::serial(SerialDeviceImplementation&
                                                      std::uint16_t address, const Clock& clock) {
     std::unique_ptr<ProtocolStack> stack(new ProtocolStack);
     stack->device_ = std::make_unique<SerialDevice>(port);
-    stack->implementation_ = std::make_unique<SerialProtocol>(address, stack->device_.get(), clock);
+    stack->tapped_ = std::make_unique<TappedSerialDevice>(*stack->device_);
+    stack->implementation_ = std::make_unique<SerialProtocol>(address, stack->tapped_.get(), clock);
     stack->bridge_ = std::make_unique<Protocol>(*stack->implementation_);
     stack->tolerant_ = std::make_unique<FaultTolerantProtocol>(*stack->bridge_, attempts);
     stack->waitCursor_ = std::make_unique<WaitCursorProtocol>(*stack->tolerant_);
@@ -36,4 +38,9 @@ void ProtocolStack::finish(GenericProtocol& below) {
 
 void ProtocolStack::setProgressListener(ProgressProtocol::Listener listener) {
     progress_->setListener(std::move(listener));
+}
+
+void ProtocolStack::setLineTap(LineTap* tap) {
+    if (tapped_)
+        tapped_->setTap(tap);
 }

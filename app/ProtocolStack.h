@@ -7,14 +7,17 @@
 
 class Clock;
 class FaultTolerantProtocol;
+class LineTap;
 class Protocol;
 class ProtocolImplementation;
 class SerialDevice;
 class SerialDeviceImplementation;
+class TappedSerialDevice;
 class WaitCursorProtocol;
 
 // The layers between the parameter set and the unit, built whole before the set is pointed at
-// them. Connected: the serial device on a port (not owned), the line protocol at the unit's
+// them. Connected: the serial device on a port (not owned) with a place to listen to its bytes,
+// the line protocol at the unit's
 // address, the bridge, five attempts per exchange and the wait cursor. Off line: the simulated
 // unit behind a bridge. Both end in the progress reports of long work.
 class ProtocolStack {
@@ -31,6 +34,8 @@ public:
 
     GenericProtocol& top() const { return *progress_; }
     void setProgressListener(ProgressProtocol::Listener listener);
+    // Shows the bytes of the serial line to tap (not owned; null to stop); off line there are none.
+    void setLineTap(LineTap* tap);
 
 private:
     ProtocolStack();
@@ -38,6 +43,7 @@ private:
 
     // In build order, so that the top goes first.
     std::unique_ptr<SerialDevice> device_;
+    std::unique_ptr<TappedSerialDevice> tapped_;
     std::unique_ptr<ProtocolImplementation> implementation_;
     std::unique_ptr<Protocol> bridge_;
     std::unique_ptr<FaultTolerantProtocol> tolerant_;

@@ -132,7 +132,7 @@ void LineTraceDecoder::sentByte(std::uint8_t byte) {
         if (byte == SerialKeyword::stx) {
             pcState_ = PcState::Length;
         } else if (byte == SerialKeyword::transmit) {
-            emit(Direction::ToUnit, Kind::Keyword, "select " + hex(address_) + ": TRANSMIT");
+            record(Direction::ToUnit, Kind::Keyword, "select " + hex(address_) + ": TRANSMIT");
             pcState_ = PcState::Idle;
         } else {
             flushPoll();
@@ -158,14 +158,14 @@ void LineTraceDecoder::sentWhileIdle(std::uint8_t byte) {
     if (byte == SerialKeyword::breakKey)
         pcState_ = PcState::AddressHigh;
     else
-        emit(Direction::ToUnit, Kind::Keyword, keywordName(byte));
+        record(Direction::ToUnit, Kind::Keyword, keywordName(byte));
 }
 
 void LineTraceDecoder::flushPoll() {
     if (pcState_ != PcState::Addressed)
         return;
     pcState_ = PcState::Idle;
-    emit(Direction::ToUnit, Kind::Poll, "poll " + hex(address_));
+    record(Direction::ToUnit, Kind::Poll, "poll " + hex(address_));
 }
 
 void LineTraceDecoder::pcFrameComplete() {
@@ -188,8 +188,8 @@ void LineTraceDecoder::pcFrameComplete() {
     awaitingFrameAck_ = true;
     afterWrite_ = write;
     requestedNumber_ = write || checked.payload.empty() ? -1 : checked.payload.front();
-    emit(Direction::ToUnit, Kind::Frame,
-         "select " + hex(address_) + ": " + what + ", " + checked.checksumText, false, retry);
+    record(Direction::ToUnit, Kind::Frame,
+           "select " + hex(address_) + ": " + what + ", " + checked.checksumText, false, retry);
 }
 
 // Extended items are only ever written; a plain item has the shape of three indexes, which are
@@ -266,7 +266,7 @@ void LineTraceDecoder::unitKeyword(std::uint8_t byte) {
     const bool expected = awaitingFrameAck_ ? byte == SerialKeyword::ack
                                             : isUnitKeyword(byte) && byte != SerialKeyword::error;
     awaitingFrameAck_ = false;
-    emit(Direction::FromUnit, Kind::Keyword, keywordName(byte), !expected);
+    record(Direction::FromUnit, Kind::Keyword, keywordName(byte), !expected);
 }
 
 void LineTraceDecoder::unitFrameComplete() {
@@ -282,7 +282,7 @@ void LineTraceDecoder::unitFrameComplete() {
     const bool good = checked.good && !foreign;
     if (good)
         sentFrames_.clear();
-    emit(Direction::FromUnit, Kind::Frame, text + ", " + checked.checksumText, !good);
+    record(Direction::FromUnit, Kind::Frame, text + ", " + checked.checksumText, !good);
 }
 
 // A unit may stay quiet while it works on a write; anywhere else silence fails the exchange.
@@ -293,8 +293,8 @@ void LineTraceDecoder::silence() {
     }
     const bool quietAfterWrite = afterWrite_ && !awaitingFrameAck_;
     awaitingFrameAck_ = false;
-    emit(Direction::FromUnit, Kind::Silence,
-         quietAfterWrite ? "no answer (quiet after a write)" : "no answer", !quietAfterWrite);
+    record(Direction::FromUnit, Kind::Silence,
+           quietAfterWrite ? "no answer (quiet after a write)" : "no answer", !quietAfterWrite);
 }
 
 void LineTraceDecoder::cutShort() {
@@ -305,17 +305,17 @@ void LineTraceDecoder::cutShort() {
         text += " after " + std::to_string(got) + " of " + std::to_string(wanted) + " bytes";
     unitState_ = UnitState::Idle;
     unitRemaining_ = 0;
-    emit(Direction::FromUnit, Kind::Frame, text, true);
+    record(Direction::FromUnit, Kind::Frame, text, true);
 }
 
 void LineTraceDecoder::discarded(std::span<const std::uint8_t> bytes) {
     if (!bytes.empty())
-        emit(Direction::FromUnit, Kind::Discarded,
-             "discarded " + std::to_string(bytes.size()) + " bytes: " + hex(bytes));
+        record(Direction::FromUnit, Kind::Discarded,
+               "discarded " + std::to_string(bytes.size()) + " bytes: " + hex(bytes));
 }
 
-void LineTraceDecoder::emit(Direction direction, Kind kind, std::string text, bool failure,
-                            bool retry) {
+void LineTraceDecoder::record(Direction direction, Kind kind, std::string text, bool failure,
+                              bool retry) {
     if (failure)
         ++failures_;
     LineTraceEntry entry;

@@ -57,8 +57,8 @@ private:
     void cutShort();
     void discarded(std::span<const std::uint8_t> bytes);
 
-    void emit(LineTraceEntry::Direction direction, LineTraceEntry::Kind kind, std::string text,
-              bool failure = false, bool retry = false);
+    void record(LineTraceEntry::Direction direction, LineTraceEntry::Kind kind, std::string text,
+                bool failure = false, bool retry = false);
 
     LineTraceSink& sink_;
     const Clock& clock_;

@@ -51,6 +51,14 @@ QString prompt(int commandId) {
         return QStringLiteral("Write the settings of the device to an HTML file\nExport HTML");
     case CommandId::RunTests:
         return QStringLiteral("Run the built-in tests\nRun Tests");
+    case CommandId::CompareWithFile:
+        return QStringLiteral("List the settings of a configuration file that differ from the "
+                              "device\nCompare with File");
+    case CommandId::ParameterBrowser:
+        return QStringLiteral("List every parameter of the device with its value\n"
+                              "Parameter Browser");
+    case CommandId::LineMonitor:
+        return QStringLiteral("Show the traffic on the serial line\nLine Monitor");
     case CommandId::EditCopy:
         return QStringLiteral("Copy the selection and put it on the Clipboard\nCopy");
     case CommandId::EditCut:
@@ -89,9 +97,9 @@ CMainFrame::CMainFrame(ModalSeam& seam) : seam_(seam), area_(new QMdiArea(this))
     updateCommandStates();
 }
 
-void CMainFrame::setCommand(int commandId, std::function<void()> run,
-                            std::function<bool()> enabled) {
-    commands_[commandId] = Command{std::move(run), std::move(enabled), {}};
+void CMainFrame::setCommand(int commandId, std::function<void()> run, std::function<bool()> enabled,
+                            std::function<bool()> checked) {
+    commands_[commandId] = Command{std::move(run), std::move(enabled), std::move(checked)};
     updateCommandStates();
 }
 
@@ -180,6 +188,7 @@ void CMainFrame::createMenus() {
               QKeySequence(Qt::CTRL | Qt::Key_T));
     addAction(exportMenu, CommandId::ExportHtml, QStringLiteral("&HTML..."),
               QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(file, CommandId::CompareWithFile, QStringLiteral("&Compare with File..."));
     file->addSeparator();
     addAction(file, CommandId::Exit, QStringLiteral("E&xit"));
 
@@ -202,6 +211,9 @@ void CMainFrame::createMenus() {
     addAction(view, CommandId::ViewMainAndMetadata, QStringLiteral("Main && M&etadata"))
         ->setCheckable(true);
     addAction(view, CommandId::ViewAllWindows, QStringLiteral("&All Windows"))->setCheckable(true);
+    view->addSeparator();
+    addAction(view, CommandId::ParameterBrowser, QStringLiteral("&Parameter Browser"));
+    addAction(view, CommandId::LineMonitor, QStringLiteral("&Line Monitor"))->setCheckable(true);
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
     addAction(settings, CommandId::Setup, QStringLiteral("&Setup..."));

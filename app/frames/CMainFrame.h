@@ -28,8 +28,10 @@ public:
 
     explicit CMainFrame(ModalSeam& seam);
 
-    // The command's action runs run; it is enabled while enabled (if given) answers true.
-    void setCommand(int commandId, std::function<void()> run, std::function<bool()> enabled = {});
+    // The command's action runs run; it is enabled while enabled (if given) answers true, and a
+    // checkable one is checked while checked answers true.
+    void setCommand(int commandId, std::function<void()> run, std::function<bool()> enabled = {},
+                    std::function<bool()> checked = {});
     void setViewFactory(ViewKind kind, ViewFactory factory);
 
     // The window of that view, or null while it is not open.

@@ -1,0 +1,133 @@
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <numeric>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/frames/CLineMonitorBar.h"
+#include "link/FaultTolerantProtocol.h"
+#include "link/Protocol.h"
+#include "link/SerialProtocol.h"
+#include "link/TappedSerialDevice.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedSerialDevice.h"
+
+namespace {
+using Bytes = ScriptedSerialDevice::Bytes;
+constexpr ParameterId meter{204, 0};
+
+// A reply frame; damage spoils its checksum.
+Bytes reply(const Bytes& payload, int damage = 0) {
+    const auto length = static_cast<std::uint8_t>(payload.size());
+    Bytes bytes{0x02, length};
+    bytes.insert(bytes.end(), payload.begin(), payload.end());
+    bytes.push_back(static_cast<std::uint8_t>(
+        -std::accumulate(payload.begin(), payload.end(), int{length}) + damage));
+    return bytes;
+}
+
+// The monitor of a document, and a serial line that the test scripts, on which the monitor's tap
+// is set as the document would set it on its own line.
+class LineMonitorTest : public ::testing::Test {
+protected:
+    // A read of the meter whose first answer arrives damaged and whose second is good.
+    void readWithOneRetry() {
+        tapped.setTap(document.lineTap());
+        const Bytes answer{meter.number, meter.index, 0x03, 0xFF};
+        Bytes first{0x04, 0x08};
+        const Bytes damaged = reply(answer, 1);
+        first.insert(first.end(), damaged.begin(), damaged.end());
+        device.answer(first);
+        Bytes second{0x04, 0x08};
+        const Bytes good = reply(answer);
+        second.insert(second.end(), good.begin(), good.end());
+        device.answerAfterSilence(second);
+        ASSERT_EQ(tolerant.read(meter), ParameterValue(1023));
+    }
+
+    QStringList messages() const {
+        QStringList texts;
+        for (int row = 0; row < monitor.table().rowCount(); ++row)
+            texts << monitor.table().item(row, CLineMonitorBar::MessageColumn)->text();
+        return texts;
+    }
+
+    QTemporaryDir directory;
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    CLineMonitorBar monitor{document, seam};
+    ScriptedSerialDevice device;
+    TappedSerialDevice tapped{device};
+    SerialProtocol line{0x8280, &tapped, clock};
+    Protocol bridge{line};
+    FaultTolerantProtocol tolerant{bridge, 5};
+};
+
+TEST_F(LineMonitorTest, ShowsAnExchangeWithOneRetryDecodedWithTheFailureAndRetryMarked) {
+    monitor.show();
+    readWithOneRetry();
+
+    const QStringList shown = messages();
+    const QStringList expected{
+        "select 82 80: read (CC; 0), checksum 32",
+        "ACK",
+        "poll 82 81",
+        "DATA READY",
+        "select 82 80: TRANSMIT",
+        "reply (cc, 0) = 1023 [03 FF], checksum 2F, expected 2E  [FAILED]",
+        "select 82 80: read (CC; 0), checksum 32  [retry]",
+        "ACK",
+        "poll 82 81",
+        "DATA READY",
+        "select 82 80: TRANSMIT",
+        "reply (cc, 0) = 1023 [03 FF], checksum 2E",
+        "ACK",
+    };
+    ASSERT_EQ(shown, expected);
+    const int failed = 5;
+    const int retried = 6;
+    EXPECT_EQ(monitor.table().item(0, CLineMonitorBar::DirectionColumn)->text(), "PC");
+    EXPECT_EQ(monitor.table().item(1, CLineMonitorBar::DirectionColumn)->text(), "Unit");
+    const QTableWidget& table = monitor.table();
+    EXPECT_NE(table.item(failed, 0)->background(), table.item(retried, 0)->background());
+    EXPECT_EQ(table.item(0, 0)->background(), QBrush());
+
+    // Saved as the command-line trace words it, one message a line.
+    const QString path = directory.filePath("trace.txt");
+    seam.fileNames = {path};
+    monitor.saveButton().click();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(saved.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), shown.size());
+    EXPECT_TRUE(lines[retried].endsWith("[retry]"));
+    EXPECT_TRUE(lines[0].contains("PC   > select 82 80"));
+}
+
+TEST_F(LineMonitorTest, ListensOnlyWhileShownAndPauseAndClearActOnTheRows) {
+    EXPECT_EQ(document.lineTap(), nullptr);
+    monitor.show();
+    EXPECT_NE(document.lineTap(), nullptr);
+
+    monitor.pauseButton().click();
+    readWithOneRetry();
+    EXPECT_EQ(monitor.table().rowCount(), 0);
+    monitor.pauseButton().click();
+    readWithOneRetry();
+    const int rows = monitor.table().rowCount();
+    EXPECT_GT(rows, 0);
+    monitor.clearButton().click();
+    EXPECT_EQ(monitor.table().rowCount(), 0);
+
+    monitor.hide();
+    EXPECT_EQ(document.lineTap(), nullptr);
+    monitor.show();
+    readWithOneRetry();
+    EXPECT_EQ(monitor.table().rowCount(), rows);
+}
+
+} // namespace
