@@ -24,8 +24,11 @@ std::string hex(std::uint8_t byte) {
 
 std::string hex(std::span<const std::uint8_t> bytes) {
     std::string text;
-    for (const auto byte : bytes)
-        text += (text.empty() ? "" : " ") + hex(byte);
+    for (const auto byte : bytes) {
+        if (!text.empty())
+            text += ' ';
+        text += hex(byte);
+    }
     return text;
 }
 
@@ -181,8 +184,9 @@ void LineTraceDecoder::pcFrameComplete() {
     } else {
         std::string indexes;
         for (const auto index : checked.payload.subspan(1))
-            indexes += " " + std::to_string(index);
-        what = "read (" + hex(checked.payload.front()) + ";" + indexes + ")";
+            indexes.append(" ").append(std::to_string(index));
+        what.assign("read (").append(hex(checked.payload.front())).append(";").append(indexes);
+        what += ')';
     }
     const bool retry = remembersFailedSend(frame);
     awaitingFrameAck_ = true;
@@ -274,10 +278,12 @@ void LineTraceDecoder::unitFrameComplete() {
     std::string text = "reply";
     bool foreign = false;
     if (!checked.payload.empty()) {
-        text += " " + itemsText(checked.payload);
+        text.append(" ").append(itemsText(checked.payload));
         foreign = requestedNumber_ >= 0 && checked.payload.front() != requestedNumber_;
         if (foreign)
-            text += " (for number " + hex(checked.payload.front()) + ", not the one asked for)";
+            text.append(" (for number ")
+                .append(hex(checked.payload.front()))
+                .append(", not the one asked for)");
     }
     const bool good = checked.good && !foreign;
     if (good)
