@@ -1,17 +1,14 @@
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <string>
 
-#include "OffLineAnswers.h"
 #include "app/CQuenlarRemoteApp.h"
-#include "app/SettingsStore.h"
 #include "app/frames/CMainFrame.h"
 #include "app/views/CMainView.h"
-#include "model/SystemClock.h"
+#include "bench/support/OffLineProgram.h"
 
 namespace {
 constexpr int ticks = 3000;
@@ -50,18 +47,10 @@ double idleShareOfACore(PollingClock& clock) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffLineProgram::chooseOffscreen();
     QApplication application(argc, argv);
-    QTemporaryDir settingsFolder;
-    SettingsStore settings(settingsFolder.filePath(QStringLiteral("settings.ini")));
-    OffLineAnswers answers;
-    CQuenlarRemoteApp program(answers, SystemClock::instance(), settings,
-                              std::chrono::milliseconds(0));
-    if (!program.initInstance()) {
-        std::fputs("app-bench: the program did not start\n", stderr);
-        return 1;
-    }
+    OffLineProgram offLine("app-bench");
+    CQuenlarRemoteApp& program = offLine.program();
     auto* view = program.mainFrame()->findChild<CMainView*>();
     PollingClock& clock = view->pollingClock();
 

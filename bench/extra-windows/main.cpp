@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -12,16 +11,14 @@
 #include "app/CQuenlarRemoteApp.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
-#include "app/SettingsStore.h"
 #include "app/frames/CMainFrame.h"
 #include "app/views/CMainView.h"
 #include "app/views/CParameterBrowser.h"
 #include "app/views/ParameterTableModel.h"
-#include "bench/app/OffLineAnswers.h"
+#include "bench/support/OffLineProgram.h"
 #include "catalogue/Vx41Params.h"
 #include "link/SerialProtocol.h"
 #include "link/TappedSerialDevice.h"
-#include "model/SystemClock.h"
 
 namespace {
 constexpr int ticks = 1000;
@@ -135,18 +132,10 @@ void scrollToMeters(CParameterBrowser& browser) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffLineProgram::chooseOffscreen();
     QApplication application(argc, argv);
-    QTemporaryDir settingsFolder;
-    SettingsStore settings(settingsFolder.filePath(QStringLiteral("settings.ini")));
-    OffLineAnswers answers;
-    CQuenlarRemoteApp program(answers, SystemClock::instance(), settings,
-                              std::chrono::milliseconds(0));
-    if (!program.initInstance()) {
-        std::fputs("extra-windows-bench: the program did not start\n", stderr);
-        return 1;
-    }
+    OffLineProgram offLine("extra-windows-bench");
+    CQuenlarRemoteApp& program = offLine.program();
     CMainFrame& frame = *program.mainFrame();
     PollingClock& clock = frame.findChild<CMainView*>()->pollingClock();
     const QStringList arguments = QCoreApplication::arguments();

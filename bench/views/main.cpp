@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <cmath>
@@ -8,17 +7,15 @@
 #include <ctime>
 #include <numbers>
 
-#include "OffLineAnswers.h"
 #include "app/CQuenlarRemoteApp.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
 #include "app/PollingClock.h"
-#include "app/SettingsStore.h"
 #include "app/frames/CMainFrame.h"
 #include "app/views/CMainView.h"
+#include "bench/support/OffLineProgram.h"
 #include "catalogue/Vx41Params.h"
 #include "model/Parameter.h"
-#include "model/SystemClock.h"
 
 namespace {
 constexpr int ticks = 3000;
@@ -105,18 +102,10 @@ double milliSecondsToOpenTheMonitor(CMainFrame& frame) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffLineProgram::chooseOffscreen();
     QApplication application(argc, argv);
-    QTemporaryDir settingsFolder;
-    SettingsStore settings(settingsFolder.filePath(QStringLiteral("settings.ini")));
-    OffLineAnswers answers;
-    CQuenlarRemoteApp program(answers, SystemClock::instance(), settings,
-                              std::chrono::milliseconds(0));
-    if (!program.initInstance()) {
-        std::fputs("views-bench: the program did not start\n", stderr);
-        return 1;
-    }
+    OffLineProgram offLine("views-bench");
+    CQuenlarRemoteApp& program = offLine.program();
     CMainFrame& frame = *program.mainFrame();
     Vx41Params& parameters = program.document()->parameters();
     PollingClock& clock = frame.findChild<CMainView*>()->pollingClock();
