@@ -1,17 +1,23 @@
-# Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
+# Entry points for a fresh Debian 12 machine: `make run`, `make demo` and `make test`.
 JOBS ?= $(shell nproc)
 # Every warning is an error in our own builds; a plain CMake build only warns.
 STRICT = -DVX41_WERROR=ON
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT)
 
-.PHONY: run test check check-sanitized check-release check-windows dependencies build format
+.PHONY: run demo test check check-sanitized check-release check-windows dependencies build format
 
-# The off-line unit's settings report, through the command-line tool; without a unit attached the
-# tool works against the simulated one.
+# The desktop program. Without a unit, tick "Off Line" in its 'Open Device' window to work with the
+# simulated unit.
 run: dependencies
 	cmake -S . -B build $(CMAKE_FLAGS)
-	cmake --build build -j $(JOBS) --target vx41ctl
-	build/tools/vx41ctl/vx41ctl report --text -
+	cmake --build build -j $(JOBS) --target quenlar-remote41
+	build/app/quenlar-remote41
+
+# The desktop program connected to the unit emulator, whose meters and lamps move.
+demo: dependencies
+	cmake -S . -B build $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS) --target quenlar-remote41 vx41-emulator
+	scripts/demo build
 
 # Every test: the normal build, the same tests under AddressSanitizer and UBSan, the release build
 # and the Windows cross-compile.

@@ -1,0 +1,37 @@
+#include "app/ProgressWindow.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+ProgressWindow::ProgressWindow(const QString& what, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      count_(new QLabel(this)) {
+    setObjectName("ProgressWindow");
+    setWindowTitle("QuenlarRemote 41");
+    setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 18, 24, 18);
+    auto* label = new QLabel(what, this);
+    label->setMinimumWidth(320);
+    label->setTextFormat(Qt::PlainText);
+    layout->addWidget(label);
+    layout->addWidget(count_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    showCount();
+}
+
+void ProgressWindow::showNow() {
+    show();
+    repaint();
+}
+
+void ProgressWindow::advance() {
+    ++exchanges_;
+    showCount();
+    repaint();
+}
+
+void ProgressWindow::showCount() {
+    count_->setText(QString("Exchanges with the unit: %1").arg(exchanges_));
+    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(count_->text() + "0000"));
+}

@@ -1,0 +1,9 @@
+#include "app/frames/CSizedFontStatic.h"
+
+CSizedFontStatic::CSizedFontStatic(int pixelHeight, int weight, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    QFont sized = font();
+    sized.setPixelSize(pixelHeight);
+    sized.setWeight(static_cast<QFont::Weight>(weight));
+    setFont(sized);
+}

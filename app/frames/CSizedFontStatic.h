@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QLabel>
+
+// A static text in a font of a given pixel height and weight (the active programme's name).
+class CSizedFontStatic : public QLabel {
+    Q_OBJECT
+
+public:
+    CSizedFontStatic(int pixelHeight, int weight, QWidget* parent = nullptr);
+};

@@ -1,0 +1,189 @@
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteApp.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/CommandIds.h"
+#include "app/SettingsStore.h"
+#include "app/dialogs/COpenDeviceDlg.h"
+#include "app/frames/CChildFrame.h"
+#include "app/frames/CLedButton.h"
+#include "app/frames/CMainFrame.h"
+#include "app/frames/LedPictures.h"
+#include "app/views/CMainView.h"
+#include "catalogue/Vx41Params.h"
+#include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
+#include "support/RecordingProtocol.h"
+
+namespace {
+
+// The whole program, started with its connection window answered by a script.
+class ApplicationTest : public testing::Test {
+protected:
+    // 'Open Device' answered with "Off Line" ticked and OK.
+    static int offLine(QDialog& dialog) {
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+            if (box->property("controlId").toInt() == COpenDeviceDlg::offLineId &&
+                !box->isChecked())
+                box->click();
+        return QDialog::Accepted;
+    }
+
+    bool start(ScriptedModalSeam::DialogAnswer openDevice) {
+        seam.dialogAnswers.push_back(std::move(openDevice));
+        program =
+            std::make_unique<CQuenlarRemoteApp>(seam, clock, store, std::chrono::milliseconds(0));
+        return program->initInstance();
+    }
+
+    CMainFrame& frame() const { return *program->mainFrame(); }
+    CQuenlarRemoteDoc& document() const { return *program->document(); }
+    CMainView* mainView() const { return frame().findChild<CMainView*>("CMainView"); }
+
+    template <typename Widget> Widget* control(int controlId) const {
+        for (Widget* widget : frame().findChildren<Widget*>())
+            if (widget->property("controlId").toInt() == controlId)
+                return widget;
+        return nullptr;
+    }
+
+    QAction* command(int commandId) const {
+        for (QAction* action : frame().findChildren<QAction*>())
+            if (action->property("commandId").toInt() == commandId)
+                return action;
+        return nullptr;
+    }
+
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    std::unique_ptr<CQuenlarRemoteApp> program;
+};
+
+TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
+    ASSERT_TRUE(start(offLine));
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"COpenDeviceDlg"});
+    EXPECT_TRUE(frame().isVisible());
+    ASSERT_NE(mainView(), nullptr);
+    EXPECT_EQ(frame().size(), QSize(800, 600));
+    EXPECT_NE(frame().childFrame(ViewKind::Metadata), nullptr);
+    EXPECT_NE(frame().childFrame(ViewKind::Monitor), nullptr);
+    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
+    EXPECT_TRUE(mainView()->pollingClock().isRunning());
+    EXPECT_TRUE(control<CLedButton>(1193)->isOn());
+    EXPECT_FALSE(control<CLedButton>(1194)->isOn());
+}
+
+TEST_F(ApplicationTest, CancellingTheConnectionEndsTheStartUp) {
+    EXPECT_FALSE(start(ScriptedModalSeam::result(QDialog::Rejected)));
+    EXPECT_EQ(program->mainFrame(), nullptr);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(ApplicationTest, AConnectionThatFailsAtStartUpIsReportedAndEndsIt) {
+    store.setNumber("off line", 0);
+    store.setText("port path", directory.filePath("no-such-port"));
+    EXPECT_FALSE(start(ScriptedModalSeam::result(QDialog::Accepted)));
+    EXPECT_EQ(program->mainFrame(), nullptr);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.contains("no-such-port"))
+        << seam.messages[0].text.toStdString();
+}
+
+// Whichever windows were closed and opened, the clock the document stops and starts is the Main
+// view's, and none is left behind when the Main window goes.
+TEST_F(ApplicationTest, ThePollingClockIsTheMainViewsWhereverItsWindowIs) {
+    ASSERT_TRUE(start(offLine));
+    EXPECT_EQ(document().pollingClock(), &mainView()->pollingClock());
+    delete frame().childFrame(ViewKind::Main);
+    EXPECT_EQ(document().pollingClock(), nullptr);
+    command(CommandId::ViewMain)->trigger();
+    ASSERT_NE(mainView(), nullptr);
+    EXPECT_EQ(document().pollingClock(), &mainView()->pollingClock());
+    EXPECT_TRUE(mainView()->pollingClock().isRunning());
+}
+
+// Pressing the programme button already lit keeps it lit and still reads again what depends on
+// the programme.
+TEST_F(ApplicationTest, AProgrammeButtonReadsItsCategoriesAgain) {
+    ASSERT_TRUE(start(offLine));
+    Vx41Params& parameters = document().parameters();
+    GenericProtocol& unit = parameters.protocol();
+    RecordingProtocol recorder(unit);
+    parameters.switchProtocol(recorder);
+    control<CLedButton>(1193)->click();
+    parameters.switchProtocol(unit);
+
+    EXPECT_TRUE(control<CLedButton>(1193)->isOn());
+    ASSERT_EQ(recorder.requests.size(), 3u);
+    const std::string categories = "Mms";
+    for (std::size_t request = 0; request < categories.size(); ++request)
+        for (const ParameterId& id : recorder.requests[request])
+            EXPECT_EQ(parameters.find(id).category(), categories[request]) << id.toString();
+}
+
+TEST_F(ApplicationTest, TheErrorLampFollowsTheUnitsErrorState) {
+    ASSERT_TRUE(start(offLine));
+    const auto* lamp = control<QLabel>(1153);
+    const std::pair<int, const char*> states[] = {{1, "red on"}, {0, "green off"}};
+    for (const auto& [error, picture] : states) {
+        // The unit takes a value under the number below the one it reports it under.
+        document().parameters().protocol().write(ParameterId(208, 36).previous(), error, 0);
+        document().refreshAll();
+        EXPECT_EQ(lamp->pixmap().toImage(), LedPictures::load(picture).toImage()) << picture;
+    }
+}
+
+// The shortcuts shown on the file commands reach them: each asks for its file and writes it, and
+// the configuration saved opens again.
+TEST_F(ApplicationTest, TheFileShortcutsRunTheFileCommands) {
+    ASSERT_TRUE(start(offLine));
+    QApplication::setActiveWindow(&frame());
+    const QString configuration = directory.filePath("unit.vxs");
+    const QString text = directory.filePath("unit.txt");
+    const QString html = directory.filePath("unit.htm");
+    seam.fileNames = {configuration, text, html, configuration};
+    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
+    for (Qt::Key key : {Qt::Key_S, Qt::Key_T, Qt::Key_H, Qt::Key_O})
+        QTest::keyClick(&frame(), key, Qt::ControlModifier);
+
+    for (const QString& path : {configuration, text, html})
+        EXPECT_GT(QFileInfo(path).size(), 0) << path.toStdString();
+    EXPECT_EQ(seam.dialogs.back(), "CSelectParametersDlg");
+    EXPECT_TRUE(seam.fileNames.empty());
+}
+
+// On line against the emulated unit: when the unit goes away, the next tick offers the recovery,
+// and working off line keeps the clock going on the simulated unit.
+TEST_F(ApplicationTest, ALostUnitLeadsWithinOneTickToWorkingOffLine) {
+    EmulatorProcess emulator(VX41_EMULATOR, {});
+    store.setNumber("off line", 0);
+    store.setText("port path", QString::fromStdString(emulator.linePath()));
+    ASSERT_TRUE(start(ScriptedModalSeam::result(QDialog::Accepted)));
+    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::connectedState);
+    EXPECT_FALSE(command(CommandId::Connect)->isEnabled());
+
+    emulator.stop();
+    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
+    mainView()->pollingClock().tick();
+    EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
+    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_TRUE(mainView()->pollingClock().isRunning());
+    mainView()->pollingClock().tick();
+    EXPECT_EQ(seam.dialogs.size(), 2u);
+    EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/SettingsStore.h"
+#include "app/dialogs/COpenDeviceDlg.h"
+#include "app/frames/UpDownControl.h"
+#include "support/FakeClock.h"
+
+namespace {
+class COpenDeviceDlgTest : public ::testing::Test {
+protected:
+    template <class Widget> Widget& control(int controlId) {
+        for (Widget* widget : dialog.findChildren<Widget*>())
+            if (widget->property("controlId").toInt() == controlId)
+                return *widget;
+        throw std::runtime_error("no control " + std::to_string(controlId));
+    }
+    static void type(QLineEdit& box, const QString& text) {
+        box.selectAll();
+        QTest::keyClicks(&box, text);
+    }
+
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    ConnectionSettings settings{store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}};
+    COpenDeviceDlg dialog{settings, document, nullptr};
+};
+
+TEST_F(COpenDeviceDlgTest, AddressesTypedOrSteppedKeepTheFormOfTheLine) {
+    QLineEdit& box = control<QLineEdit>(COpenDeviceDlg::addressId);
+    for (const auto& [typed, kept] : {std::pair{"8281", "8280"}, std::pair{"8300", "8380"}}) {
+        type(box, typed);
+        QTest::keyClick(&box, Qt::Key_Return);
+        EXPECT_EQ(box.text(), kept);
+    }
+    // Holding the arrow down steps by 2, then after 2, 4 and 8 seconds by 4, 16 and 64.
+    QToolButton& down = control<UpDownControl>(COpenDeviceDlg::addressUpDownId).downArrow();
+    QTest::mousePress(&down, Qt::LeftButton);
+    for (const auto& [heldMore, shown] : {std::pair{0, "82fe"}, std::pair{2000, "82fa"},
+                                          std::pair{2000, "82ea"}, std::pair{4000, "82aa"}}) {
+        clock.advanceMilliseconds(static_cast<std::uint64_t>(heldMore));
+        down.click();
+        EXPECT_EQ(box.text(), shown);
+    }
+    QTest::mouseRelease(&down, Qt::LeftButton);
+    EXPECT_EQ(settings.deviceAddress(), 0x82AA);
+}
+
+TEST_F(COpenDeviceDlgTest, TextTypedWithoutEnterCountsAtOk) {
+    type(control<QLineEdit>(COpenDeviceDlg::addressId), "8480");
+    type(*dialog.findChild<QComboBox*>()->lineEdit(), "/tmp/vx41");
+    dialog.accept();
+    EXPECT_EQ(settings.deviceAddress(), 0x8480);
+    EXPECT_EQ(settings.portPath(), "/tmp/vx41");
+}
+
+TEST_F(COpenDeviceDlgTest, OffLineGreysThePortTheSpeedAndTheAddress) {
+    control<QCheckBox>(COpenDeviceDlg::offLineId).click();
+    EXPECT_TRUE(settings.offLine());
+    EXPECT_FALSE(control<QComboBox>(COpenDeviceDlg::portId).isEnabled());
+    EXPECT_FALSE(control<QComboBox>(COpenDeviceDlg::baudRateId).isEnabled());
+    EXPECT_FALSE(control<QLineEdit>(COpenDeviceDlg::addressId).isEnabled());
+    EXPECT_FALSE(control<UpDownControl>(COpenDeviceDlg::addressUpDownId).isEnabled());
+}
+} // namespace

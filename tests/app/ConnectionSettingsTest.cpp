@@ -1,0 +1,98 @@
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/SettingsStore.h"
+#include "model/QuenlarException.h"
+#include "support/FakeClock.h"
+
+namespace {
+class ConnectionSettingsTest : public ::testing::Test {
+protected:
+    QString storeFile() const { return directory.filePath("settings.ini"); }
+    ConnectionSettings settings() { return {store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}}; }
+
+    QTemporaryDir directory;
+    SettingsStore store{storeFile()};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+};
+
+TEST_F(ConnectionSettingsTest, AnEmptyStoreGivesTheFirstPortAtFullSpeedOnLine) {
+    const ConnectionSettings fresh = settings();
+    EXPECT_FALSE(fresh.offLine());
+    EXPECT_EQ(fresh.port(), 1);
+    EXPECT_EQ(fresh.portPath(), "/dev/ttyUSB0");
+    EXPECT_EQ(fresh.baudRate(), 115200u);
+    EXPECT_EQ(fresh.deviceAddress(), 0x8280);
+}
+
+TEST_F(ConnectionSettingsTest, AStoredBaudRateOutsideTheListFailsTheConnect) {
+    store.setNumber("baud rate", 7);
+    ConnectionSettings stored = settings();
+    try {
+        document.connect(stored);
+        FAIL() << "connected at an unknown speed";
+    } catch (const QuenlarException& failure) {
+        EXPECT_STREQ(failure.what(), "Unexpected baud rate: 7");
+    }
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+}
+
+// The dialog edits the settings in place, so whatever it showed is kept, OK or Cancel.
+TEST_F(ConnectionSettingsTest, TheValuesGoBackToTheStoreWhenTheSettingsGo) {
+    {
+        ConnectionSettings edited = settings();
+        edited.parameter(ConnectionSettings::baudRateId).setValue(1);
+        edited.parameter(ConnectionSettings::deviceAddressId).setValue(0x8480);
+        edited.parameter(ConnectionSettings::portPathId)
+            .setValue(ParameterValue::fromText("/tmp/vx41"));
+        edited.parameter(ConnectionSettings::offLineId).setValue(1);
+    }
+    const ConnectionSettings again = settings();
+    EXPECT_TRUE(again.offLine());
+    EXPECT_EQ(again.port(), 0);
+    EXPECT_EQ(again.portPath(), "/tmp/vx41");
+    EXPECT_EQ(again.baudRate(), 19200u);
+    EXPECT_EQ(again.deviceAddress(), 0x8480);
+    // Where earlier versions kept them.
+    const QSettings written(storeFile(), QSettings::IniFormat);
+    EXPECT_EQ(written.value("QuenlarRemote 41/Settings/device address").toInt(), 0x8480);
+    EXPECT_EQ(written.value("QuenlarRemote 41/Settings/off line").toInt(), 1);
+}
+
+TEST_F(ConnectionSettingsTest, AddressesKeepTheFormOfTheLineAndStepAcrossBytes) {
+    struct Case {
+        int entered;
+        int kept;
+    };
+    const Case cases[] = {
+        {0x8281, 0x8280}, // typed
+        {0x8300, 0x8380}, // typed
+        {0x837E, 0x82FE}, // 8380 stepped down by 2
+        {0x8300, 0x8380}, // 82FE stepped up by 2
+        {0x8340, 0x82C0}, // 8380 stepped down by 64
+    };
+    ConnectionSettings edited = settings();
+    for (const Case& c : cases) {
+        edited.parameter(ConnectionSettings::deviceAddressId).setValue(c.entered);
+        EXPECT_EQ(edited.deviceAddress(), c.kept) << std::hex << c.entered;
+    }
+}
+
+TEST_F(ConnectionSettingsTest, OffLineDisablesThePortTheSpeedAndTheAddress) {
+    ConnectionSettings edited = settings();
+    const ParameterId lineSettings[] = {
+        ConnectionSettings::portNumberId, ConnectionSettings::portPathId,
+        ConnectionSettings::baudRateId, ConnectionSettings::deviceAddressId};
+    for (const int offLine : {1, 0}) {
+        edited.parameter(ConnectionSettings::offLineId).setValue(offLine);
+        for (const ParameterId& id : lineSettings)
+            EXPECT_EQ(edited.parameter(id).isEnabled(), offLine == 0) << id.toString();
+    }
+}
+} // namespace

@@ -1,0 +1,161 @@
+#include <QDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/FileCommands.h"
+#include "app/SettingsStore.h"
+#include "app/dialogs/CSelectParametersDlg.h"
+#include "catalogue/Vx41Params.h"
+#include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
+
+namespace {
+constexpr ParameterId operating{117, 48};
+constexpr ParameterId setup{117, 27};
+
+// Clicks the dialog's button with that control id, as the operator would.
+ScriptedModalSeam::DialogAnswer clicking(int controlId) {
+    return [controlId](QDialog& dialog) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->property("controlId").toInt() == controlId)
+                button->click();
+        return dialog.result();
+    };
+}
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    QString file(const QString& name) const { return directory.filePath(name); }
+    int value(const ParameterId& id) const {
+        return document.parameters().find(id).getValue().toInt16();
+    }
+    void set(int operatingValue, int setupValue) {
+        document.parameters().find(operating).setValue(operatingValue);
+        document.parameters().find(setup).setValue(setupValue);
+    }
+    void save(const QString& path) {
+        seam.fileNames = {path};
+        commands.saveConfiguration(nullptr);
+    }
+    void open(const QString& path) {
+        seam.fileNames = {path};
+        commands.openConfiguration(nullptr);
+    }
+    QByteArray contents(const QString& path) const {
+        QFile read(path);
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
+    }
+
+    QTemporaryDir directory;
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    FileCommands commands{document, seam};
+};
+
+TEST_F(FileCommandsTest, AConfigurationComesBackWithTheParametersChosen) {
+    struct Case {
+        int choice;
+        std::optional<int> warning;
+        std::vector<QString> dialogs;
+        bool operatingBack;
+        bool setupBack;
+    };
+    const Case cases[] = {
+        {CSelectParametersDlg::operatingId, {}, {"CSelectParametersDlg"}, true, false},
+        {CSelectParametersDlg::operatingAndSetupId,
+         QDialog::Accepted,
+         {"CSelectParametersDlg", "CRestoreWarningDlg"},
+         true,
+         true},
+        {CSelectParametersDlg::operatingAndSetupId,
+         QDialog::Rejected,
+         {"CSelectParametersDlg", "CRestoreWarningDlg"},
+         false,
+         false},
+    };
+    for (const Case& c : cases) {
+        set(5, 20);
+        save(file("unit.vxs"));
+        set(0, 0);
+        seam.dialogs.clear();
+        seam.dialogAnswers = {clicking(c.choice)};
+        if (c.warning)
+            seam.dialogAnswers.push_back(ScriptedModalSeam::result(*c.warning));
+        open(file("unit.vxs"));
+        EXPECT_EQ(seam.dialogs, c.dialogs);
+        EXPECT_EQ(value(operating), c.operatingBack ? 5 : 0) << c.choice;
+        EXPECT_EQ(value(setup), c.setupBack ? 20 : 0) << c.choice;
+    }
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(seam.suffixes, std::vector<QString>(3, "vxs"));
+    EXPECT_EQ(seam.filters.front(), "Quenlar Remote Files (*.vxs);;All Files (*)");
+}
+
+// A file whose checksum disagrees with its contents is restored only when the operator insists.
+TEST_F(FileCommandsTest, ADamagedFileIsRestoredOnlyWhenTheOperatorInsists) {
+    set(5, 20);
+    save(file("unit.vxs"));
+    QFile damaged(file("unit.vxs"));
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    damaged.seek(damaged.size() - 1);
+    damaged.write("\x7f");
+    damaged.close();
+    set(0, 0);
+
+    open(file("unit.vxs"));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.startsWith("The file unit.vxs is damaged"));
+    EXPECT_TRUE(seam.messages[0].text.contains("Restore it anyway?"));
+    EXPECT_EQ(seam.messages[0].defaultButton, QMessageBox::Cancel);
+    EXPECT_TRUE(seam.dialogs.empty());
+    EXPECT_EQ(value(operating), 0);
+
+    seam.messageAnswers = {QMessageBox::Yes};
+    seam.dialogAnswers = {clicking(CSelectParametersDlg::operatingId)};
+    open(file("unit.vxs"));
+    EXPECT_EQ(value(operating), 5);
+}
+
+TEST_F(FileCommandsTest, ReportsCarryTheFileNameAsTitle) {
+    seam.fileNames = {file("unit.txt")};
+    commands.exportText(nullptr);
+    seam.fileNames = {file("unit.htm")};
+    commands.exportHtml(nullptr);
+    EXPECT_TRUE(contents(file("unit.txt")).contains("unit.txt"));
+    EXPECT_TRUE(contents(file("unit.htm")).contains("<TITLE>unit.htm</TITLE>"));
+    EXPECT_EQ(seam.suffixes, (std::vector<QString>{"txt", "htm"}));
+    EXPECT_EQ(seam.filters, (std::vector<QString>{"Text Files (*.txt);;All Files (*)",
+                                                  "HTML Files (*.htm);;All Files (*)"}));
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+// A place that cannot be written says so; a unit lost while saving leaves the old file whole and
+// is reported, never taken for success.
+TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsThePreviousFile) {
+    save("/nonexistent/unit.vxs");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Error opening /nonexistent/unit.vxs");
+
+    EmulatorProcess emulator(VX41_EMULATOR, {});
+    SettingsStore store(file("settings.ini"));
+    {
+        ConnectionSettings settings(store, document, {emulator.linePath()});
+        document.connect(settings);
+    }
+    save(file("unit.vxs"));
+    const QByteArray saved = contents(file("unit.vxs"));
+    ASSERT_FALSE(saved.isEmpty());
+    emulator.stop();
+    save(file("unit.vxs"));
+    EXPECT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(contents(file("unit.vxs")), saved);
+    EXPECT_FALSE(QFile::exists(file("unit.vxs.tmp")));
+}
+} // namespace

@@ -1,0 +1,158 @@
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+#include "app/CommandIds.h"
+#include "app/ModalSeam.h"
+#include "app/frames/CChildFrame.h"
+#include "app/frames/CMainFrame.h"
+
+namespace {
+
+QAction* command(const QWidget& frame, int commandId) {
+    for (QAction* action : frame.findChildren<QAction*>())
+        if (action->property("commandId").toInt() == commandId)
+            return action;
+    return nullptr;
+}
+
+// Stand-ins of the three views with the sizes of their forms.
+QWidget* standIn(int width, int height) {
+    auto* view = new QWidget;
+    view->setFixedSize(width, height);
+    return view;
+}
+
+class MainFrameTest : public testing::Test {
+protected:
+    MainFrameTest() {
+        frame.setViewFactory(ViewKind::Main, [] { return standIn(361, 324); });
+        frame.setViewFactory(ViewKind::Metadata, [] { return standIn(427, 324); });
+        frame.setViewFactory(ViewKind::Monitor, [] { return standIn(788, 207); });
+        frame.show();
+    }
+
+    void run(int commandId) { command(frame, commandId)->trigger(); }
+
+    QRect placeOf(ViewKind kind) const {
+        const CChildFrame* child = frame.childFrame(kind);
+        return child ? child->geometry() : QRect();
+    }
+
+    ModalSeam seam;
+    CMainFrame frame{seam};
+};
+
+TEST_F(MainFrameTest, ViewCommandsSizeTheFrameAndPlaceEveryOpenWindow) {
+    const QRect main(0, 0, 361, 324);
+    const QRect metadata(361, 0, 427, 324);
+    const QRect monitor(0, 324, 788, 207);
+    struct Step {
+        int commandId;
+        QSize frameSize;
+        QRect main, metadata, monitor;
+    };
+    const std::vector<Step> steps = {
+        {CommandId::ViewAllWindows, {800, 600}, main, metadata, monitor},
+        {CommandId::ViewMain, {372, 395}, main, {}, {}},
+        {CommandId::ViewMainAndMetadata, {800, 395}, main, metadata, {}},
+        {CommandId::ViewAllWindows, {800, 600}, main, metadata, monitor},
+    };
+    for (const Step& step : steps) {
+        run(step.commandId);
+        EXPECT_EQ(frame.size(), step.frameSize) << step.commandId;
+        EXPECT_EQ(placeOf(ViewKind::Main), step.main) << step.commandId;
+        EXPECT_EQ(placeOf(ViewKind::Metadata), step.metadata) << step.commandId;
+        EXPECT_EQ(placeOf(ViewKind::Monitor), step.monitor) << step.commandId;
+        EXPECT_TRUE(command(frame, step.commandId)->isChecked()) << step.commandId;
+    }
+}
+
+TEST_F(MainFrameTest, AWindowReopenedAtAnUnchangedFrameSizeIsStillPlaced) {
+    run(CommandId::ViewAllWindows);
+    delete frame.childFrame(ViewKind::Monitor);
+    run(CommandId::ViewAllWindows);
+    EXPECT_EQ(placeOf(ViewKind::Monitor), QRect(0, 324, 788, 207));
+}
+
+// A right click in the frame offers the three arrangements; the one chosen is made.
+TEST_F(MainFrameTest, TheRightClickMenuOffersTheArrangements) {
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* item : menu->actions())
+            offered << item->text();
+        menu->actions().last()->trigger();
+        menu->close();
+    });
+    QWidget* area = frame.centralWidget();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            area->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(area, &click);
+
+    EXPECT_EQ(offered, QStringList({"&Main", "Ma&in && Metadata", "&All Windows"}));
+    EXPECT_EQ(frame.size(), QSize(800, 600));
+    EXPECT_NE(frame.childFrame(ViewKind::Monitor), nullptr);
+}
+
+TEST_F(MainFrameTest, EachShortcutShownRunsItsOwnCommand) {
+    const std::map<int, QKeySequence> shortcuts = {
+        {CommandId::OpenConfiguration, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {CommandId::SaveConfiguration, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {CommandId::ExportText, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {CommandId::ExportHtml, QKeySequence(Qt::CTRL | Qt::Key_H)}};
+    std::vector<int> ran;
+    for (const auto& [commandId, keys] : shortcuts)
+        frame.setCommand(commandId, [&ran, id = commandId] { ran.push_back(id); });
+    QApplication::setActiveWindow(&frame);
+    for (const auto& [commandId, keys] : shortcuts) {
+        ran.clear();
+        QTest::keyClick(&frame, keys[0].key(), keys[0].keyboardModifiers());
+        EXPECT_EQ(ran, std::vector<int>{commandId}) << keys.toString().toStdString();
+    }
+    EXPECT_TRUE(command(frame, CommandId::RunTests)->shortcut().isEmpty());
+    EXPECT_FALSE(command(frame, CommandId::RunTests)->isEnabled());
+    for (const QAction* action : frame.findChildren<QAction*>())
+        EXPECT_NE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+TEST_F(MainFrameTest, CommandsWithoutTheirWindowsAreGreyed) {
+    ModalSeam otherSeam;
+    CMainFrame bare(otherSeam);
+    bare.setViewFactory(ViewKind::Main, [] { return standIn(361, 324); });
+    for (int commandId : {CommandId::Setup, CommandId::Router, CommandId::UserPresets,
+                          CommandId::ViewMainAndMetadata, CommandId::ViewAllWindows})
+        EXPECT_FALSE(command(bare, commandId)->isEnabled()) << commandId;
+    EXPECT_TRUE(command(bare, CommandId::ViewMain)->isEnabled());
+}
+
+TEST_F(MainFrameTest, AViewWindowCannotBeMaximisedOrSized) {
+    run(CommandId::ViewMain);
+    CChildFrame* child = frame.childFrame(ViewKind::Main);
+    child->showMaximized();
+    EXPECT_EQ(child->geometry(), QRect(0, 0, 361, 324));
+    emit child->systemMenu()->aboutToShow();
+    for (const QAction* action : child->systemMenu()->actions()) {
+        const QString text = QString(action->text()).remove(QLatin1Char('&'));
+        const bool sizing = text == "Size" || text == "Maximize" || text == "Minimize";
+        EXPECT_FALSE(sizing && action->isEnabled()) << text.toStdString();
+    }
+}
+
+TEST_F(MainFrameTest, HelpTopicsOpensTheUserGuide) {
+    run(CommandId::HelpTopics);
+    const auto* guide = frame.findChild<QTextBrowser*>("UserGuide");
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_EQ(guide->documentTitle(), "QuenlarRemote 41 User Guide");
+}
+
+} // namespace

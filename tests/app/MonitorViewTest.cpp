@@ -1,0 +1,98 @@
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "ViewControls.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/frames/CLedButton.h"
+#include "app/frames/CMeterBar.h"
+#include "app/views/CMonitorView.h"
+#include "model/SharedParameter.h"
+#include "support/FakeClock.h"
+
+namespace {
+class MonitorViewTest : public ::testing::Test {
+protected:
+    MonitorViewTest() { view.show(); }
+
+    Vx41Params& parameters() { return document.parameters(); }
+    int soloed() { return parameterOf(parameters(), 117, 50).getValue().toInt16(); }
+    CMeterBar& inputMeter(int input) {
+        return *controlOf<CMeterBar>(view, CMonitorView::meterIdBase + input);
+    }
+
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    CMonitorView view{document};
+};
+
+TEST_F(MonitorViewTest, SoloOnAnotherChannelSoloesItAndOnTheLitOneClearsTheSolo) {
+    CLedButton* centre = controlOf<CLedButton>(view, 1392);
+    CLedButton* left = controlOf<CLedButton>(view, 1390);
+    centre->click();
+    EXPECT_EQ(soloed(), 2);
+    EXPECT_TRUE(centre->isOn());
+    left->click();
+    EXPECT_EQ(soloed(), 0);
+    EXPECT_FALSE(centre->isOn());
+    left->click();
+    EXPECT_EQ(soloed(), 7);
+    EXPECT_FALSE(left->isOn());
+}
+
+TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
+    auto& rfl = dynamic_cast<SharedParameter&>(parameterOf(parameters(), 117, 37));
+    CLedButton* button = controlOf<CLedButton>(view, 1227);
+    // Rear fill needs back-surround speakers: without them the catalogue locks it.
+    EXPECT_TRUE(rfl.isLocked());
+    EXPECT_FALSE(button->isEnabled());
+    parameterOf(parameters(), 117, 39).setValue(1);
+    ASSERT_FALSE(rfl.isLocked());
+    EXPECT_TRUE(button->isEnabled());
+    parameterOf(parameters(), 117, 39).setValue(0);
+    EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(MonitorViewTest, AMeterFallsFromFullScaleToTheFloorInOneAndAHalfSeconds) {
+    CMeterBar& meter = inputMeter(0);
+    deliver(parameters(), 204, 0, 1023);
+    EXPECT_EQ(colourAt(meter, 0.995), QColor(0, 255, 0));
+    // Silence, read every clock tick of 30 ms.
+    for (int tick = 1; tick <= 25; ++tick) {
+        clock.advanceMilliseconds(30);
+        deliver(parameters(), 204, 0, 0);
+    }
+    // 0.75 s at 40 dB a second: -30 dB, half way.
+    EXPECT_EQ(colourAt(meter, 0.48), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(meter, 0.52), QColor(Qt::black));
+    for (int tick = 1; tick <= 24; ++tick) {
+        clock.advanceMilliseconds(30);
+        deliver(parameters(), 204, 0, 0);
+    }
+    EXPECT_EQ(colourAt(meter, 0.01), QColor(0, 255, 0)) << "still above the floor at 1.47 s";
+    clock.advanceMilliseconds(30);
+    deliver(parameters(), 204, 0, 0);
+    EXPECT_EQ(colourAt(meter, 0.0), QColor(Qt::black));
+}
+
+TEST_F(MonitorViewTest, FullScaleFillsTheBarAnd64StepsLessShowMinus6Decibels) {
+    CMeterBar& meter = inputMeter(1);
+    // Levels rise at once: each reading shows as it comes.
+    deliver(parameters(), 204, 1, 959);
+    // -6.02 dB on a scale of -60 to 0.
+    const double level = 1 - 6.0206 / 60;
+    EXPECT_EQ(colourAt(meter, level - 0.01), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(meter, level + 0.01), QColor(Qt::black));
+    deliver(parameters(), 204, 1, 1023);
+    const QImage full = meter.grab().toImage();
+    EXPECT_EQ(full.pixelColor(full.width() - 1, full.height() / 2), QColor(0, 255, 0));
+}
+
+TEST_F(MonitorViewTest, OutputLabelsGreyWithTheChannelsTheSpeakerSelectionLeavesOut) {
+    parameterOf(parameters(), 197, 15).setValue(2); // mono: the centre only
+    const int labels = CMonitorView::meterIdBase + 17;
+    EXPECT_FALSE(controlOf<QLabel>(view, labels + 0)->isEnabled());
+    EXPECT_TRUE(controlOf<QLabel>(view, labels + 2)->isEnabled());
+}
+} // namespace

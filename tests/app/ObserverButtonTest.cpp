@@ -1,0 +1,168 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ObserverFixture.h"
+#include "app/frames/CBlinkingLed.h"
+#include "app/observers/ButtonState.h"
+#include "app/observers/Win32ButtonControlOnlyObserver.h"
+#include "app/observers/Win32ButtonObserver.h"
+#include "app/observers/Win32ButtonStatusObserver.h"
+#include "app/observers/Win32ButtonToggleObserver.h"
+#include "app/observers/Win32CheckBoxObserver.h"
+#include "app/observers/Win32GroupedStateButtonObserver.h"
+#include "app/observers/Win32RadioButtonObserver.h"
+#include "app/observers/Win32SharedParamStateButtonObserver.h"
+#include "app/observers/Win32StateButtonObserver.h"
+#include "model/SharedParameter.h"
+
+namespace {
+
+class ObserverButtonTest : public ObserverFixture {
+protected:
+    // A click in the middle of the button at its natural size, where the toolkit takes it.
+    void click(QAbstractButton& button) {
+        button.adjustSize();
+        QTest::mouseClick(&button, Qt::LeftButton);
+    }
+};
+
+TEST_F(ObserverButtonTest, CheckBoxesWriteTheirChoiceAndShowWhatTheParameterTook) {
+    ControlParameter& pause = parameter(0, 0, 1);
+    ControlParameter& hold = parameter(0, 0, 1);
+    QCheckBox plain, inverted;
+    Win32CheckBoxObserver plainObserver(plain, 1205, 1);
+    Win32CheckBoxObserver invertedObserver(inverted, 1206, 1, true);
+    for (auto* observer : {&plainObserver, &invertedObserver})
+        ObserverActions::bind(*observer, guard);
+    plainObserver.attach(pause);
+    invertedObserver.attach(hold);
+    EXPECT_FALSE(plain.isChecked());
+    EXPECT_TRUE(inverted.isChecked());
+
+    click(plain);
+    click(inverted);
+    EXPECT_EQ(written(), std::vector<int>({1, 1})); // unchecking the inverted one checks it
+    EXPECT_TRUE(plain.isChecked());
+    EXPECT_FALSE(inverted.isChecked());
+
+    unit.refusing = true;
+    click(plain);
+    EXPECT_TRUE(plain.isChecked());
+    pause.setEnabled(false);
+    EXPECT_FALSE(plain.isEnabled());
+}
+
+TEST_F(ObserverButtonTest, RadioButtonsOfOneParentAreCheckedOnlyByTheirParameters) {
+    ControlParameter& source = parameter(1, 0, 2);
+    ControlParameter& other = parameter(0, 0, 1);
+    QWidget parent;
+    std::vector<QRadioButton*> radios;
+    std::vector<std::unique_ptr<Win32RadioButtonObserver>> observers;
+    for (int value = 0; value < 4; ++value) {
+        radios.push_back(new QRadioButton(&parent));
+        observers.push_back(
+            std::make_unique<Win32RadioButtonObserver>(*radios.back(), 1397 + value, value % 3));
+        ObserverActions::bind(*observers.back(), guard);
+        observers.back()->attach(value < 3 ? source : other);
+    }
+    EXPECT_TRUE(radios[1]->isChecked() && radios[3]->isChecked()); // two groups, one parent
+
+    source.enableValue(false, 2);
+    EXPECT_FALSE(radios[2]->isEnabled());
+    click(*radios[0]);
+    EXPECT_EQ(written(), std::vector<int>({0}));
+    EXPECT_TRUE(radios[0]->isChecked() && !radios[1]->isChecked() && radios[3]->isChecked());
+
+    unit.refusing = true;
+    click(*radios[1]);
+    EXPECT_TRUE(radios[0]->isChecked() && !radios[1]->isChecked());
+}
+
+TEST_F(ObserverButtonTest, LedButtonsLightWithTheirValueAndSwitchIt) {
+    ControlParameter& bypass = parameter(0, 0, 1);
+    ControlParameter& programme = parameter(2, 0, 7);
+    CLedButton bypassButton("Bypass");
+    Win32StateButtonObserver bypassObserver(bypassButton, 1218, 1, 0);
+    std::vector<std::unique_ptr<CLedButton>> buttons;
+    std::vector<std::unique_ptr<Win32GroupedStateButtonObserver>> group;
+    for (int value = 0; value < 3; ++value) {
+        buttons.push_back(std::make_unique<CLedButton>(QString::number(value + 1)));
+        group.push_back(std::make_unique<Win32GroupedStateButtonObserver>(*buttons.back(),
+                                                                          1193 + value, value, 0));
+        ObserverActions::bind(*group.back(), guard);
+        group.back()->attach(programme);
+    }
+    ObserverActions::bind(bypassObserver, guard);
+    bypassObserver.attach(bypass);
+
+    click(bypassButton);
+    EXPECT_TRUE(bypassButton.isOn());
+    click(bypassButton);
+    EXPECT_FALSE(bypassButton.isOn());
+
+    click(*buttons[2]); // the lit one: written again, stays lit
+    click(*buttons[0]);
+    EXPECT_EQ(written(), std::vector<int>({1, 0, 2, 0}));
+    EXPECT_TRUE(buttons[0]->isOn() && !buttons[2]->isOn());
+
+    SharedParameter mode(line, ParameterId(0x75, 37), 2, 0, 3, 'a');
+    CLedButton modeButton("RFL Mode");
+    Win32SharedParamStateButtonObserver modeObserver(modeButton, 1227, 2, 0);
+    modeObserver.attach(mode);
+    EXPECT_TRUE(modeButton.isOn() && modeButton.isEnabled());
+    mode.setLocked(true); // the rules hold it: the button may not change it
+    EXPECT_FALSE(modeButton.isEnabled());
+
+    CBlinkingLed blinking;
+    blinking.setOn();
+    EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::litMilliseconds);
+    blinking.blink();
+    EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::darkMilliseconds);
+    blinking.setOff();
+    EXPECT_FALSE(blinking.timer().isActive());
+}
+
+TEST_F(ObserverButtonTest, PushButtonsAndButtonStateHolders) {
+    ControlParameter& accept = parameter(0, 0, 1);
+    ControlParameter& reset = parameter(1, 0, 1);
+    ControlParameter& recalled = parameter(0, 0, 4); // last preset recalled
+    ControlParameter& recall = parameter(0, 0, 4);   // recall command
+    QPushButton acceptButton, resetButton, recallButton;
+    Win32ButtonObserver acceptObserver(acceptButton, 1209, 1);
+    ButtonState resetState(resetButton), recallState(recallButton);
+    Win32ButtonToggleObserver resetObserver(resetState, 2280, 0, 1);
+    Win32ButtonStatusObserver recallStatus(recallState, 1244, 3);
+    Win32ButtonControlOnlyObserver recallObserver(recallState, 1244, 3);
+    ObserverActions::bind(acceptObserver, guard);
+    ObserverActions::bind(resetObserver, guard);
+    ObserverActions::bind(recallObserver, guard);
+    acceptObserver.attach(accept);
+    resetObserver.attach(reset);
+    recallStatus.attach(recalled);
+    recallObserver.attach(recall);
+
+    click(acceptButton);
+    EXPECT_TRUE(acceptButton.isDown());
+    click(acceptButton); // a second press releases
+    EXPECT_FALSE(acceptButton.isDown());
+
+    click(resetButton);
+    click(resetButton);
+    EXPECT_EQ(written(), std::vector<int>({1, 0, 0, 1}));
+
+    line.clear();
+    recalled.assignValue(3); // preset 3 in force: the button is pushed and a click sends nothing
+    recalled.notify();
+    click(recallButton);
+    EXPECT_TRUE(recallButton.isDown());
+    EXPECT_TRUE(written().empty());
+    recalled.assignValue(1);
+    recalled.notify();
+    EXPECT_FALSE(recallButton.isDown());
+    click(recallButton);
+    EXPECT_EQ(written(), std::vector<int>({3}));
+}
+
+} // namespace

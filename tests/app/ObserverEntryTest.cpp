@@ -1,0 +1,104 @@
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "ObserverFixture.h"
+#include "app/frames/UpDownControl.h"
+#include "app/observers/Win32EditObserver.h"
+#include "app/observers/Win32SpinObserver.h"
+#include "model/HexParameterConverter.h"
+#include "support/FakeClock.h"
+
+namespace {
+
+class ObserverEntryTest : public ObserverFixture {
+protected:
+    void focus(QLineEdit& edit, QEvent::Type type, Qt::FocusReason reason = Qt::TabFocusReason) {
+        QFocusEvent event(type, reason);
+        QApplication::sendEvent(&edit, &event);
+    }
+    void retype(QLineEdit& edit, const QString& text) {
+        focus(edit, QEvent::FocusIn);
+        edit.selectAll();
+        QTest::keyClicks(&edit, text);
+    }
+
+    ControlParameter& address = parameter(0x8280, 0x8280, 0xFFFE);
+    HexParameterConverter hex{4};
+    QLineEdit edit;
+    Win32EditObserver observer{edit, 1519, hex};
+};
+
+TEST_F(ObserverEntryTest, TypedTextIsWrittenOnEnterOrLeavingTheBoxAndRefusedTextIsReplaced) {
+    ObserverActions::bind(observer, guard);
+    observer.attach(address);
+    EXPECT_EQ(edit.text(), "8280");
+
+    retype(edit, "83a0");
+    address.setVisible(true);
+    address.notify(); // a notification while typing leaves the typing alone
+    EXPECT_EQ(edit.text(), "83a0");
+    EXPECT_TRUE(written().empty()); // nothing per keystroke
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(written(), std::vector<int>({static_cast<std::int16_t>(0x83A0)}));
+
+    for (const char* refused : {"zz", "0010"}) { // unparsable; below the minimum
+        retype(edit, refused);
+        focus(edit, QEvent::FocusOut);
+        EXPECT_EQ(edit.text(), "83a0") << refused;
+    }
+    retype(edit, "zz");
+    QTest::keyClick(&edit, Qt::Key_Enter);
+    EXPECT_EQ(edit.text(), "83a0");
+
+    retype(edit, "9000");
+    // Another window coming up (a message box, a menu) is no move of the user's.
+    focus(edit, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(written().size(), 1u);
+    focus(edit, QEvent::FocusOut);
+    EXPECT_EQ(address.getValue(), ParameterValue(0x9000));
+    EXPECT_EQ(written().size(), 2u);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ObserverEntryTest, TheBoxNoLongerReachesAnObserverThatIsGone) {
+    QLineEdit box;
+    auto gone = std::make_unique<Win32EditObserver>(box, 1204, hex);
+    ObserverActions::bind(*gone, guard);
+    gone->attach(address);
+    gone.reset();
+    retype(box, "9000");
+    QTest::keyClick(&box, Qt::Key_Return);
+    focus(box, QEvent::FocusOut);
+    EXPECT_TRUE(written().empty());
+}
+
+TEST_F(ObserverEntryTest, TheUpDownStepsFasterTheLongerItIsHeldAndStopsAtTheLimits) {
+    FakeClock clock;
+    UpDownControl upDown(clock);
+    upDown.setAccelerations({{0, 2}, {2000, 4}, {4000, 16}, {8000, 64}});
+    Win32SpinObserver spin(upDown, 1520);
+    ObserverActions::bind(spin, guard);
+    observer.attach(address);
+    spin.attach(address);
+
+    QTest::mouseClick(&upDown.upArrow(), Qt::LeftButton);
+    EXPECT_EQ(edit.text(), "8282");
+    // Held: the repeats come as clicks while the button stays down.
+    QTest::mousePress(&upDown.upArrow(), Qt::LeftButton);
+    for (const std::uint64_t ms : {2000, 2000, 4000}) {
+        clock.advanceMilliseconds(ms);
+        upDown.upArrow().click();
+    }
+    QTest::mouseRelease(&upDown.upArrow(), Qt::LeftButton);
+    EXPECT_EQ(edit.text(), "82d6"); // + 4 + 16 + 64
+
+    address.setValue(0xFFFA);
+    QTest::mouseClick(&upDown.upArrow(), Qt::LeftButton);
+    QTest::mouseClick(&upDown.upArrow(), Qt::LeftButton);
+    EXPECT_EQ(edit.text(), "fffe");
+    EXPECT_TRUE(errors.empty());
+}
+
+} // namespace

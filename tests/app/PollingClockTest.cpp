@@ -1,0 +1,142 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/PollingClock.h"
+#include "app/SettingsStore.h"
+#include "catalogue/Vx41Params.h"
+#include "link/ProtocolException.h"
+#include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
+
+namespace {
+class PollingClockTest : public ::testing::Test {
+protected:
+    PollingClockTest() { document.setPollingClock(&pollingClock); }
+
+    void connectToTheEmulator() {
+        ConnectionSettings settings(store, document, {emulator.linePath()});
+        document.connect(settings);
+        ASSERT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
+    }
+    void expectPollingOffLine() {
+        EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+        EXPECT_TRUE(pollingClock.isRunning());
+        const auto asked = seam.dialogs.size();
+        pollingClock.tick();
+        EXPECT_EQ(seam.dialogs.size(), asked);
+    }
+
+    EmulatorProcess emulator{VX41_EMULATOR, {}};
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    PollingClock pollingClock{document};
+};
+
+TEST_F(PollingClockTest, AUnitLostWhilePollingAsksAtTheNextTickAndWorksOffLine) {
+    connectToTheEmulator();
+    pollingClock.start();
+    pollingClock.tick();
+    EXPECT_TRUE(seam.dialogs.empty());
+
+    emulator.stop();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    pollingClock.tick();
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    expectPollingOffLine();
+}
+
+// A lost adapter closes the port; once the unit is back on the same path, trying again opens it.
+TEST_F(PollingClockTest, TryingAgainOpensTheLostPortOnceTheUnitIsBack) {
+    const std::string link = directory.filePath("vx41").toStdString();
+    std::optional<EmulatorProcess> unit(std::in_place, VX41_EMULATOR,
+                                        std::vector<std::string>{"--link", link});
+    {
+        ConnectionSettings settings(store, document, {link});
+        document.connect(settings);
+    }
+    pollingClock.start();
+    unit.reset();
+    seam.dialogAnswers = {[&](QDialog&) {
+        unit.emplace(VX41_EMULATOR, std::vector<std::string>{"--link", link});
+        return static_cast<int>(QDialog::Accepted);
+    }};
+    pollingClock.tick();
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
+    EXPECT_TRUE(pollingClock.isRunning());
+    pollingClock.tick();
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+}
+
+// Starting the clock on a unit that is gone must not leave it stopped while connected:
+// "Try To Reconnect" starts again, "Work Offline" starts on the simulated unit.
+TEST_F(PollingClockTest, AStartThatFailsOnTheLineOffersToReconnect) {
+    connectToTheEmulator();
+    emulator.stop();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Accepted),
+                          ScriptedModalSeam::result(QDialog::Rejected)};
+    pollingClock.start();
+    EXPECT_EQ(seam.dialogs, (std::vector<QString>{"CCommErrorDlg", "CCommErrorDlg"}));
+    expectPollingOffLine();
+}
+
+TEST_F(PollingClockTest, ATickDoesNothingInsideATickOrUnderAModalDialog) {
+    int idleRuns = 0;
+    pollingClock.setIdleProcessing([&] {
+        ++idleRuns;
+        pollingClock.tick();
+    });
+    pollingClock.tick();
+    EXPECT_EQ(idleRuns, 1);
+
+    QDialog modal;
+    modal.setModal(true);
+    modal.show();
+    pollingClock.tick();
+    EXPECT_EQ(idleRuns, 1);
+}
+
+// A failure of an operator's action on the line goes to the recovery; any other is shown and
+// polling goes on.
+TEST_F(PollingClockTest, TheUserActionGuardReportsEachKindOfFailure) {
+    const auto guard = document.userActionGuard();
+    guard([] { throw QuenlarException("Inconsistent State"); });
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Inconsistent State");
+    EXPECT_TRUE(pollingClock.isRunning());
+
+    connectToTheEmulator();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    guard([] { throw ProtocolException("There was no response to a poll."); });
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    expectPollingOffLine();
+}
+// Long work runs with the clock stopped, in front of a window that counts the exchanges; the
+// clock goes on afterwards without reading everything again.
+TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
+    pollingClock.start();
+    QStringList shown;
+    document.runLongWork("Saving", [&] {
+        EXPECT_FALSE(pollingClock.isRunning());
+        document.parameters().protocol().read({117, 48});
+        document.parameters().protocol().read({117, 49});
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "ProgressWindow" && window->isVisible())
+                for (QLabel* label : window->findChildren<QLabel*>())
+                    shown << label->text();
+    });
+    shown.sort();
+    EXPECT_EQ(shown.join('|').toStdString(), "Exchanges with the unit: 2|Saving");
+    EXPECT_TRUE(pollingClock.isRunning());
+}
+} // namespace

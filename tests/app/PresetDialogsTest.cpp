@@ -1,0 +1,160 @@
+#include <QPushButton>
+#include <QToolButton>
+
+#include "DeviceDialogFixture.h"
+#include "app/dialogs/CRouterDlg.h"
+#include "app/dialogs/CSavePresetDlg.h"
+#include "app/dialogs/CUserPresetsDlg.h"
+#include "app/frames/CLedButton.h"
+#include "app/frames/UpDownControl.h"
+#include "app/views/CMonitorView.h"
+
+namespace {
+constexpr ParameterId fifthOutput{195, 6};
+constexpr ParameterId firstOutput{195, 2};
+constexpr ParameterId routerPresetToRecall{115, 10};
+constexpr ParameterId routerPresetRecalled{212, 4};
+constexpr ParameterId routerPresetToSave{115, 8};
+constexpr ParameterId routerPresetName{115, 9};
+constexpr ParameterId routerStore{115, 7};
+constexpr ParameterId userPresetToRecall{115, 0};
+constexpr ParameterId userPresetInForce{210, 64};
+constexpr ParameterId userPresetToSave{115, 4};
+constexpr ParameterId userPresetName{115, 5};
+constexpr ParameterId userPresetType{115, 11};
+constexpr ParameterId userStore{115, 3};
+constexpr ParameterId centerDelay{117, 26};
+constexpr ParameterId speakerSelection{197, 15};
+
+// What the operator does in 'Save Preset' before the dialog ends.
+struct SaveAnswer {
+    const char* number;
+    const char* name;
+    int type;
+    bool ok;
+};
+
+class PresetDialogTest : public DeviceDialogFixture {
+protected:
+    // The operator types into the boxes, moving on from each, and ends the dialog.
+    static ScriptedModalSeam::DialogAnswer answer(const SaveAnswer& given) {
+        return [given](QDialog& shown) {
+            auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
+            enter(dialog.numberBox(), given.number);
+            enter(dialog.nameBox(), given.name);
+            if (given.type >= 0)
+                choose(dialog.typeList(), given.type);
+            if (given.ok)
+                dialog.accept();
+            else
+                dialog.reject();
+            return dialog.result();
+        };
+    }
+};
+
+class RouterDlgTest : public PresetDialogTest {
+protected:
+    CRouterDlg dialog{document, seam, nullptr};
+};
+
+TEST_F(RouterDlgTest, ACrosspointRoutesItsInputToItsOutput) {
+    dialog.crosspoint(4, 2).click();
+    EXPECT_EQ(value(fifthOutput), 2);
+    EXPECT_TRUE(dialog.crosspoint(4, 2).isChecked());
+    EXPECT_FALSE(dialog.crosspoint(4, 4).isChecked());
+}
+
+// A recall asks the unit for the preset and reads the router again; the button is drawn pressed
+// once the unit reports the preset recalled, and the buttons carry the presets' names.
+TEST_F(RouterDlgTest, RecallButtonsFollowTheUnit) {
+    setInUnit(firstOutput, 5);
+    dialog.recallButton(1).click();
+    EXPECT_TRUE(wrote(routerPresetToRecall, 1));
+    EXPECT_TRUE(dialog.crosspoint(0, 5).isChecked());
+    EXPECT_FALSE(dialog.recallButton(1).isDown());
+
+    setInUnit(routerPresetRecalled, 1);
+    setInUnit({212, 2}, ParameterValue::fromText("STUDIO"));
+    document.refreshCategory('D');
+    EXPECT_TRUE(dialog.recallButton(1).isDown());
+    EXPECT_FALSE(dialog.recallButton(0).isDown());
+    EXPECT_EQ(dialog.recallButton(2).text(), "STUDIO");
+}
+
+TEST_F(RouterDlgTest, SavePresetStoresUnderTheNumberAndNameGiven) {
+    seam.dialogAnswers.push_back(answer({"3", "MIX B", -1, true}));
+    dialog.savePresetButton().click();
+    EXPECT_EQ(held(routerPresetToSave), ParameterValue(2));
+    EXPECT_EQ(held(routerPresetName), ParameterValue::fromText("MIX B"));
+    EXPECT_TRUE(wrote(routerStore, 1));
+    // After a store the unit's recall number names the preset just stored.
+    EXPECT_EQ(held(routerPresetToRecall), ParameterValue(2));
+}
+
+class UserPresetsDlgTest : public PresetDialogTest {
+protected:
+    CUserPresetsDlg dialog{document, seam, nullptr};
+};
+
+TEST_F(UserPresetsDlgTest, RecallingAPresetReadsEverythingAndPressesItsButton) {
+    CMonitorView monitor(document);
+    // What the unit holds after recalling preset 5.
+    setInUnit(userPresetInForce, 4);
+    setInUnit(centerDelay, 7);
+    setInUnit(speakerSelection, 1);
+    dialog.presetButton(4).click();
+    EXPECT_TRUE(wrote(userPresetToRecall, 4));
+    EXPECT_EQ(value(centerDelay), 7);
+    EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
+    EXPECT_TRUE(dialog.presetButton(4).isDown());
+    EXPECT_FALSE(dialog.presetButton(31).isDown());
+    EXPECT_EQ(dialog.presetButton(4).text(), "5  - PRESET 5");
+}
+
+TEST_F(UserPresetsDlgTest, PresetsOutsideTheRecallRangeAreGreyed) {
+    parameter(userPresetToRecall).setMaximum(15);
+    EXPECT_TRUE(dialog.presetButton(15).isEnabled());
+    EXPECT_FALSE(dialog.presetButton(16).isEnabled());
+}
+
+// Nothing reaches the unit before OK; a number out of range refuses OK and shows the unit's
+// number; OK writes the number, the name cut to 12 characters and the type, then stores.
+TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
+    seam.dialogAnswers.push_back(answer({"9", "LATE", 1, false}));
+    dialog.saveButton().click();
+    EXPECT_TRUE(line.writes.empty());
+
+    seam.dialogAnswers.push_back([](QDialog& shown) {
+        auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
+        dialog.numberBox().setText("33");
+        dialog.accept();
+        EXPECT_EQ(dialog.numberBox().text(), "1");
+        return dialog.result();
+    });
+    dialog.saveButton().click();
+    EXPECT_TRUE(line.writes.empty());
+
+    seam.dialogAnswers.push_back(answer({"5", "EVENING NEWS LATE", 1, true}));
+    dialog.saveButton().click();
+    EXPECT_EQ(held(userPresetToSave), ParameterValue(4));
+    EXPECT_EQ(held(userPresetName), ParameterValue::fromText("EVENING NEWS"));
+    EXPECT_EQ(held(userPresetType), ParameterValue(1));
+    EXPECT_TRUE(wrote(userStore, 1));
+    EXPECT_EQ(held(userPresetToRecall), ParameterValue(4));
+
+    // The next save starts from the preset just stored.
+    seam.dialogAnswers.push_back([](QDialog& shown) {
+        auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
+        EXPECT_EQ(dialog.numberBox().text(), "5");
+        dialog.numberUpDown().upArrow().click();
+        EXPECT_EQ(dialog.numberBox().text(), "6");
+        enter(dialog.numberBox(), "9");
+        dialog.numberUpDown().upArrow().click();
+        EXPECT_EQ(dialog.numberBox().text(), "10");
+        dialog.reject();
+        return dialog.result();
+    });
+    dialog.saveButton().click();
+}
+} // namespace

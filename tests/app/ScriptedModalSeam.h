@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "app/ModalSeam.h"
+
+// Answers the program's dialogs, message boxes and file dialogs from a script and records what
+// was asked. A question the script did not expect fails the test and is cancelled.
+class ScriptedModalSeam : public ModalSeam {
+public:
+    using DialogAnswer = std::function<int(QDialog&)>;
+
+    struct Message {
+        QString text;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    static DialogAnswer result(int code) {
+        return [code](QDialog&) { return code; };
+    }
+
+    int exec(QDialog& dialog) override {
+        dialogs.push_back(dialog.objectName());
+        if (dialogAnswers.empty()) {
+            ADD_FAILURE() << "unexpected dialog " << dialog.objectName().toStdString();
+            return QDialog::Rejected;
+        }
+        const DialogAnswer answer = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return answer(dialog);
+    }
+
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
+                                        const QString& text, QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton defaultButton) override {
+        messages.push_back({text, defaultButton});
+        if (messageAnswers.empty())
+            return defaultButton;
+        const auto answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+
+    QString openFileName(QWidget*, const QString&, const QString& filter) override {
+        filters.push_back(filter);
+        return nextFileName();
+    }
+
+    QString saveFileName(QWidget*, const QString&, const QString& filter,
+                         const QString& defaultSuffix) override {
+        filters.push_back(filter);
+        suffixes.push_back(defaultSuffix);
+        return nextFileName();
+    }
+
+    std::deque<DialogAnswer> dialogAnswers;
+    std::deque<QMessageBox::StandardButton> messageAnswers;
+    std::deque<QString> fileNames;
+
+    std::vector<QString> dialogs;
+    std::vector<Message> messages;
+    std::vector<QString> filters;
+    std::vector<QString> suffixes;
+
+private:
+    QString nextFileName() {
+        if (fileNames.empty())
+            return {};
+        QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};

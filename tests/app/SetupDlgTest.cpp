@@ -1,0 +1,130 @@
+#include <QRadioButton>
+
+#include "DeviceDialogFixture.h"
+#include "app/dialogs/CGpioSetupPage.h"
+#include "app/dialogs/CMonitorSetupPage.h"
+#include "app/dialogs/CSetupDlg.h"
+#include "app/frames/CLedButton.h"
+#include "app/views/CMonitorView.h"
+
+namespace {
+constexpr ParameterId speakerSelection{197, 15};
+constexpr ParameterId centerDelay{117, 26};
+constexpr ParameterId leftTrim{197, 4};
+constexpr ParameterId firstGpiTrigger{201, 0};
+constexpr ParameterId firstGpiFunction{201, 30};
+constexpr ParameterId firstGpoFunction{203, 32};
+constexpr ParameterId analogFitted{216, 3};
+constexpr int function = 0;
+constexpr int trigger = 1;
+constexpr int firstOutput = CGpioSetupPage::lines;
+
+class SetupDlgTest : public DeviceDialogFixture {
+protected:
+    // Made before the document is handed in, as the main window makes it.
+    SetupDlgTest() : dialog(clock, nullptr) {
+        dialog.setDocument(&document);
+        dialog.show();
+    }
+    QWidget& page() const { return dialog.monitorPage(); }
+
+    CSetupDlg dialog;
+};
+
+// The Monitor window's speaker buttons follow the same parameter.
+TEST_F(SetupDlgTest, ChoosingStereoLightsTheMonitorWindowsStereoButton) {
+    CMonitorView monitor(document);
+    control<QRadioButton>(page(), 1276).click();
+    EXPECT_EQ(value(speakerSelection), 1);
+    EXPECT_TRUE(control<QRadioButton>(page(), 1276).isChecked());
+    EXPECT_FALSE(control<QRadioButton>(page(), 1275).isChecked());
+    EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
+    EXPECT_FALSE(control<CLedButton>(monitor, 1472).isOn());
+}
+
+// Delays and trims are shown and taken in their display words; text out of range or not a
+// number is refused, nothing is sent and the box shows the unit's value again.
+TEST_F(SetupDlgTest, DelaysAndTrimsTakeTheirDisplayWordsAndRefuseTheRest) {
+    struct Case {
+        int box;
+        ParameterId id;
+        const char* typed;
+        const char* shown;
+        int value;
+        bool sent;
+    };
+    const Case cases[] = {{1253, centerDelay, "2 ms", "2 ms", 5, true},
+                          {1253, centerDelay, "6 ms", "2 ms", 5, false},
+                          {1253, centerDelay, "soon", "2 ms", 5, false},
+                          {1920, leftTrim, "-1.5 dB", "-1.500 dB", 148, true},
+                          {1920, leftTrim, "7 dB", "-1.500 dB", 148, false}};
+    for (const Case& c : cases) {
+        line.clear();
+        QLineEdit& box = control<QLineEdit>(page(), c.box);
+        enter(box, c.typed);
+        EXPECT_EQ(box.text(), c.shown) << c.typed;
+        EXPECT_EQ(value(c.id), c.value) << c.typed;
+        EXPECT_EQ(line.writes.size(), c.sent ? 1U : 0U) << c.typed;
+    }
+}
+
+// The pages exist before the document and are attached only while on view.
+TEST_F(SetupDlgTest, OnlyThePageOnViewFollowsTheUnit) {
+    auto& monitor = dialog.monitorPage();
+    auto& gpio = dialog.gpioPage();
+    QRadioButton& stereo = control<QRadioButton>(monitor, 1276);
+    EXPECT_TRUE(monitor.isBound());
+    EXPECT_FALSE(gpio.isBound());
+
+    dialog.tabs().setCurrentIndex(CSetupDlg::gpioTab);
+    EXPECT_FALSE(monitor.isBound());
+    EXPECT_TRUE(gpio.isBound());
+    parameter(speakerSelection).setValue(1);
+    EXPECT_FALSE(stereo.isChecked());
+
+    dialog.tabs().setCurrentIndex(CSetupDlg::monitorTab);
+    EXPECT_TRUE(stereo.isChecked());
+    dialog.reject();
+    EXPECT_FALSE(monitor.isBound());
+    EXPECT_FALSE(gpio.isBound());
+    parameter(speakerSelection).setValue(0);
+    EXPECT_TRUE(stereo.isChecked());
+}
+
+TEST_F(SetupDlgTest, EdgeOnInputPin23SetsTheFirstInputTrigger) {
+    dialog.tabs().setCurrentIndex(CSetupDlg::gpioTab);
+    QComboBox& list = dialog.gpioPage().list(0, trigger);
+    EXPECT_EQ(list.itemText(0), "Level");
+    EXPECT_EQ(list.itemText(1), "Edge");
+    choose(list, 0);
+    line.clear();
+    choose(list, 1);
+    EXPECT_TRUE(wrote(firstGpiTrigger, 1));
+    EXPECT_EQ(held(firstGpiTrigger), ParameterValue(1));
+}
+
+// An output function beyond the texts of the list still has its item, in the parameter's own
+// words, so that every item stands for its own value; a narrower range shrinks the lists at once.
+TEST_F(SetupDlgTest, FunctionListsKeepOneItemPerValueAndFollowTheRange) {
+    dialog.tabs().setCurrentIndex(CSetupDlg::gpioTab);
+    QComboBox& outputs = dialog.gpioPage().list(firstOutput, function);
+    QComboBox& inputs = dialog.gpioPage().list(0, function);
+    ASSERT_EQ(outputs.count(), 70);
+    EXPECT_EQ(outputs.itemText(67), "Dim Mute");
+    std::string beyond;
+    parameter(firstGpoFunction).formatValue(beyond, 69);
+    EXPECT_EQ(outputs.itemText(69).toStdString(), beyond);
+    choose(outputs, 69);
+    EXPECT_TRUE(wrote(firstGpoFunction, 69));
+    choose(outputs, 7);
+    EXPECT_EQ(inputs.count(), 69);
+
+    // Without the analogue outputs the unit offers fewer functions; a full refresh learns it.
+    setInUnit(analogFitted, 0);
+    document.refreshAll();
+    EXPECT_EQ(outputs.count(), 68);
+    EXPECT_EQ(inputs.count(), 65);
+    EXPECT_EQ(outputs.currentText(), "Preset 2");
+    EXPECT_EQ(value(firstGpiFunction), inputs.currentIndex());
+}
+} // namespace

@@ -1,0 +1,64 @@
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/frames/CSplash.h"
+#include "app/resources/AppResources.h"
+
+namespace {
+
+class SplashTest : public testing::Test {
+protected:
+    QPointer<CSplashWnd> showSplash() {
+        auto* window = new CSplashWnd(QPixmap(480, 360), 2000, CSplashWnd::CloseOnInput,
+                                      [this] { return &mainWindow; });
+        window->show();
+        return window;
+    }
+
+    QWidget mainWindow;
+};
+
+TEST_F(SplashTest, StaysAfterItsTimeOutUntilTheMainWindowIsShown) {
+    QPointer<CSplashWnd> splash = showSplash();
+    const auto* timer = splash->findChild<QTimer*>("SplashTimer");
+    EXPECT_EQ(timer->interval(), 2000);
+    splash->checkMainWindow();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(timer->interval(), CSplashWnd::recheckMilliseconds);
+    EXPECT_TRUE(timer->isActive());
+    mainWindow.show();
+    splash->checkMainWindow();
+    EXPECT_FALSE(splash && splash->isVisible());
+}
+
+TEST_F(SplashTest, AClickOrAKeyClosesItAtOnce) {
+    QPointer<CSplashWnd> clicked = showSplash();
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    EXPECT_FALSE(clicked && clicked->isVisible());
+    QPointer<CSplashWnd> keyed = showSplash();
+    QTest::keyClick(keyed, Qt::Key_Space);
+    EXPECT_FALSE(keyed && keyed->isVisible());
+}
+
+TEST_F(SplashTest, ShowsTheProgramsPictureUntilItGoes) {
+    const auto splashWindow = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* splash = qobject_cast<CSplashWnd*>(window); splash && splash->isVisible())
+                return splash;
+        return static_cast<CSplashWnd*>(nullptr);
+    };
+    AppResources::load();
+    {
+        CSplash splash(AppResources::splash, 2000, CSplashWnd::CloseOnInput,
+                       [this] { return &mainWindow; });
+        ASSERT_TRUE(splash.start());
+        ASSERT_NE(splashWindow(), nullptr);
+        EXPECT_EQ(splashWindow()->size(), QSize(480, 360));
+    }
+    EXPECT_EQ(splashWindow(), nullptr);
+}
+
+} // namespace

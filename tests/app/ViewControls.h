@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include "catalogue/Vx41Params.h"
+#include "model/ControlParameter.h"
+#include "model/ParameterValueMap.h"
+
+// Finds a view's controls by the ids the observers give them, and reads what a widget shows.
+template <typename Widget> Widget* controlOf(const QWidget& view, int controlId) {
+    for (Widget* widget : view.findChildren<Widget*>())
+        if (widget->property("controlId").toInt() == controlId)
+            return widget;
+    return nullptr;
+}
+
+inline ParameterId idOf(int number, int index) {
+    return ParameterId(static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(index));
+}
+
+inline Parameter& parameterOf(const Vx41Params& parameters, int number, int index) {
+    return *parameters.findOrNull(idOf(number, index));
+}
+
+// A reading from the unit, as a poll delivers it.
+inline void deliver(const Vx41Params& parameters, int number, int index, int raw) {
+    ParameterValueMap reading;
+    reading[idOf(number, index)] = ParameterValue(raw);
+    parameterOf(parameters, number, index).update(reading);
+}
+
+// The colour of a grabbed widget at a share of its width, half way down.
+inline QColor colourAt(QWidget& widget, double share) {
+    const QImage image = widget.grab().toImage();
+    const int x = std::min(static_cast<int>(share * image.width()), image.width() - 1);
+    return image.pixelColor(x, image.height() / 2);
+}
