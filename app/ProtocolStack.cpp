@@ -1,5 +1,7 @@
 #include "app/ProtocolStack.h"
 
+#include <utility>
+
 #include "app/WaitCursorProtocol.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/FaultTolerantProtocol.h"
@@ -22,7 +24,9 @@ std::unique_ptr<ProtocolStack> ProtocolStack::serial(SerialDeviceImplementation&
                                                      std::uint16_t address, const Clock& clock) {
     std::unique_ptr<ProtocolStack> stack(new ProtocolStack);
     stack->device_ = std::make_unique<SerialDevice>(port);
-    stack->implementation_ = std::make_unique<SerialProtocol>(address, stack->device_.get(), clock);
+    auto serial = std::make_unique<SerialProtocol>(address, stack->device_.get(), clock);
+    stack->serial_ = serial.get();
+    stack->implementation_ = std::move(serial);
     stack->bridge_ = std::make_unique<Protocol>(*stack->implementation_);
     stack->tolerant_ = std::make_unique<FaultTolerantProtocol>(*stack->bridge_, attempts);
     stack->waitCursor_ = std::make_unique<WaitCursorProtocol>(*stack->tolerant_);
@@ -36,4 +40,8 @@ void ProtocolStack::finish(GenericProtocol& below) {
 
 void ProtocolStack::setProgressListener(ProgressProtocol::Listener listener) {
     progress_->setListener(std::move(listener));
+}
+
+std::size_t ProtocolStack::damagedExchanges() const {
+    return serial_ != nullptr ? serial_->damagedExchanges() : 0;
 }

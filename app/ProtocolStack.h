@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -11,6 +12,7 @@ class Protocol;
 class ProtocolImplementation;
 class SerialDevice;
 class SerialDeviceImplementation;
+class SerialProtocol;
 class WaitCursorProtocol;
 
 // The layers between the parameter set and the unit, built whole before the set is pointed at
@@ -31,6 +33,8 @@ public:
 
     GenericProtocol& top() const { return *progress_; }
     void setProgressListener(ProgressProtocol::Listener listener);
+    // Exchanges the line has failed so far; none off line.
+    std::size_t damagedExchanges() const;
 
 private:
     ProtocolStack();
@@ -43,4 +47,5 @@ private:
     std::unique_ptr<FaultTolerantProtocol> tolerant_;
     std::unique_ptr<WaitCursorProtocol> waitCursor_;
     std::unique_ptr<ProgressProtocol> progress_;
+    SerialProtocol* serial_ = nullptr; // implementation_ when connected
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@ class PosixSerialPort;
 class Protocol;
 class ProtocolImplementation;
 class SerialDevice;
+class SerialProtocol;
 
 // The protocol stack the program uses: serial port, line protocol, bridge and five attempts per
 // exchange; or, without a port, the off-line unit behind a plain bridge.
@@ -31,6 +33,8 @@ public:
 
     GenericProtocol& protocol() const;
     bool offline() const { return !port_; }
+    // Exchanges the line has failed so far; none off line.
+    std::size_t damagedExchanges() const;
 
 private:
     // Declared in build order; destroyed top first.
@@ -39,4 +43,5 @@ private:
     std::unique_ptr<ProtocolImplementation> line_;
     std::unique_ptr<Protocol> bridge_;
     std::unique_ptr<FaultTolerantProtocol> tolerant_;
+    SerialProtocol* serial_ = nullptr; // line_ when connected
 };
