@@ -111,7 +111,7 @@ void CQuenlarRemoteDoc::attach(const ParameterId& id, Observer& observer) {
 }
 
 void CQuenlarRemoteDoc::saveConfiguration(const std::filesystem::path& path) {
-    parameters_->saveFile(path);
+    parameters_->saveFile(path, [this] { return stack_->damagedExchanges(); });
 }
 
 void CQuenlarRemoteDoc::restoreConfiguration(const ParameterValueMap& values, bool includeSetup) {

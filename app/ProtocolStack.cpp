@@ -1,5 +1,7 @@
 #include "app/ProtocolStack.h"
 
+#include <utility>
+
 #include "app/WaitCursorProtocol.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/FaultTolerantProtocol.h"
@@ -24,7 +26,9 @@ std::unique_ptr<ProtocolStack> ProtocolStack::serial(SerialDeviceImplementation&
     std::unique_ptr<ProtocolStack> stack(new ProtocolStack);
     stack->device_ = std::make_unique<SerialDevice>(port);
     stack->tapped_ = std::make_unique<TappedSerialDevice>(*stack->device_);
-    stack->implementation_ = std::make_unique<SerialProtocol>(address, stack->tapped_.get(), clock);
+    auto serial = std::make_unique<SerialProtocol>(address, stack->tapped_.get(), clock);
+    stack->serial_ = serial.get();
+    stack->implementation_ = std::move(serial);
     stack->bridge_ = std::make_unique<Protocol>(*stack->implementation_);
     stack->tolerant_ = std::make_unique<FaultTolerantProtocol>(*stack->bridge_, attempts);
     stack->waitCursor_ = std::make_unique<WaitCursorProtocol>(*stack->tolerant_);
@@ -43,4 +47,8 @@ void ProtocolStack::setProgressListener(ProgressProtocol::Listener listener) {
 void ProtocolStack::setLineTap(LineTap* tap) {
     if (tapped_)
         tapped_->setTap(tap);
+}
+
+std::size_t ProtocolStack::damagedExchanges() const {
+    return serial_ != nullptr ? serial_->damagedExchanges() : 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +14,7 @@ class ProtocolImplementation;
 class SerialDevice;
 class SerialDeviceImplementation;
 class TappedSerialDevice;
+class SerialProtocol;
 class WaitCursorProtocol;
 
 // The layers between the parameter set and the unit, built whole before the set is pointed at
@@ -36,6 +38,8 @@ public:
     void setProgressListener(ProgressProtocol::Listener listener);
     // Shows the bytes of the serial line to tap (not owned; null to stop); off line there are none.
     void setLineTap(LineTap* tap);
+    // Exchanges the line has failed so far; none off line.
+    std::size_t damagedExchanges() const;
 
 private:
     ProtocolStack();
@@ -49,4 +53,5 @@ private:
     std::unique_ptr<FaultTolerantProtocol> tolerant_;
     std::unique_ptr<WaitCursorProtocol> waitCursor_;
     std::unique_ptr<ProgressProtocol> progress_;
+    SerialProtocol* serial_ = nullptr; // implementation_ when connected
 };

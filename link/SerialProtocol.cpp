@@ -296,6 +296,7 @@ void SerialProtocol::wait(std::uint32_t ms) {
 }
 
 void SerialProtocol::fail(const std::string& message) {
+    ++damagedExchanges_;
     discard(drainSize);
     throw ProtocolException(message);
 }

@@ -32,6 +32,9 @@ public:
     // has answered, a frame that fails is asked again, up to five times in all, and then in
     // halves; each reply must hold exactly the ids its frame asked for.
     void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override;
+    // Exchanges that failed so far: whether the line has shown damage, which the checksum may
+    // also have let through unseen.
+    std::size_t damagedExchanges() const { return damagedExchanges_; }
 
 private:
     using Address = std::array<std::uint8_t, 2>;
@@ -72,4 +75,5 @@ private:
     std::size_t bytesHeard_ = 0;
     // bytesHeard_ when the grouped read under way began.
     std::size_t heardBeforeRead_ = 0;
+    std::size_t damagedExchanges_ = 0;
 };

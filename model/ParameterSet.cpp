@@ -136,8 +136,18 @@ void ParameterSet::save(std::ostream& stream) {
     parameters_.save(stream);
 }
 
-void ParameterSet::saveFile(const std::filesystem::path& path) {
-    AtomicFile::write(path, [this](std::ostream& stream) { save(stream); });
+std::string ParameterSet::confirmedSave(const ConfirmedRead::DamageCount& damaged) {
+    const auto read = [this] {
+        std::ostringstream contents;
+        save(contents);
+        return contents.str();
+    };
+    return ConfirmedRead::bytes(read, damaged);
+}
+
+void ParameterSet::saveFile(const std::filesystem::path& path,
+                            const ConfirmedRead::DamageCount& damaged) {
+    AtomicFile::writeBytes(path, confirmedSave(damaged));
 }
 
 Parameter& ParameterSet::add(std::unique_ptr<Parameter> parameter) {

@@ -9,6 +9,7 @@
 
 #include "link/DummyProtocol.h"
 #include "link/Protocol.h"
+#include "model/ConfirmedRead.h"
 #include "model/ParameterMap.h"
 #include "model/ReportSectionEntry.h"
 
@@ -51,8 +52,11 @@ public:
     GenericProtocol& setProtocol(GenericProtocol& protocol);
     // Refreshes everything, then writes the persistent values as a configuration file.
     void save(std::ostream& stream);
-    // As save, into a file that is replaced only when the whole save succeeded.
-    void saveFile(const std::filesystem::path& path);
+    // What save writes, read again until two reads agree once the line has shown damage
+    // (damaged: the exchanges it has failed so far).
+    std::string confirmedSave(const ConfirmedRead::DamageCount& damaged);
+    // As confirmedSave, into a file that is replaced only when the whole save succeeded.
+    void saveFile(const std::filesystem::path& path, const ConfirmedRead::DamageCount& damaged);
 
     // Takes ownership and registers the parameter under key (under its id when none is given).
     Parameter& add(std::unique_ptr<Parameter> parameter);

@@ -221,6 +221,8 @@ protected:
     const fs::path folder =
         fs::temp_directory_path() / ("vx41-files-" + std::to_string(std::random_device{}()));
     const fs::path path = folder / "unit.vxs";
+    // The unit is in memory: its line shows no damage.
+    const ConfirmedRead::DamageCount noDamage = [] { return std::size_t{0}; };
 
     std::ptrdiff_t entries() const {
         return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
@@ -230,12 +232,12 @@ protected:
 TEST_F(AtomicSave, ReplacesTheOldFileOnlyWhenTheWholeSaveSucceeded) {
     std::ofstream(path) << "old contents";
     device.failReads = true;
-    EXPECT_THROW(set.saveFile(path), ProtocolException);
+    EXPECT_THROW(set.saveFile(path, noDamage), ProtocolException);
     EXPECT_EQ(contentsOf(path), "old contents");
     EXPECT_EQ(entries(), 1);
 
     device.failReads = false;
-    set.saveFile(path);
+    set.saveFile(path, noDamage);
     EXPECT_EQ(contentsOf(path), saved());
     EXPECT_EQ(entries(), 1);
 }
@@ -249,14 +251,14 @@ TEST_F(AtomicSave, WriterFailureOrAnUnwritableFolderReportsAndCreatesNothing) {
                  QuenlarException);
     EXPECT_EQ(entries(), 0);
 
-    EXPECT_THROW(set.saveFile(folder / "missing" / "unit.vxs"), QuenlarException);
+    EXPECT_THROW(set.saveFile(folder / "missing" / "unit.vxs", noDamage), QuenlarException);
     EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 
 TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) {
     std::ofstream(folder / "victim") << "victim";
     fs::create_symlink(folder / "victim", folder / "unit.vxs.tmp");
-    set.saveFile(path);
+    set.saveFile(path, noDamage);
     EXPECT_EQ(contentsOf(path), saved());
     EXPECT_FALSE(fs::is_symlink(path));
     EXPECT_EQ(contentsOf(folder / "victim"), "victim") << "a link where the save might write";
@@ -267,7 +269,7 @@ TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) 
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
     std::ofstream(folder / "real.vxs.tmp") << "the user's own";
     fs::create_symlink(real, folder / "link.vxs");
-    set.saveFile(folder / "link.vxs");
+    set.saveFile(folder / "link.vxs", noDamage);
     EXPECT_TRUE(fs::is_symlink(folder / "link.vxs"));
     EXPECT_EQ(contentsOf(real), saved());
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
@@ -279,7 +281,7 @@ TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) 
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    set.saveFile(pipe);
+    set.saveFile(pipe, noDamage);
     std::string received(saved().size() + 1, '\0');
     received.resize(static_cast<std::size_t>(read(reader, received.data(), received.size())));
     close(reader);

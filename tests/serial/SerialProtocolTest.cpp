@@ -6,6 +6,7 @@
 #include "link/ProtocolException.h"
 #include "link/SerialFrame.h"
 #include "link/SerialProtocol.h"
+#include "model/ConfirmedRead.h"
 #include "support/FakeClock.h"
 #include "support/Printers.h"
 #include "support/ScriptedSerialDevice.h"
@@ -496,6 +497,39 @@ TEST_F(SerialProtocolTest, AReplyThatStopsHalfWayIsMissingDataAfterBoundedReads)
     ASSERT_GE(reads.size(), 4u);
     EXPECT_EQ(std::vector<std::size_t>(reads.end() - 4, reads.end()),
               (std::vector<std::size_t>{241, 191, 141, 256}));
+}
+
+// Two damaged bits that cancel out pass the checksum. Once the line has shown damage during a
+// save, the configuration is read until two reads agree; on a clean line it is read once.
+TEST(SerialProtocolSaveTest, ALineThatShowedDamageIsReadAgainUntilTwoReadsAgree) {
+    const Bytes good = readAnswer({0x21, 0x05, 0x00, 0x07});
+    // Bit 2 up in the high byte, down in the low one: 7 reads as 0x0403.
+    const Bytes cancelling = readAnswer({0x21, 0x05, 0x04, 0x03});
+    const Bytes other = readAnswer({0x30, 0x01, 0x00, 0x01});
+    Bytes damaged = other;
+    ++damaged.back();
+    for (const bool clean : {true, false}) {
+        ScriptedSerialDevice device;
+        SerialProtocol protocol(0x8280, &device);
+        if (clean) {
+            device.answer(concat({good, other}));
+        } else {
+            device.answer(concat({cancelling, damaged}));
+            device.answerAfterSilence(concat({other, good, other, good, other}));
+        }
+        int reads = 0;
+        const auto read = [&] {
+            ++reads;
+            ParameterValueMap values;
+            protocol.readMany({{0x21, 5}, {0x30, 1}}, values);
+            return values.at({0x21, 5}).bytes() + values.at({0x30, 1}).bytes();
+        };
+        const auto damage = [&] { return protocol.damagedExchanges(); };
+
+        EXPECT_EQ(ConfirmedRead::bytes(read, damage), std::string({0, 7, 0, 1}));
+        EXPECT_EQ(reads, clean ? 1 : 3);
+        EXPECT_EQ(device.unread(), 0u);
+    }
 }
 
 } // namespace

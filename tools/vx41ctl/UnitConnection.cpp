@@ -1,5 +1,7 @@
 #include "tools/vx41ctl/UnitConnection.h"
 
+#include <utility>
+
 #include "link/DummyVx41Protocol.h"
 #include "link/FaultTolerantProtocol.h"
 #include "link/Protocol.h"
@@ -22,7 +24,9 @@ UnitConnection::UnitConnection(const Settings& settings) {
     port_ = std::make_unique<PosixSerialPort>(*settings.port, settings.baud);
     device_ = std::make_unique<SerialDevice>(*port_);
     tapped_ = std::make_unique<TappedSerialDevice>(*device_);
-    line_ = std::make_unique<SerialProtocol>(settings.address, tapped_.get());
+    auto serial = std::make_unique<SerialProtocol>(settings.address, tapped_.get());
+    serial_ = serial.get();
+    line_ = std::move(serial);
     bridge_ = std::make_unique<Protocol>(*line_);
     tolerant_ = std::make_unique<FaultTolerantProtocol>(*bridge_, attempts);
 }
@@ -36,4 +40,8 @@ void UnitConnection::setTap(LineTap* tap) {
 
 GenericProtocol& UnitConnection::protocol() const {
     return tolerant_ ? static_cast<GenericProtocol&>(*tolerant_) : *bridge_;
+}
+
+std::size_t UnitConnection::damagedExchanges() const {
+    return serial_ != nullptr ? serial_->damagedExchanges() : 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -15,6 +16,7 @@ class Protocol;
 class ProtocolImplementation;
 class SerialDevice;
 class TappedSerialDevice;
+class SerialProtocol;
 
 // The protocol stack the program uses: serial port, line protocol, bridge and five attempts per
 // exchange; or, without a port, the off-line unit behind a plain bridge.
@@ -35,6 +37,8 @@ public:
     bool offline() const { return !port_; }
     // Shows the serial traffic to tap (not owned; null to stop); off line there is none.
     void setTap(LineTap* tap);
+    // Exchanges the line has failed so far; none off line.
+    std::size_t damagedExchanges() const;
 
 private:
     // Declared in build order; destroyed top first.
@@ -44,4 +48,5 @@ private:
     std::unique_ptr<ProtocolImplementation> line_;
     std::unique_ptr<Protocol> bridge_;
     std::unique_ptr<FaultTolerantProtocol> tolerant_;
+    SerialProtocol* serial_ = nullptr; // line_ when connected
 };

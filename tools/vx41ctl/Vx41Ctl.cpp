@@ -35,10 +35,10 @@ void writeFile(const std::string& file, const std::string& contents, std::ios::o
     AtomicFile::writeBytes(file, contents, mode);
 }
 
-void saveConfiguration(Vx41Params& unit, const std::string& file) {
-    std::ostringstream contents;
-    unit.save(contents);
-    writeFile(file, contents.str(), std::ios::binary);
+void saveConfiguration(Vx41Params& unit, const UnitConnection& connection,
+                       const std::string& file) {
+    const auto damaged = [&connection] { return connection.damagedExchanges(); };
+    writeFile(file, unit.confirmedSave(damaged), std::ios::binary);
 }
 
 std::string withoutLineEnd(std::string text) {
@@ -229,7 +229,7 @@ int Vx41Ctl::execute(const Invocation& invocation) {
     else if (invocation.command == "dump")
         dump(unit, invocation.json);
     else if (invocation.command == "save")
-        saveConfiguration(unit, invocation.file);
+        saveConfiguration(unit, connection, invocation.file);
     else if (invocation.command == "restore")
         restore(unit, invocation);
     else if (invocation.command == "report")
