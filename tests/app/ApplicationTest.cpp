@@ -146,25 +146,6 @@ TEST_F(ApplicationTest, TheErrorLampFollowsTheUnitsErrorState) {
     }
 }
 
-// The shortcuts shown on the file commands reach them: each asks for its file and writes it, and
-// the configuration saved opens again.
-TEST_F(ApplicationTest, TheFileShortcutsRunTheFileCommands) {
-    ASSERT_TRUE(start(offLine));
-    QApplication::setActiveWindow(&frame());
-    const QString configuration = directory.filePath("unit.vxs");
-    const QString text = directory.filePath("unit.txt");
-    const QString html = directory.filePath("unit.htm");
-    seam.fileNames = {configuration, text, html, configuration};
-    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
-    for (Qt::Key key : {Qt::Key_S, Qt::Key_T, Qt::Key_H, Qt::Key_O})
-        QTest::keyClick(&frame(), key, Qt::ControlModifier);
-
-    for (const QString& path : {configuration, text, html})
-        EXPECT_GT(QFileInfo(path).size(), 0) << path.toStdString();
-    EXPECT_EQ(seam.dialogs.back(), "CSelectParametersDlg");
-    EXPECT_TRUE(seam.fileNames.empty());
-}
-
 // On line against the emulated unit: when the unit goes away, the next tick offers the recovery,
 // and working off line keeps the clock going on the simulated unit.
 TEST_F(ApplicationTest, ALostUnitLeadsWithinOneTickToWorkingOffLine) {

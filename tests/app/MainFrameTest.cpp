@@ -50,31 +50,6 @@ protected:
     CMainFrame frame{seam};
 };
 
-TEST_F(MainFrameTest, ViewCommandsSizeTheFrameAndPlaceEveryOpenWindow) {
-    const QRect main(0, 0, 361, 324);
-    const QRect metadata(361, 0, 427, 324);
-    const QRect monitor(0, 324, 788, 207);
-    struct Step {
-        int commandId;
-        QSize frameSize;
-        QRect main, metadata, monitor;
-    };
-    const std::vector<Step> steps = {
-        {CommandId::ViewAllWindows, {800, 600}, main, metadata, monitor},
-        {CommandId::ViewMain, {372, 395}, main, {}, {}},
-        {CommandId::ViewMainAndMetadata, {800, 395}, main, metadata, {}},
-        {CommandId::ViewAllWindows, {800, 600}, main, metadata, monitor},
-    };
-    for (const Step& step : steps) {
-        run(step.commandId);
-        EXPECT_EQ(frame.size(), step.frameSize) << step.commandId;
-        EXPECT_EQ(placeOf(ViewKind::Main), step.main) << step.commandId;
-        EXPECT_EQ(placeOf(ViewKind::Metadata), step.metadata) << step.commandId;
-        EXPECT_EQ(placeOf(ViewKind::Monitor), step.monitor) << step.commandId;
-        EXPECT_TRUE(command(frame, step.commandId)->isChecked()) << step.commandId;
-    }
-}
-
 TEST_F(MainFrameTest, AWindowReopenedAtAnUnchangedFrameSizeIsStillPlaced) {
     run(CommandId::ViewAllWindows);
     delete frame.childFrame(ViewKind::Monitor);
