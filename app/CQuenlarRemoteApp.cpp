@@ -50,7 +50,7 @@ bool CQuenlarRemoteApp::initInstance() {
     splash_->start();
     createMainFrame();
     pause();
-    if (!connect()) {
+    if (!openDevice()) {
         endStartUp();
         return false;
     }
@@ -61,9 +61,12 @@ bool CQuenlarRemoteApp::initInstance() {
         endStartUp();
         return false;
     }
+    // The windows show at once and fill in as the unit's values arrive.
     frame_->showNormal();
-    refreshAtStart();
-    frame_->updateCommandStates();
+    if (!readUnit()) {
+        endStartUp();
+        return false;
+    }
     return true;
 }
 
@@ -72,8 +75,10 @@ CQuenlarRemoteDoc* CQuenlarRemoteApp::document() {
         try {
             document_ = std::make_unique<CQuenlarRemoteDoc>(seam_, clock_);
             files_ = std::make_unique<FileCommands>(*document_, seam_);
-            if (frame_)
+            if (frame_) {
                 extras_ = std::make_unique<ExtraWindows>(*frame_, *document_, seam_);
+                followDocument();
+            }
         } catch (const std::exception& error) {
             seam_.message(frame_.get(), QMessageBox::Critical, title,
                           QStringLiteral("Failed to create empty document.\n") + error.what(),
@@ -89,6 +94,10 @@ CQuenlarRemoteDoc* CQuenlarRemoteApp::document() {
 }
 
 bool CQuenlarRemoteApp::connect() {
+    return openDevice() && readUnit();
+}
+
+bool CQuenlarRemoteApp::openDevice() {
     CQuenlarRemoteDoc* document = this->document();
     if (!document)
         return false;
@@ -104,7 +113,8 @@ bool CQuenlarRemoteApp::connect() {
         COpeningDeviceWnd opening(frame_.get());
         opening.showNow();
         try {
-            return document->connect(settings);
+            document->openLine(settings);
+            return true;
         } catch (const std::exception& error) {
             failure = QString::fromStdString(error.what());
         }
@@ -114,14 +124,33 @@ bool CQuenlarRemoteApp::connect() {
     return false;
 }
 
+bool CQuenlarRemoteApp::readUnit() {
+    try {
+        document_->readUnit();
+        return true;
+    } catch (const std::exception& error) {
+        report(QString::fromStdString(error.what()));
+        return false;
+    }
+}
+
+void CQuenlarRemoteApp::followDocument() {
+    QObject::connect(document_.get(), &CQuenlarRemoteDoc::connectionChanged, frame_.get(),
+                     &CMainFrame::updateCommandStates);
+    const auto showLine = [this] { frame_->showLineStatus(document_->lineStatusText()); };
+    QObject::connect(document_.get(), &CQuenlarRemoteDoc::lineStatusChanged, frame_.get(),
+                     showLine);
+    // The counts of the last minute age even when nothing happens on the line.
+    auto* ageing = new QTimer(frame_.get());
+    QObject::connect(ageing, &QTimer::timeout, frame_.get(), showLine);
+    ageing->start(1000);
+    showLine();
+}
+
 void CQuenlarRemoteApp::createMainFrame() {
     frame_ = std::make_unique<CMainFrame>(seam_);
     frame_->move(frame_->screen()->availableGeometry().center() - frame_->rect().center());
-    frame_->setViewFactory(ViewKind::Main, [this] {
-        auto* view = new CMainView(*document_);
-        view->pollingClock().setIdleProcessing([this] { frame_->updateCommandStates(); });
-        return view;
-    });
+    frame_->setViewFactory(ViewKind::Main, [this] { return new CMainView(*document_); });
     frame_->setViewFactory(ViewKind::Metadata, [this] { return new CMetadataView(*document_); });
     frame_->setViewFactory(ViewKind::Monitor, [this] { return new CMonitorView(*document_); });
     frame_->setCommand(
@@ -184,13 +213,6 @@ void CQuenlarRemoteApp::pause() {
     QEventLoop loop;
     QTimer::singleShot(startupPause_, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-void CQuenlarRemoteApp::refreshAtStart() {
-    document_->userActionGuard()([this] {
-        const WaitCursor waiting;
-        document_->refreshAll();
-    });
 }
 
 void CQuenlarRemoteApp::about() {

@@ -36,12 +36,18 @@ public:
 
     // Asks for the connection settings and connects; true when the document is usable.
     bool connect();
+    // Asks for the connection settings and opens the line, reading nothing yet; true when the
+    // document is usable.
+    bool openDevice();
+    // Reads the unit once; true when the document is usable (off line after a cancel too).
+    bool readUnit();
 
 private:
     void createMainFrame();
     void addSetupCommands();
     void pause();
-    void refreshAtStart();
+    // The frame follows the document's connection and line.
+    void followDocument();
     void about();
     void report(const QString& failure);
     void endStartUp();

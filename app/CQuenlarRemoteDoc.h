@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
@@ -9,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "app/LineHealth.h"
+#include "app/PollingClock.h"
 #include "app/observers/ObserverActions.h"
 #include "link/posix/PosixSerialPort.h"
 #include "model/ParameterValueMap.h"
@@ -16,22 +19,28 @@
 class Clock;
 class ConnectionSettings;
 class LineTap;
+class LineThreadProtocol;
 class ModalSeam;
 class Observer;
-class PollingClock;
 class ProtocolStack;
 class Vx41Params;
 
 // The one document of a run: the parameter set of the unit, built once over the simulated unit
-// and kept, the protocol stack the set talks through, rebuilt at every connect, and the serial
-// port. It also runs the recovery when the unit stops answering and the reports of errors.
-class CQuenlarRemoteDoc {
+// and kept, the protocol stack the set talks through, rebuilt at every connect, the serial port
+// and the polling clock, which runs whatever windows are open. Connected, the line runs on a
+// thread of its own and the GUI thread never waits for it: polling and the operator's changes go
+// to the line and their answers are applied as they come; long work waits with the event loop
+// turning, in front of a progress window that can cancel it. It also runs the recovery when the
+// unit stops answering and the reports of errors.
+class CQuenlarRemoteDoc : public QObject {
+    Q_OBJECT
+
 public:
     static constexpr int offLineState = 0;
     static constexpr int connectedState = 2;
     static constexpr std::uint32_t readTimeoutMs = 200;
-    // Below this speed reading everything shows its progress.
-    static constexpr std::uint32_t fullSpeed = 115200;
+    // Line time of one poll frame at most, so that a write waits little behind polling.
+    static constexpr double pollFrameSeconds = 0.040;
 
     // The serial port open now and its speed.
     struct OpenPort {
@@ -41,30 +50,40 @@ public:
 
     // seam runs the dialogs and message boxes; clock times the line and the parameter set.
     CQuenlarRemoteDoc(ModalSeam& seam, const Clock& clock);
-    ~CQuenlarRemoteDoc();
+    ~CQuenlarRemoteDoc() override;
     CQuenlarRemoteDoc(const CQuenlarRemoteDoc&) = delete;
     CQuenlarRemoteDoc& operator=(const CQuenlarRemoteDoc&) = delete;
 
-    // Works with the unit the settings name, reading everything from it; or, for off line, with
-    // the simulated unit. A failure ends off line and is thrown ("Device not responding" when the
-    // unit did not answer).
+    // openLine, then readUnit. Returns false when the operator cancelled the reading, which ends
+    // off line.
     bool connect(ConnectionSettings& settings);
+    // Works with the unit the settings name, without reading it yet; or, for off line, with the
+    // simulated unit. A failure ends off line and is thrown.
+    void openLine(ConnectionSettings& settings);
+    // Reads every setting of the unit once, in front of the progress window; then polling runs.
+    // Returns false when the operator cancelled, which ends off line. A unit that does not answer
+    // ends off line and throws "Device not responding".
+    bool readUnit();
     // Works with the simulated unit from now on; the serial port is closed.
     void goOffLine();
     int connectionState() const { return state_; }
     std::optional<OpenPort> openPort() const;
 
-    // One step of the polling clock.
+    // One step of the polling clock: off line one poll of the simulated unit; connected the next
+    // poll step goes to the line unless the last one is still under way. Meters step either way.
     void poll();
-    // Reads every parameter; at a low speed in front of the progress window.
+    // Reads every parameter, connected in front of the progress window.
     void refreshAll();
-    // Reads the parameters of one refresh category again; failures are reported here.
+    // Reads the parameters of one refresh category again, connected ahead of polling; failures
+    // are reported here.
     void refreshCategory(char category);
     void attach(const ParameterId& id, Observer& observer);
 
     // Replaces the file only once the whole configuration was read and written.
     void saveConfiguration(const std::filesystem::path& path);
-    void restoreConfiguration(const ParameterValueMap& values, bool includeSetup);
+    // pass receives the number of each pass of writes as it begins.
+    void restoreConfiguration(const ParameterValueMap& values, bool includeSetup,
+                              const std::function<void(int)>& pass = {});
     void writeTextReport(std::ostream& stream, const std::string& title);
     void writeHtmlReport(std::ostream& stream, const std::string& title);
 
@@ -77,16 +96,15 @@ public:
     // Stops polling and shows the message; whoever wants polling back starts it.
     void errorMessage(const QString& message);
 
-    // The clock of the Main view, or null; not owned.
-    void setPollingClock(PollingClock* clock) { pollingClock_ = clock; }
-    PollingClock* pollingClock() const { return pollingClock_; }
+    PollingClock& pollingClock() { return pollingClock_; }
     void stopPolling();
     // Starts the clock, which reads everything first.
     void startPolling();
 
-    // Runs work that exchanges much with the unit with polling stopped, under the wait cursor, in
-    // front of a window that tells what is being done and counts the exchanges.
-    void runLongWork(const QString& what, const std::function<void()>& work);
+    // Runs work that exchanges much with the unit with polling stopped, in front of a window that
+    // tells what is being done, counts the exchanges and can cancel it. Returns false when the
+    // operator cancelled.
+    bool runLongWork(const QString& what, const std::function<void()>& work);
 
     // Shows the bytes of the serial line to tap, on this connection and the next ones (not owned;
     // null to stop listening).
@@ -95,9 +113,21 @@ public:
 
     Vx41Params& parameters() const { return *parameters_; }
     const Clock& clock() const { return clock_; }
+    const LineHealth& lineHealth() const { return health_; }
+    // Port, speed and state of the line and how it fared over the last minute, in a few words.
+    QString lineStatusText() const;
+    // Exchanges sent to the line and not answered yet.
+    std::size_t exchangesUnderWay() const;
     // A protocol failure goes to the recovery; any other failure stops polling, is shown and
-    // polling starts again.
+    // polling starts again. Connected, what the action writes goes to the line without waiting.
     ActionGuard userActionGuard();
+
+signals:
+    void connectionChanged();
+    // The line's health or its state changed.
+    void lineStatusChanged();
+    // The line has answered everything sent to it.
+    void lineIdle();
 
 private:
     void openSerialStack(const ConnectionSettings& settings);
@@ -105,6 +135,14 @@ private:
     void reopenLostPort();
     // The set is pointed at stack before the stack it replaces goes.
     void switchTo(std::unique_ptr<ProtocolStack> stack);
+    void setState(int state);
+    LineThreadProtocol* line() const;
+    void pollInBackground(LineThreadProtocol& line);
+    // Answers of the line applied to the parameters, as an operator's change is.
+    void applyAnswer(const ParameterValueMap& values);
+    void lineFailed(const std::exception_ptr& failure);
+    // One poll of the unit, waited for: whether it answers again.
+    void pollOnce();
 
     ModalSeam& seam_;
     const Clock& clock_;
@@ -114,7 +152,14 @@ private:
     std::uint32_t openedBaud_ = 0;
     std::unique_ptr<ProtocolStack> stack_;
     std::unique_ptr<Vx41Params> parameters_;
-    PollingClock* pollingClock_ = nullptr;
+    PollingClock pollingClock_;
+    LineHealth health_;
     LineTap* lineTap_ = nullptr;
     int state_ = offLineState;
+    // Poll frames sent and not answered yet.
+    int pollFramesUnderWay_ = 0;
+    // Long work or the recovery is running: a failure of the line waits for its end.
+    int busy_ = 0;
+    bool recovering_ = false;
+    std::optional<QString> heldFailure_;
 };

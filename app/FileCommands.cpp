@@ -78,10 +78,25 @@ void FileCommands::openConfiguration(QWidget* parent) {
         bool includeSetup = false;
         if ((!intact && !restoreDamaged(parent, path)) || !chooseParameters(parent, includeSetup))
             return;
-        document_.runLongWork("Restoring the configuration from " + QFileInfo(path).fileName() +
-                                  "...",
-                              [&] { document_.restoreConfiguration(values, includeSetup); });
+        int pass = 0;
+        const auto restore = [&] {
+            document_.restoreConfiguration(values, includeSetup,
+                                           [&pass](int next) { pass = next; });
+        };
+        if (!document_.runLongWork(
+                "Restoring the configuration from " + QFileInfo(path).fileName() + "...", restore))
+            reportCancelledRestore(parent, pass);
     });
+}
+
+void FileCommands::reportCancelledRestore(QWidget* parent, int pass) {
+    const QString text =
+        pass == 0 ? QStringLiteral("Restoring was cancelled before any value of the file was "
+                                   "written.")
+                  : QStringLiteral("Restoring was cancelled in pass %1. The unit keeps the values "
+                                   "written before; the rest of the file was not written.")
+                        .arg(pass);
+    seam_.message(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool FileCommands::restoreDamaged(QWidget* parent, const QString& path) {

@@ -32,6 +32,8 @@ private:
 
     template <typename Command> void run(QWidget* parent, Command command);
     bool restoreDamaged(QWidget* parent, const QString& path);
+    // pass: the pass of writes the restore had reached, 0 before the first.
+    void reportCancelledRestore(QWidget* parent, int pass);
     // false when the operator cancelled; includeSetup receives the choice.
     bool chooseParameters(QWidget* parent, bool& includeSetup);
     void exportReport(QWidget* parent, const QString& caption, const QString& filter,

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/CQuenlarRemoteDoc.h"
+#include "app/OperationCancelled.h"
 #include "catalogue/ReentryGuard.h"
 #include "link/ProtocolException.h"
 
@@ -13,16 +14,14 @@ PollingClock::PollingClock(CQuenlarRemoteDoc& document, QObject* parent)
     connect(&timer_, &QTimer::timeout, this, &PollingClock::tick);
 }
 
-PollingClock::~PollingClock() {
-    if (document_.pollingClock() == this)
-        document_.setPollingClock(nullptr);
-}
-
 void PollingClock::start() {
     for (;;) {
         timer_.start();
         try {
             document_.refreshAll();
+            return;
+        } catch (const OperationCancelled&) {
+            // The operator stopped the reading; polling brings the rest in.
             return;
         } catch (const std::exception& failure) {
             timer_.stop();
@@ -58,8 +57,6 @@ void PollingClock::tick() {
         return;
     ReentryGuard guard(ticking_);
     try {
-        if (idle_)
-            idle_();
         document_.poll();
     } catch (const std::exception& failure) {
         document_.communicationsError(QString::fromStdString(failure.what()));

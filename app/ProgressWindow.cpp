@@ -1,11 +1,13 @@
 #include "app/ProgressWindow.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 ProgressWindow::ProgressWindow(const QString& what, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      count_(new QLabel(this)) {
+      count_(new QLabel(this)), cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName("ProgressWindow");
     setWindowTitle("QuenlarRemote 41");
     setWindowModality(Qt::ApplicationModal);
@@ -16,7 +18,17 @@ ProgressWindow::ProgressWindow(const QString& what, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
     layout->addWidget(count_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    cancel_->setObjectName("cancel");
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        cancel_->setEnabled(false);
+        cancel_->setText(QStringLiteral("Cancelling..."));
+        emit cancelRequested();
+    });
     showCount();
 }
 

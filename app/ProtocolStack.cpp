@@ -2,36 +2,36 @@
 
 #include <utility>
 
+#include "app/PostingLineTap.h"
 #include "app/WaitCursorProtocol.h"
 #include "link/DummyVx41Protocol.h"
-#include "link/FaultTolerantProtocol.h"
+#include "link/LineThread.h"
 #include "link/Protocol.h"
-#include "link/SerialDevice.h"
-#include "link/SerialProtocol.h"
-#include "link/TappedSerialDevice.h"
+#include "link/SerialStack.h"
 
 ProtocolStack::ProtocolStack() = default;
 ProtocolStack::~ProtocolStack() = default;
 
 std::unique_ptr<ProtocolStack> ProtocolStack::offLine() {
     std::unique_ptr<ProtocolStack> stack(new ProtocolStack);
-    stack->implementation_ = std::make_unique<DummyVx41Protocol>(1);
-    stack->bridge_ = std::make_unique<Protocol>(*stack->implementation_);
+    stack->unit_ = std::make_unique<DummyVx41Protocol>(1);
+    stack->bridge_ = std::make_unique<Protocol>(*stack->unit_);
     stack->finish(*stack->bridge_);
     return stack;
 }
 
 std::unique_ptr<ProtocolStack> ProtocolStack::serial(SerialDeviceImplementation& port,
-                                                     std::uint16_t address, const Clock& clock) {
+                                                     std::uint16_t address, const Clock& clock,
+                                                     LineThreadProtocol::Hooks hooks,
+                                                     std::function<bool()> portIsOpen) {
     std::unique_ptr<ProtocolStack> stack(new ProtocolStack);
-    stack->device_ = std::make_unique<SerialDevice>(port);
-    stack->tapped_ = std::make_unique<TappedSerialDevice>(*stack->device_);
-    auto serial = std::make_unique<SerialProtocol>(address, stack->tapped_.get(), clock);
-    stack->serial_ = serial.get();
-    stack->implementation_ = std::move(serial);
-    stack->bridge_ = std::make_unique<Protocol>(*stack->implementation_);
-    stack->tolerant_ = std::make_unique<FaultTolerantProtocol>(*stack->bridge_, attempts);
-    stack->waitCursor_ = std::make_unique<WaitCursorProtocol>(*stack->tolerant_);
+    stack->tap_ = std::make_unique<PostingLineTap>();
+    auto serial = std::make_unique<SerialStack>(port, address, clock);
+    serial->setTap(stack->tap_.get());
+    stack->lineThread_ = std::make_unique<LineThread>(std::move(serial));
+    stack->lineProtocol_ = std::make_unique<LineThreadProtocol>(
+        *stack->lineThread_, std::move(hooks), std::move(portIsOpen));
+    stack->waitCursor_ = std::make_unique<WaitCursorProtocol>(*stack->lineProtocol_);
     stack->finish(*stack->waitCursor_);
     return stack;
 }
@@ -45,10 +45,6 @@ void ProtocolStack::setProgressListener(ProgressProtocol::Listener listener) {
 }
 
 void ProtocolStack::setLineTap(LineTap* tap) {
-    if (tapped_)
-        tapped_->setTap(tap);
-}
-
-std::size_t ProtocolStack::damagedExchanges() const {
-    return serial_ != nullptr ? serial_->damagedExchanges() : 0;
+    if (tap_)
+        tap_->setTarget(tap);
 }

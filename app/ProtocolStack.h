@@ -4,54 +4,52 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/LineThreadProtocol.h"
 #include "app/ProgressProtocol.h"
 
 class Clock;
-class FaultTolerantProtocol;
+class DummyVx41Protocol;
 class LineTap;
+class LineThread;
+class PostingLineTap;
 class Protocol;
-class ProtocolImplementation;
-class SerialDevice;
 class SerialDeviceImplementation;
-class TappedSerialDevice;
-class SerialProtocol;
 class WaitCursorProtocol;
 
 // The layers between the parameter set and the unit, built whole before the set is pointed at
-// them. Connected: the serial device on a port (not owned) with a place to listen to its bytes,
-// the line protocol at the unit's
-// address, the bridge, five attempts per exchange and the wait cursor. Off line: the simulated
-// unit behind a bridge. Both end in the progress reports of long work.
+// them. Connected: the serial stack on a port (not owned) on a thread of its own, with a place to
+// listen to its bytes, and on the GUI thread its stand-in and the wait cursor. Off line: the
+// simulated unit behind a bridge. Both end in the progress reports of long work.
 class ProtocolStack {
 public:
-    static constexpr std::uint32_t attempts = 5;
-
     static std::unique_ptr<ProtocolStack> offLine();
-    // port must be open and outlive the stack.
+    // port must be open and outlive the stack; from now on only the line's thread uses it.
     static std::unique_ptr<ProtocolStack> serial(SerialDeviceImplementation& port,
-                                                 std::uint16_t address, const Clock& clock);
+                                                 std::uint16_t address, const Clock& clock,
+                                                 LineThreadProtocol::Hooks hooks,
+                                                 std::function<bool()> portIsOpen);
     ~ProtocolStack();
     ProtocolStack(const ProtocolStack&) = delete;
     ProtocolStack& operator=(const ProtocolStack&) = delete;
 
     GenericProtocol& top() const { return *progress_; }
+    // The stand-in of the line's thread; null off line.
+    LineThreadProtocol* line() const { return lineProtocol_.get(); }
     void setProgressListener(ProgressProtocol::Listener listener);
     // Shows the bytes of the serial line to tap (not owned; null to stop); off line there are none.
     void setLineTap(LineTap* tap);
-    // Exchanges the line has failed so far; none off line.
-    std::size_t damagedExchanges() const;
 
 private:
     ProtocolStack();
     void finish(GenericProtocol& below);
 
-    // In build order, so that the top goes first.
-    std::unique_ptr<SerialDevice> device_;
-    std::unique_ptr<TappedSerialDevice> tapped_;
-    std::unique_ptr<ProtocolImplementation> implementation_;
+    // Off line.
+    std::unique_ptr<DummyVx41Protocol> unit_;
     std::unique_ptr<Protocol> bridge_;
-    std::unique_ptr<FaultTolerantProtocol> tolerant_;
+    // Connected; the line's thread goes first, so nothing it runs outlives what it uses.
+    std::unique_ptr<PostingLineTap> tap_;
+    std::unique_ptr<LineThreadProtocol> lineProtocol_;
+    std::unique_ptr<LineThread> lineThread_;
     std::unique_ptr<WaitCursorProtocol> waitCursor_;
     std::unique_ptr<ProgressProtocol> progress_;
-    SerialProtocol* serial_ = nullptr; // implementation_ when connected
 };

@@ -447,9 +447,13 @@ void Vx41Params::attachObserver(const ParameterId& id, Observer& observer) {
 }
 
 void Vx41Params::pollNext() {
+    guardedRefresh(nextPollCategory());
+}
+
+char Vx41Params::nextPollCategory() {
     const char category = pollSchedule[pollCounter_ % pollSchedule.size()];
     ++pollCounter_;
-    guardedRefresh(category);
+    return category;
 }
 
 void Vx41Params::runIdle() {
@@ -509,9 +513,26 @@ void Vx41Params::load(std::istream& stream, bool includeSetup) {
     restoreConfiguration(std::move(values), includeSetup);
 }
 
-void Vx41Params::restoreConfiguration(ParameterValueMap values, bool includeSetup) {
+void Vx41Params::restoreConfiguration(ParameterValueMap values, bool includeSetup,
+                                      const std::function<void(int)>& pass) {
     // Through the set, which reads the unit first: the flag goes out unless the unit holds it.
     setValue(id(207, 9), 1);
+    try {
+        if (pass)
+            pass(1);
+        restoreInOrder(values, includeSetup);
+        parameters().restore(values, includeSetup, pass, 2);
+    } catch (const ProtocolException&) {
+        throw;
+    } catch (const QuenlarException&) {
+        setValue(id(207, 9), 0);
+        throw;
+    }
+    setValue(id(207, 9), 0);
+}
+
+// What the unit needs in place before anything else.
+void Vx41Params::restoreInOrder(ParameterValueMap& values, bool includeSetup) {
     restoreId(values, id(141, 0), includeSetup);
     restoreId(values, id(121, 0), includeSetup);
     for (int programme = 0; programme < programmes; ++programme) {
@@ -531,8 +552,6 @@ void Vx41Params::restoreConfiguration(ParameterValueMap values, bool includeSetu
     for (int first : {32, 17, 1})
         for (int line = 0; line < gpioLines; ++line)
             restoreId(values, id(203, first + line), includeSetup);
-    parameters().restore(values, includeSetup);
-    setValue(id(207, 9), 0);
 }
 
 void Vx41Params::restoreId(ParameterValueMap& values, const ParameterId& id, bool includeSetup) {

@@ -36,7 +36,11 @@ public:
     // anything else (programme configuration and routing, then each metadata value only where
     // its source is internal, then the GPI and GPO lines function first), then the rest. The
     // unit is told a restore is running ((207, 9) = 1) for the whole time.
-    void restoreConfiguration(ParameterValueMap values, bool includeSetup);
+    // pass receives the number of each pass of writes as it begins: 1 for what the unit needs
+    // first, then one for each pass over the rest. A restore that fails, but not for the line,
+    // tells the unit it is over all the same.
+    void restoreConfiguration(ParameterValueMap values, bool includeSetup,
+                              const std::function<void(int)>& pass = {});
     // The persistent parameters in the unit's fixed sections, read fresh from the unit
     // (Vx41ParamsReports.cpp).
     void writeHtmlReport(std::ostream& stream, const std::string& title) override;
@@ -48,6 +52,8 @@ public:
     // which the meters come four times, then steps the meters once. Does nothing while another
     // refresh is running.
     virtual void pollNext();
+    // The category the next step of polling reads; the schedule moves on by one step.
+    char nextPollCategory();
     // One step of every smoothed meter.
     virtual void runIdle();
     // Reads every parameter in five requests, then shapes the monitor and GPIO ranges by the
@@ -124,6 +130,7 @@ private:
 
     // Restoring one id, or a (source, value) pair, from the file's values; see
     // restoreConfiguration.
+    void restoreInOrder(ParameterValueMap& values, bool includeSetup);
     void restoreId(ParameterValueMap& values, const ParameterId& id, bool includeSetup);
     void restorePair(ParameterValueMap& values, const ParameterId& source, const ParameterId& value,
                      bool includeSetup);

@@ -74,12 +74,22 @@ void ParameterMap::refreshAll(GenericProtocol& protocol) {
 }
 
 void ParameterMap::refresh(GenericProtocol& protocol, char group) {
+    ParameterValueMap values;
+    protocol.readMany(idsOf(protocol, group), values);
+    apply(values);
+}
+
+ParameterIdSet ParameterMap::idsOf(const GenericProtocol& protocol, char group) const {
     ParameterIdSet ids;
     for (const auto& [key, parameter] : *this)
         if (parameter->matches(protocol, group))
             ids.push_back(parameter->getId());
-    ParameterValueMap values;
-    protocol.readMany(ids, values);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+void ParameterMap::apply(const ParameterValueMap& values) {
     std::exception_ptr failure;
     for (const auto& entry : values)
         keepingFirstFailure(failure, [&] { find(entry.first, "unknown", 0).update(values); });
@@ -102,10 +112,18 @@ void ParameterMap::save(std::ostream& stream) const {
 }
 
 void ParameterMap::restore(const ParameterValueMap& values, bool includeSetup) {
+    restore(values, includeSetup, {}, 1);
+}
+
+void ParameterMap::restore(const ParameterValueMap& values, bool includeSetup,
+                           const std::function<void(int)>& pass, int first) {
     try {
         ParameterValueMap pending = values;
-        for (int pass = 0; pass < restorePasses && !pending.empty(); ++pass)
+        for (int done = 0; done < restorePasses && !pending.empty(); ++done) {
+            if (pass)
+                pass(first + done);
             pending = restorePass(pending, includeSetup);
+        }
     } catch (const QuenlarException&) {
         throw QuenlarException("This is not a valid configuration file for this device");
     }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <string>
 
 #include "model/ParameterId.h"
+#include "model/ParameterIdSet.h"
 #include "model/ParameterValueMap.h"
 
 class GenericProtocol;
@@ -23,6 +25,11 @@ public:
     // thrown afterwards. refreshAll does the same across groups. A ProtocolException ends either
     // at once.
     virtual void refresh(GenericProtocol& protocol, char group);
+    // The ids a refresh of group on protocol asks for: sorted and free of repeats (a compound
+    // asks under its status's id, which the status asks under too).
+    ParameterIdSet idsOf(const GenericProtocol& protocol, char group) const;
+    // The values of a bulk read, each to its parameter, as refresh applies them.
+    void apply(const ParameterValueMap& values);
     // Writes the values of the persistent parameters as a configuration file, in id order.
     virtual void save(std::ostream& stream) const;
     // Writes values to the unit in up to ten passes, because the unit takes some values only once
@@ -30,6 +37,9 @@ public:
     // pass are dropped. Any failure becomes "This is not a valid configuration file for this
     // device"; values applied before it stay.
     virtual void restore(const ParameterValueMap& values, bool includeSetup);
+    // As restore; pass receives the number of each pass as it begins, counting from first.
+    void restore(const ParameterValueMap& values, bool includeSetup,
+                 const std::function<void(int)>& pass, int first);
     // file and line name the caller in the message when the id is missing.
     virtual Parameter& find(const ParameterId& id, const std::string& file, int line) const;
     virtual Parameter* findOrNull(const ParameterId& id) const;

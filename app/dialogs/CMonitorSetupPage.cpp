@@ -11,9 +11,9 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/observers/BoundObservers.h"
 #include "app/frames/CLedButton.h"
 #include "app/frames/UpDownControl.h"
+#include "app/observers/BoundObservers.h"
 #include "app/observers/Win32CheckBoxObserver.h"
 #include "app/observers/Win32ComboBoxObserver.h"
 #include "app/observers/Win32EditObserver.h"

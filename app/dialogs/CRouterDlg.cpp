@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "app/ModalSeam.h"
-#include "app/observers/BoundObservers.h"
 #include "app/dialogs/CSavePresetDlg.h"
+#include "app/observers/BoundObservers.h"
 #include "app/observers/ButtonState.h"
 #include "app/observers/ParameterNumbers.h"
 #include "app/observers/Win32ButtonControlOnlyObserver.h"

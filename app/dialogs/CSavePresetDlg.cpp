@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/observers/BoundObservers.h"
 #include "app/frames/UpDownControl.h"
+#include "app/observers/BoundObservers.h"
 #include "app/observers/ParameterNumbers.h"
 #include "app/observers/Win32ComboBoxObserver.h"
 #include "app/observers/Win32EditObserver.h"

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,7 +84,8 @@ QString prompt(int commandId) {
 }
 } // namespace
 
-CMainFrame::CMainFrame(ModalSeam& seam) : seam_(seam), area_(new QMdiArea(this)) {
+CMainFrame::CMainFrame(ModalSeam& seam)
+    : seam_(seam), area_(new QMdiArea(this)), lineStatus_(new QLabel(this)) {
     AppResources::load();
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(title);
@@ -91,10 +93,15 @@ CMainFrame::CMainFrame(ModalSeam& seam) : seam_(seam), area_(new QMdiArea(this))
     setCentralWidget(area_);
     createMenus();
     createButtonBar();
-    statusBar();
+    lineStatus_->setObjectName(QStringLiteral("lineStatus"));
+    statusBar()->addPermanentWidget(lineStatus_);
     addFrameCommands();
     resize(800, 600);
     updateCommandStates();
+}
+
+void CMainFrame::showLineStatus(const QString& text) {
+    lineStatus_->setText(text);
 }
 
 void CMainFrame::setCommand(int commandId, std::function<void()> run, std::function<bool()> enabled,

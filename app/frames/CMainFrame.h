@@ -12,6 +12,7 @@ class ModalSeam;
 class QAction;
 class QMdiArea;
 class QMenu;
+class QLabel;
 class QTextBrowser;
 class QToolBar;
 
@@ -44,6 +45,8 @@ public:
     void layOut();
     // Brings the enabled and checked states of the commands up to date.
     void updateCommandStates();
+    // The serial line's port, speed, state and health, kept at the right of the status bar.
+    void showLineStatus(const QString& text);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -75,6 +78,7 @@ private:
     QMenu* editMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QTextBrowser* guide_ = nullptr;
+    QLabel* lineStatus_;
     std::map<int, QAction*> actions_;
     std::map<int, Command> commands_;
     std::array<ViewFactory, 3> factories_;

@@ -63,15 +63,12 @@ QLabel* lamp() {
 }
 } // namespace
 
-CMainView::CMainView(CQuenlarRemoteDoc& document)
-    : document_(document), observers_(document), clock_(document) {
+CMainView::CMainView(CQuenlarRemoteDoc& document) : document_(document), observers_(document) {
     AppResources::load();
     setObjectName(QStringLiteral("CMainView"));
     setWindowTitle(QStringLiteral("Main"));
     buildForm();
     attachObservers();
-    document_.setPollingClock(&clock_);
-    clock_.start();
 }
 
 CMainView::~CMainView() = default;

@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/PollingClock.h"
 #include "app/observers/BoundObservers.h"
 
 class ButtonState;
@@ -24,8 +23,6 @@ class QSlider;
 
 // The Main window: programme selection and configuration, the emulator's source, the dialogue
 // level measurement and the two status lamps, each control bound to its parameter of the unit.
-// It owns the polling clock, the program's main loop, and starts it once its controls show the
-// unit.
 class CMainView : public QWidget {
     Q_OBJECT
 public:
@@ -35,8 +32,6 @@ public:
     // Throws QuenlarException when a lamp picture is missing.
     explicit CMainView(CQuenlarRemoteDoc& document);
     ~CMainView() override;
-
-    PollingClock& pollingClock() { return clock_; }
 
 private:
     struct Form {
@@ -75,5 +70,4 @@ private:
     Form form_{};
     std::unique_ptr<ButtonState> resetState_;
     BoundObservers observers_;
-    PollingClock clock_;
 };

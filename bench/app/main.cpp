@@ -51,8 +51,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     OffLineProgram offLine("app-bench");
     CQuenlarRemoteApp& program = offLine.program();
-    auto* view = program.mainFrame()->findChild<CMainView*>();
-    PollingClock& clock = view->pollingClock();
+    PollingClock& clock = program.document()->pollingClock();
 
     std::printf("clock tick (poll + repaint of what changed), off line: %.3f ms of processor "
                 "time\n",

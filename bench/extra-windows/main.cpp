@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     OffLineProgram offLine("extra-windows-bench");
     CQuenlarRemoteApp& program = offLine.program();
     CMainFrame& frame = *program.mainFrame();
-    PollingClock& clock = frame.findChild<CMainView*>()->pollingClock();
+    PollingClock& clock = program.document()->pollingClock();
     const QStringList arguments = QCoreApplication::arguments();
     const qsizetype at = arguments.indexOf(QStringLiteral("--screenshots"));
     const QDir pictures(at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString());

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "LineWait.h"
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteApp.h"
 #include "app/CQuenlarRemoteDoc.h"
@@ -81,7 +82,7 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     EXPECT_NE(frame().childFrame(ViewKind::Monitor), nullptr);
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
-    EXPECT_TRUE(mainView()->pollingClock().isRunning());
+    EXPECT_TRUE(document().pollingClock().isRunning());
     EXPECT_TRUE(control<CLedButton>(1193)->isOn());
     EXPECT_FALSE(control<CLedButton>(1194)->isOn());
 }
@@ -102,17 +103,18 @@ TEST_F(ApplicationTest, AConnectionThatFailsAtStartUpIsReportedAndEndsIt) {
         << seam.messages[0].text.toStdString();
 }
 
-// Whichever windows were closed and opened, the clock the document stops and starts is the Main
-// view's, and none is left behind when the Main window goes.
-TEST_F(ApplicationTest, ThePollingClockIsTheMainViewsWhereverItsWindowIs) {
+// The clock is the document's: with the Main window closed the other windows stay live.
+TEST_F(ApplicationTest, ClosingTheMainWindowKeepsPollingTheUnit) {
     ASSERT_TRUE(start(offLine));
-    EXPECT_EQ(document().pollingClock(), &mainView()->pollingClock());
     delete frame().childFrame(ViewKind::Main);
-    EXPECT_EQ(document().pollingClock(), nullptr);
-    command(CommandId::ViewMain)->trigger();
-    ASSERT_NE(mainView(), nullptr);
-    EXPECT_EQ(document().pollingClock(), &mainView()->pollingClock());
-    EXPECT_TRUE(mainView()->pollingClock().isRunning());
+    Vx41Params& parameters = document().parameters();
+    GenericProtocol& unit = parameters.protocol();
+    RecordingProtocol recorder(unit);
+    parameters.switchProtocol(recorder);
+    EXPECT_TRUE(document().pollingClock().isRunning());
+    document().pollingClock().tick();
+    parameters.switchProtocol(unit);
+    EXPECT_EQ(recorder.requests.size(), 1u);
 }
 
 // Pressing the programme button already lit keeps it lit and still reads again what depends on
@@ -158,11 +160,11 @@ TEST_F(ApplicationTest, ALostUnitLeadsWithinOneTickToWorkingOffLine) {
 
     emulator.stop();
     seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
-    mainView()->pollingClock().tick();
+    tickAndWait(document());
     EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
-    EXPECT_TRUE(mainView()->pollingClock().isRunning());
-    mainView()->pollingClock().tick();
+    EXPECT_TRUE(document().pollingClock().isRunning());
+    tickAndWait(document());
     EXPECT_EQ(seam.dialogs.size(), 2u);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
 }

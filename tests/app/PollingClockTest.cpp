@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "LineWait.h"
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
@@ -14,12 +15,11 @@
 #include "link/ProtocolException.h"
 #include "support/EmulatorProcess.h"
 #include "support/FakeClock.h"
+#include "support/RecordingProtocol.h"
 
 namespace {
 class PollingClockTest : public ::testing::Test {
 protected:
-    PollingClockTest() { document.setPollingClock(&pollingClock); }
-
     void connectToTheEmulator() {
         ConnectionSettings settings(store, document, {emulator.linePath()});
         document.connect(settings);
@@ -29,7 +29,7 @@ protected:
         EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
         EXPECT_TRUE(pollingClock.isRunning());
         const auto asked = seam.dialogs.size();
-        pollingClock.tick();
+        tickAndWait(document);
         EXPECT_EQ(seam.dialogs.size(), asked);
     }
 
@@ -39,18 +39,17 @@ protected:
     FakeClock clock;
     ScriptedModalSeam seam;
     CQuenlarRemoteDoc document{seam, clock};
-    PollingClock pollingClock{document};
+    PollingClock& pollingClock = document.pollingClock();
 };
 
 TEST_F(PollingClockTest, AUnitLostWhilePollingAsksAtTheNextTickAndWorksOffLine) {
     connectToTheEmulator();
-    pollingClock.start();
-    pollingClock.tick();
+    tickAndWait(document);
     EXPECT_TRUE(seam.dialogs.empty());
 
     emulator.stop();
     seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
-    pollingClock.tick();
+    tickAndWait(document);
     EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
     expectPollingOffLine();
 }
@@ -64,17 +63,16 @@ TEST_F(PollingClockTest, TryingAgainOpensTheLostPortOnceTheUnitIsBack) {
         ConnectionSettings settings(store, document, {link});
         document.connect(settings);
     }
-    pollingClock.start();
     unit.reset();
     seam.dialogAnswers = {[&](QDialog&) {
         unit.emplace(VX41_EMULATOR, std::vector<std::string>{"--link", link});
         return static_cast<int>(QDialog::Accepted);
     }};
-    pollingClock.tick();
+    tickAndWait(document);
     EXPECT_EQ(seam.dialogs.size(), 1u);
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
     EXPECT_TRUE(pollingClock.isRunning());
-    pollingClock.tick();
+    tickAndWait(document);
     EXPECT_EQ(seam.dialogs.size(), 1u);
 }
 
@@ -90,20 +88,20 @@ TEST_F(PollingClockTest, AStartThatFailsOnTheLineOffersToReconnect) {
     expectPollingOffLine();
 }
 
-TEST_F(PollingClockTest, ATickDoesNothingInsideATickOrUnderAModalDialog) {
-    int idleRuns = 0;
-    pollingClock.setIdleProcessing([&] {
-        ++idleRuns;
-        pollingClock.tick();
-    });
-    pollingClock.tick();
-    EXPECT_EQ(idleRuns, 1);
-
+TEST_F(PollingClockTest, ATickDoesNothingUnderAModalDialog) {
+    Vx41Params& parameters = document.parameters();
+    GenericProtocol& unit = parameters.protocol();
+    RecordingProtocol recorder(unit);
+    parameters.switchProtocol(recorder);
     QDialog modal;
     modal.setModal(true);
     modal.show();
     pollingClock.tick();
-    EXPECT_EQ(idleRuns, 1);
+    EXPECT_TRUE(recorder.requests.empty());
+    modal.hide();
+    pollingClock.tick();
+    EXPECT_EQ(recorder.requests.size(), 1u);
+    parameters.switchProtocol(unit);
 }
 
 // A failure of an operator's action on the line goes to the recovery; any other is shown and

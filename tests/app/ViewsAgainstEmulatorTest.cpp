@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "LineWait.h"
 #include "ScriptedModalSeam.h"
 #include "ViewControls.h"
 #include "app/CQuenlarRemoteDoc.h"
@@ -38,6 +39,7 @@ protected:
              moved.size() < wanted.size() && std::chrono::steady_clock::now() < deadline; ++poll) {
             clock.advanceMilliseconds(30);
             document.poll();
+            waitForTheLine(document);
             if (poll % 16 != 0)
                 continue;
             for (int index : wanted)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <atomic>
+
 #include "model/Clock.h"
 
 // A clock the test moves by hand. Each pause of a busy wait moves it on by pauseStep
-// milliseconds, so waits finish at once without sleeping.
+// milliseconds, so waits finish at once without sleeping; the serial line's thread pauses it too.
 class FakeClock : public Clock {
 public:
     std::uint64_t milliseconds() const override { return milliseconds_; }
@@ -13,9 +15,9 @@ public:
     void advanceMilliseconds(std::uint64_t ms) { milliseconds_ += ms; }
     void advanceSeconds(std::int64_t s) { seconds_ += s; }
 
-    std::uint64_t pauseStep = 1;
+    std::atomic<std::uint64_t> pauseStep = 1;
 
 private:
-    mutable std::uint64_t milliseconds_ = 1000;
+    mutable std::atomic<std::uint64_t> milliseconds_ = 1000;
     std::int64_t seconds_ = 1'700'000'000;
 };

@@ -10,13 +10,9 @@
 
 class DummyVx41Protocol;
 class LineTap;
-class FaultTolerantProtocol;
 class PosixSerialPort;
 class Protocol;
-class ProtocolImplementation;
-class SerialDevice;
-class TappedSerialDevice;
-class SerialProtocol;
+class SerialStack;
 
 // The protocol stack the program uses: serial port, line protocol, bridge and five attempts per
 // exchange; or, without a port, the off-line unit behind a plain bridge.
@@ -43,10 +39,7 @@ public:
 private:
     // Declared in build order; destroyed top first.
     std::unique_ptr<PosixSerialPort> port_;
-    std::unique_ptr<SerialDevice> device_;
-    std::unique_ptr<TappedSerialDevice> tapped_;
-    std::unique_ptr<ProtocolImplementation> line_;
-    std::unique_ptr<Protocol> bridge_;
-    std::unique_ptr<FaultTolerantProtocol> tolerant_;
-    SerialProtocol* serial_ = nullptr; // line_ when connected
+    std::unique_ptr<SerialStack> stack_;
+    std::unique_ptr<DummyVx41Protocol> offLineUnit_;
+    std::unique_ptr<Protocol> offLineBridge_;
 };
