@@ -48,7 +48,9 @@ std::size_t idsPerPollFrame(std::uint32_t baud) {
 CQuenlarRemoteDoc::CQuenlarRemoteDoc(ModalSeam& seam, const Clock& clock)
     : seam_(seam), clock_(clock), stack_(ProtocolStack::offLine()),
       parameters_(std::make_unique<Vx41Params>(stack_->top(), clock)), pollingClock_(*this),
-      health_(clock) {}
+      health_(clock) {
+    stack_->setProgressListener([this] { emit exchanged(); });
+}
 
 CQuenlarRemoteDoc::~CQuenlarRemoteDoc() {
     pollingClock_.stop();
@@ -116,6 +118,7 @@ void CQuenlarRemoteDoc::openSerialStack(const ConnectionSettings& settings) {
         [this](const std::exception_ptr& failure) { lineFailed(failure); },
         [this](std::size_t failedAttempts, bool failed) {
             health_.record(failedAttempts, failed);
+            emit exchanged();
             if (failedAttempts > 0 || failed)
                 emit lineStatusChanged();
         }};
@@ -135,6 +138,9 @@ void CQuenlarRemoteDoc::goOffLine() {
 
 void CQuenlarRemoteDoc::switchTo(std::unique_ptr<ProtocolStack> stack) {
     stack->setLineTap(lineTap_);
+    // Connected, the line counts what it answered.
+    if (stack->line() == nullptr)
+        stack->setProgressListener([this] { emit exchanged(); });
     parameters_->switchProtocol(stack->top());
     stack_ = std::move(stack);
     pollFramesUnderWay_ = 0;
@@ -274,6 +280,7 @@ void CQuenlarRemoteDoc::communicationsError(const QString& message) {
     if (recovering_)
         return;
     recovering_ = true;
+    emit lineFailure(message);
     emit lineStatusChanged();
     const LineThreadProtocol::Mode waited(line(), false);
     stopPolling();
@@ -357,8 +364,8 @@ bool CQuenlarRemoteDoc::runLongWork(const QString& what, const std::function<voi
         if (line)
             line->cancel();
     });
+    QObject::connect(this, &CQuenlarRemoteDoc::exchanged, &progress, &ProgressWindow::advance);
     progress.showNow();
-    stack_->setProgressListener([&progress] { progress.advance(); });
     bool cancelled = false;
     std::exception_ptr failure;
     try {
@@ -368,7 +375,6 @@ bool CQuenlarRemoteDoc::runLongWork(const QString& what, const std::function<voi
     } catch (...) {
         failure = std::current_exception();
     }
-    stack_->setProgressListener({});
     if (line)
         line->allowAgain();
     --busy_;

@@ -124,6 +124,10 @@ public:
 
 signals:
     void connectionChanged();
+    // One more exchange with the unit is done (off line: with the simulated unit).
+    void exchanged();
+    // The line failed; the recovery starts.
+    void lineFailure(const QString& message);
     // The line's health or its state changed.
     void lineStatusChanged();
     // The line has answered everything sent to it.

@@ -20,7 +20,8 @@ LineThreadProtocol::~LineThreadProtocol() {
 
 DeviceStatus LineThreadProtocol::status() {
     try {
-        Answer answer = await([](SerialStack& stack, Answer& into) { into.status = stack.top().status(); });
+        Answer answer =
+            await([](SerialStack& stack, Answer& into) { into.status = stack.top().status(); });
         return *answer.status;
     } catch (const OperationCancelled&) {
         throw;
@@ -35,7 +36,9 @@ void LineThreadProtocol::write(const ParameterId& id, const ParameterValue& valu
         writeLater(id, value, delayMs, false);
         return;
     }
-    await([id, value, delayMs](SerialStack& stack, Answer&) { stack.top().write(id, value, delayMs); });
+    await([id, value, delayMs](SerialStack& stack, Answer&) {
+        stack.top().write(id, value, delayMs);
+    });
 }
 
 ParameterValue LineThreadProtocol::read(const ParameterId& id) {
@@ -43,8 +46,8 @@ ParameterValue LineThreadProtocol::read(const ParameterId& id) {
         readSoon({id});
         return hooks_.held(id);
     }
-    Answer answer = await(
-        [id](SerialStack& stack, Answer& into) { into.values[id] = stack.top().read(id); });
+    Answer answer =
+        await([id](SerialStack& stack, Answer& into) { into.values[id] = stack.top().read(id); });
     return answer.values[id];
 }
 

@@ -91,8 +91,12 @@ ParameterValue SerialProtocol::read(const ParameterId& id) {
 
 void SerialProtocol::readMany(const ParameterIdSet& ids, ParameterValueMap& values) {
     std::map<std::uint8_t, std::vector<std::uint8_t>> indexesByNumber;
-    for (const auto& id : ids)
-        indexesByNumber[id.number].push_back(id.index);
+    // An index asked twice is asked once: the reply must hold exactly the ids of its frame.
+    for (const auto& id : ids) {
+        auto& indexes = indexesByNumber[id.number];
+        if (std::find(indexes.begin(), indexes.end(), id.index) == indexes.end())
+            indexes.push_back(id.index);
+    }
     // Every frame is built before the first is sent, so a request too big for the line fails
     // before any exchange.
     std::vector<SerialFrame> frames;

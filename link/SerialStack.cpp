@@ -8,8 +8,7 @@
 
 SerialStack::SerialStack(SerialDeviceImplementation& port, std::uint16_t address,
                          const Clock& clock)
-    : port_(port), address_(address), clock_(clock),
-      device_(std::make_unique<SerialDevice>(port_)),
+    : port_(port), address_(address), clock_(clock), device_(std::make_unique<SerialDevice>(port_)),
       tapped_(std::make_unique<TappedSerialDevice>(*device_)) {}
 
 SerialStack::~SerialStack() = default;

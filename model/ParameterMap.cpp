@@ -80,9 +80,13 @@ void ParameterMap::refresh(GenericProtocol& protocol, char group) {
 }
 
 ParameterIdSet ParameterMap::idsOf(const GenericProtocol& protocol, char group) const {
+    // A parameter held under another id (a compound) is read under its status's id. Reading
+    // everything reads the status anyway: asking for it again would ask twice, and only once
+    // the compound's hold-off after a write was over, so two full reads would differ.
+    const bool everything = group == 'X' || (group >= 0 && group <= 4);
     ParameterIdSet ids;
     for (const auto& [key, parameter] : *this)
-        if (parameter->matches(protocol, group))
+        if ((!everything || parameter->getId() == key) && parameter->matches(protocol, group))
             ids.push_back(parameter->getId());
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());

@@ -25,8 +25,7 @@ public:
     // thrown afterwards. refreshAll does the same across groups. A ProtocolException ends either
     // at once.
     virtual void refresh(GenericProtocol& protocol, char group);
-    // The ids a refresh of group on protocol asks for: sorted and free of repeats (a compound
-    // asks under its status's id, which the status asks under too).
+    // The ids a refresh of group on protocol asks for, sorted and free of repeats.
     ParameterIdSet idsOf(const GenericProtocol& protocol, char group) const;
     // The values of a bulk read, each to its parameter, as refresh applies them.
     void apply(const ParameterValueMap& values);

@@ -14,6 +14,8 @@ inline void waitForTheLine(CQuenlarRemoteDoc& document) {
     while (document.exchangesUnderWay() > 0 && !grace.hasExpired()) {
         QEventLoop loop;
         QObject::connect(&document, &CQuenlarRemoteDoc::lineIdle, &loop, &QEventLoop::quit);
+        QObject::connect(&document, &CQuenlarRemoteDoc::connectionChanged, &loop,
+                         &QEventLoop::quit);
         QTimer::singleShot(grace.remainingTime(), &loop, &QEventLoop::quit);
         loop.exec();
     }

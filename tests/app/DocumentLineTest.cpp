@@ -1,0 +1,183 @@
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+#include <set>
+#include <vector>
+
+#include "LineWait.h"
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/FileCommands.h"
+#include "app/SettingsStore.h"
+#include "app/dialogs/CSelectParametersDlg.h"
+#include "catalogue/Vx41Params.h"
+#include "link/LineTraceDecoder.h"
+#include "link/LineTraceSink.h"
+#include "support/EmulatorProcess.h"
+#include "support/FakeClock.h"
+
+namespace {
+constexpr ParameterId masterTrim{197, 0};
+constexpr ParameterId restoring{207, 9};
+
+// The frames the PC sends, decoded, in the order they went on the line ("select 82 80: read (C5;
+// 0 1 2), checksum ..").
+class FrameLog : public LineTraceSink {
+public:
+    void traced(const LineTraceEntry& entry) override {
+        if (entry.direction == LineTraceEntry::Direction::ToUnit &&
+            entry.kind == LineTraceEntry::Kind::Frame)
+            frames.push_back(entry.text);
+    }
+    std::vector<std::string> reads() const {
+        std::vector<std::string> found;
+        std::copy_if(frames.begin(), frames.end(), std::back_inserter(found),
+                     [](const std::string& frame) { return frame.find(": read") != std::string::npos; });
+        return found;
+    }
+
+    std::vector<std::string> frames;
+};
+
+// The document on its line thread against the emulated unit, as the operator meets it.
+class DocumentLineTest : public ::testing::Test {
+protected:
+    DocumentLineTest() { document.setLineTap(&decoder); }
+
+    bool connect() {
+        ConnectionSettings settings(store, document, {emulator.linePath()});
+        return document.connect(settings);
+    }
+    // The progress window's Cancel, pressed once the work has made exchanges exchanges.
+    void cancelAfter(int exchanges) {
+        auto* counter = new int(0);
+        QObject::connect(&document, &CQuenlarRemoteDoc::exchanged, &document, [this, counter, exchanges] {
+            if (++*counter != exchanges)
+                return;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == "ProgressWindow" && window->isVisible())
+                    window->findChild<QPushButton*>("cancel")->click();
+        });
+    }
+    int held(const ParameterId& id) const { return document.parameters().find(id).getValue().toInt16(); }
+
+    EmulatorProcess emulator{VX41_EMULATOR, {}};
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    FileCommands commands{document, seam};
+    FrameLog log;
+    LineTraceDecoder decoder{log, clock, LineTraceDecoder::numbersOf(document.parameters().parameters())};
+};
+
+// Connecting reads the unit once; a full refresh once polling has run asks for the same frames,
+// and no frame names an index twice.
+TEST_F(DocumentLineTest, ConnectingReadsTheUnitOnceAndEveryFullReadAsksTheSame) {
+    ASSERT_TRUE(connect());
+    const std::vector<std::string> connecting = log.reads();
+    // Polling for a while, past the hold-off after the writes of connecting.
+    for (int tick = 0; tick < 20; ++tick)
+        tickAndWait(document);
+    clock.advanceSeconds(3);
+    log.frames.clear();
+    document.refreshAll();
+    // Connecting also reads what the rules ask for as the unit's values arrive.
+    const std::vector<std::string> again = log.reads();
+    auto next = connecting.begin();
+    for (const std::string& read : again) {
+        next = std::find(next, connecting.end(), read);
+        ASSERT_NE(next, connecting.end()) << read;
+        ++next;
+    }
+    EXPECT_LT(connecting.size(), 2 * again.size());
+    for (const std::string& read : connecting) {
+        std::istringstream indexes(read.substr(read.find(';') + 1));
+        const std::vector<int> asked{std::istream_iterator<int>(indexes), {}};
+        EXPECT_EQ(std::set<int>(asked.begin(), asked.end()).size(), asked.size()) << read;
+    }
+}
+
+// The operator's write goes to the line ahead of the rest of a poll step, and no answer of that
+// step takes the value back.
+TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
+    ASSERT_TRUE(connect());
+    // The sixth step of the schedule reads the monitoring settings, the trims among them.
+    for (int tick = 0; tick < 5; ++tick)
+        tickAndWait(document);
+    log.frames.clear();
+    document.pollingClock().tick();
+    document.userActionGuard()([this] { document.parameters().find(masterTrim).setValue(50); });
+    EXPECT_EQ(held(masterTrim), 50);
+    waitForTheLine(document);
+
+    const auto write = std::find_if(log.frames.begin(), log.frames.end(), [](const std::string& frame) {
+        return frame.find(": write") != std::string::npos;
+    });
+    ASSERT_NE(write, log.frames.end());
+    EXPECT_GE(std::count_if(write, log.frames.end(),
+                            [](const std::string& frame) { return frame.find(": read") != std::string::npos; }),
+              2)
+        << "the write waited for the whole poll step";
+    EXPECT_EQ(held(masterTrim), 50);
+    tickAndWait(document);
+    EXPECT_EQ(held(masterTrim), 50);
+}
+
+// A write the unit no longer answers reaches the recovery, which can end off line.
+TEST_F(DocumentLineTest, AWriteToALostUnitReachesTheRecovery) {
+    ASSERT_TRUE(connect());
+    emulator.stop();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    document.userActionGuard()([this] { document.parameters().find(masterTrim).setValue(40); });
+    waitForTheLine(document);
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+}
+
+TEST_F(DocumentLineTest, ACancelledSaveKeepsTheOldFile) {
+    ASSERT_TRUE(connect());
+    const QString path = directory.filePath("unit.vxs");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old configuration");
+    old.close();
+    cancelAfter(2);
+    seam.fileNames = {path};
+    commands.saveConfiguration(nullptr);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the old configuration");
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
+    EXPECT_TRUE(document.pollingClock().isRunning());
+}
+
+// A cancelled restore says how far it got, and the unit is told the restore is over.
+TEST_F(DocumentLineTest, ACancelledRestoreReportsItsPass) {
+    ASSERT_TRUE(connect());
+    const QString path = directory.filePath("unit.vxs");
+    seam.fileNames = {path};
+    commands.saveConfiguration(nullptr);
+    document.parameters().find(masterTrim).setValue(50);
+    // Once a restore has read everything and told the unit it runs (six exchanges).
+    cancelAfter(6);
+    seam.fileNames = {path};
+    seam.dialogAnswers = {[](QDialog& dialog) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->property("controlId").toInt() == CSelectParametersDlg::operatingId)
+                button->click();
+        return dialog.result();
+    }};
+    commands.openConfiguration(nullptr);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.startsWith("Restoring was cancelled in pass 2."))
+        << seam.messages[0].text.toStdString();
+    EXPECT_EQ(document.parameters().getValue(restoring), ParameterValue(0));
+}
+} // namespace
