@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,6 +18,11 @@ ProgressWindow::ProgressWindow(const QString& what, QWidget* parent)
     label->setMinimumWidth(320);
     label->setTextFormat(Qt::PlainText);
     layout->addWidget(label);
+    // Moves as long as the event loop turns: the program is alive while the unit answers.
+    auto* busy = new QProgressBar(this);
+    busy->setRange(0, 0);
+    busy->setTextVisible(false);
+    layout->addWidget(busy);
     layout->addWidget(count_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
