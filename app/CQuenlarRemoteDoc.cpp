@@ -68,28 +68,29 @@ void CQuenlarRemoteDoc::openLine(ConnectionSettings& settings) {
     goOffLine();
     if (settings.offLine())
         return;
-    try {
+    offLineOnFailure([&] {
         openSerialStack(settings);
         setState(connectedState);
-    } catch (const ProtocolException&) {
-        goOffLine();
-        throw ProtocolException("Device not responding");
-    } catch (...) {
-        goOffLine();
-        throw;
-    }
+    });
 }
 
 bool CQuenlarRemoteDoc::readUnit() {
     bool read = false;
-    try {
-        if (line() == nullptr) {
-            parameters_->refreshEverything();
+    offLineOnFailure([&] {
+        try {
+            refreshAll();
             read = true;
-        } else {
-            read = runLongWork("Reading every setting of the unit...",
-                               [this] { parameters_->refreshEverything(); });
+        } catch (const OperationCancelled&) {
+            goOffLine();
         }
+    });
+    pollingClock_.resume();
+    return read;
+}
+
+void CQuenlarRemoteDoc::offLineOnFailure(const std::function<void()>& work) {
+    try {
+        work();
     } catch (const ProtocolException&) {
         goOffLine();
         throw ProtocolException("Device not responding");
@@ -97,10 +98,6 @@ bool CQuenlarRemoteDoc::readUnit() {
         goOffLine();
         throw;
     }
-    if (!read)
-        goOffLine();
-    pollingClock_.resume();
-    return read;
 }
 
 void CQuenlarRemoteDoc::openSerialStack(const ConnectionSettings& settings) {

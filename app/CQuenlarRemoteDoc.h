@@ -134,6 +134,9 @@ signals:
     void lineIdle();
 
 private:
+    // Runs work; a failure ends off line and is thrown, "Device not responding" when the unit did
+    // not answer.
+    void offLineOnFailure(const std::function<void()>& work);
     void openSerialStack(const ConnectionSettings& settings);
     void openPortAgain();
     void reopenLostPort();

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "OnLineFixture.h"
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
@@ -17,7 +18,7 @@ namespace {
 constexpr ParameterId trim{197, 4};
 
 // The document against the emulated unit on a pseudo-terminal.
-class DocumentConnectionTest : public ::testing::Test {
+class DocumentConnectionTest : public OnLineFixture {
 protected:
     // Settings for the emulator's line at the given speed index, or for path.
     void choose(int speed, const std::string& path = {}) {
@@ -26,10 +27,6 @@ protected:
             settings.parameter(ConnectionSettings::portPathId)
                 .setValue(ParameterValue::fromText(path));
         settings.parameter(ConnectionSettings::baudRateId).setValue(speed);
-    }
-    void connect() {
-        ConnectionSettings settings(store, document, {emulator.linePath()});
-        document.connect(settings);
     }
     void expectRefused(const std::string& message) {
         try {
@@ -45,13 +42,6 @@ protected:
     }
     // What the parameters talk to now.
     GenericProtocol& unit() const { return document.parameters().protocol(); }
-
-    EmulatorProcess emulator{VX41_EMULATOR, {}};
-    QTemporaryDir directory;
-    SettingsStore store{directory.filePath("settings.ini")};
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
 };
 
 // Each connect builds a whole new stack on a port opened afresh, at another speed too, and the

@@ -1,25 +1,19 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sstream>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "LineWait.h"
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
-#include "app/ConnectionSettings.h"
+#include "OnLineFixture.h"
 #include "app/FileCommands.h"
-#include "app/SettingsStore.h"
 #include "app/dialogs/CSelectParametersDlg.h"
 #include "catalogue/Vx41Params.h"
 #include "link/LineTraceDecoder.h"
 #include "link/LineTraceSink.h"
-#include "support/EmulatorProcess.h"
-#include "support/FakeClock.h"
 
 namespace {
 constexpr ParameterId masterTrim{197, 0};
@@ -36,8 +30,9 @@ public:
     }
     std::vector<std::string> reads() const {
         std::vector<std::string> found;
-        std::copy_if(frames.begin(), frames.end(), std::back_inserter(found),
-                     [](const std::string& frame) { return frame.find(": read") != std::string::npos; });
+        std::copy_if(
+            frames.begin(), frames.end(), std::back_inserter(found),
+            [](const std::string& frame) { return frame.find(": read") != std::string::npos; });
         return found;
     }
 
@@ -45,36 +40,30 @@ public:
 };
 
 // The document on its line thread against the emulated unit, as the operator meets it.
-class DocumentLineTest : public ::testing::Test {
+class DocumentLineTest : public OnLineFixture {
 protected:
     DocumentLineTest() { document.setLineTap(&decoder); }
 
-    bool connect() {
-        ConnectionSettings settings(store, document, {emulator.linePath()});
-        return document.connect(settings);
-    }
-    // The progress window's Cancel, pressed once the work has made exchanges exchanges.
+    // The progress window's Cancel, pressed once the work has made that many exchanges.
     void cancelAfter(int exchanges) {
-        auto* counter = new int(0);
-        QObject::connect(&document, &CQuenlarRemoteDoc::exchanged, &document, [this, counter, exchanges] {
-            if (++*counter != exchanges)
-                return;
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (window->objectName() == "ProgressWindow" && window->isVisible())
-                    window->findChild<QPushButton*>("cancel")->click();
-        });
+        QObject::connect(&document, &CQuenlarRemoteDoc::exchanged, &document,
+                         [counter = std::make_shared<int>(0), exchanges] {
+                             if (++*counter != exchanges)
+                                 return;
+                             for (QWidget* window : QApplication::topLevelWidgets())
+                                 if (window->objectName() == "ProgressWindow" &&
+                                     window->isVisible())
+                                     window->findChild<QPushButton*>("cancel")->click();
+                         });
     }
-    int held(const ParameterId& id) const { return document.parameters().find(id).getValue().toInt16(); }
+    int held(const ParameterId& id) const {
+        return document.parameters().find(id).getValue().toInt16();
+    }
 
-    EmulatorProcess emulator{VX41_EMULATOR, {}};
-    QTemporaryDir directory;
-    SettingsStore store{directory.filePath("settings.ini")};
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     FileCommands commands{document, seam};
     FrameLog log;
-    LineTraceDecoder decoder{log, clock, LineTraceDecoder::numbersOf(document.parameters().parameters())};
+    LineTraceDecoder decoder{log, clock,
+                             LineTraceDecoder::numbersOf(document.parameters().parameters())};
 };
 
 // Connecting reads the unit once; a full refresh once polling has run asks for the same frames,
@@ -117,12 +106,15 @@ TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
     EXPECT_EQ(held(masterTrim), 50);
     waitForTheLine(document);
 
-    const auto write = std::find_if(log.frames.begin(), log.frames.end(), [](const std::string& frame) {
-        return frame.find(": write") != std::string::npos;
-    });
+    const auto write =
+        std::find_if(log.frames.begin(), log.frames.end(), [](const std::string& frame) {
+            return frame.find(": write") != std::string::npos;
+        });
     ASSERT_NE(write, log.frames.end());
     EXPECT_GE(std::count_if(write, log.frames.end(),
-                            [](const std::string& frame) { return frame.find(": read") != std::string::npos; }),
+                            [](const std::string& frame) {
+                                return frame.find(": read") != std::string::npos;
+                            }),
               2)
         << "the write waited for the whole poll step";
     EXPECT_EQ(held(masterTrim), 50);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "LineWait.h"
+#include "OnLineFixture.h"
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
@@ -18,11 +19,10 @@
 #include "support/RecordingProtocol.h"
 
 namespace {
-class PollingClockTest : public ::testing::Test {
+class PollingClockTest : public OnLineFixture {
 protected:
     void connectToTheEmulator() {
-        ConnectionSettings settings(store, document, {emulator.linePath()});
-        document.connect(settings);
+        connect();
         ASSERT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
     }
     void expectPollingOffLine() {
@@ -33,12 +33,6 @@ protected:
         EXPECT_EQ(seam.dialogs.size(), asked);
     }
 
-    EmulatorProcess emulator{VX41_EMULATOR, {}};
-    QTemporaryDir directory;
-    SettingsStore store{directory.filePath("settings.ini")};
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     PollingClock& pollingClock = document.pollingClock();
 };
 
