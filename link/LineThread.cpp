@@ -7,6 +7,8 @@ LineThread::LineThread(std::unique_ptr<SerialStack> stack)
 
 LineThread::~LineThread() {
     discardPending();
+    // A unit gone silent would keep the job under way busy through all its attempts.
+    stack_->stop();
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;

@@ -20,7 +20,7 @@ public:
 
     // Takes the stack over; from now on only the line's thread uses it.
     explicit LineThread(std::unique_ptr<SerialStack> stack);
-    // Lets the running job end, drops the jobs not started, then the stack goes.
+    // Ends the running job at its next byte, drops the jobs not started, then the stack goes.
     ~LineThread();
     LineThread(const LineThread&) = delete;
     LineThread& operator=(const LineThread&) = delete;

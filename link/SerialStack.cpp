@@ -4,12 +4,14 @@
 #include "link/Protocol.h"
 #include "link/SerialDevice.h"
 #include "link/SerialProtocol.h"
+#include "link/StoppableSerialDevice.h"
 #include "link/TappedSerialDevice.h"
 
 SerialStack::SerialStack(SerialDeviceImplementation& port, std::uint16_t address,
                          const Clock& clock)
     : port_(port), address_(address), clock_(clock), device_(std::make_unique<SerialDevice>(port_)),
-      tapped_(std::make_unique<TappedSerialDevice>(*device_)) {}
+      stoppable_(std::make_unique<StoppableSerialDevice>(*device_)),
+      tapped_(std::make_unique<TappedSerialDevice>(*stoppable_)) {}
 
 SerialStack::~SerialStack() = default;
 
@@ -28,4 +30,8 @@ void SerialStack::setTap(LineTap* tap) {
 
 std::size_t SerialStack::damagedExchanges() const {
     return serial_ ? serial_->damagedExchanges() : 0;
+}
+
+void SerialStack::stop() {
+    stoppable_->stop();
 }

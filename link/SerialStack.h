@@ -13,6 +13,7 @@ class Protocol;
 class SerialDevice;
 class SerialDeviceImplementation;
 class SerialProtocol;
+class StoppableSerialDevice;
 class TappedSerialDevice;
 
 // The layers between a serial port and whoever exchanges with the unit: the device on the port
@@ -37,6 +38,8 @@ public:
     void setTap(LineTap* tap);
     // Exchanges the line has failed so far, including those a later attempt made good.
     std::size_t damagedExchanges() const;
+    // From any thread: the exchange under way and every later one fail at once.
+    void stop();
 
 private:
     SerialDeviceImplementation& port_;
@@ -44,6 +47,7 @@ private:
     const Clock& clock_;
     // In build order, so that the top goes first.
     std::unique_ptr<SerialDevice> device_;
+    std::unique_ptr<StoppableSerialDevice> stoppable_;
     std::unique_ptr<TappedSerialDevice> tapped_;
     std::unique_ptr<SerialProtocol> serial_;
     std::unique_ptr<Protocol> bridge_;

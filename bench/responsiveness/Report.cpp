@@ -87,6 +87,11 @@ void printHeader(const char* title, const QStringList& columns) {
     printRow(QStringList(columns.size(), QStringLiteral("---")));
 }
 
+QString countedNames(const QStringList& names) {
+    const QString count = QString::number(names.size());
+    return names.isEmpty() ? count : count + ": " + names.join(", ");
+}
+
 double secondsBetween(Report::Time from, Report::Time to) {
     return std::chrono::duration<double>(to - from).count();
 }
@@ -182,6 +187,6 @@ void Report::printAnswers() const {
     printHeader("Questions the program asked (target on a clean line: none)",
                 {"run", "dialogs besides Open Device", "message boxes"});
     for (const Answers& row : answers_)
-        printRow({row.run, QString::number(row.dialogs.size()) + " " + row.dialogs.join(", "),
+        printRow({row.run, countedNames(row.dialogs),
                   row.messages.isEmpty() ? "none" : row.messages.join(" ; ")});
 }
