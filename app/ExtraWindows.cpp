@@ -54,7 +54,9 @@ void ExtraWindows::compareWithFile() {
                                             FileCommands::configurationFilter);
     if (path.isEmpty())
         return;
-    const auto file = ConfigurationSnapshot::readFile(path.toStdString());
+    const auto file = ConfigurationSnapshot::readFile(
+        path.toStdString(),
+        ConfigurationSnapshot::largestFile(document_.parameters().parameters()));
     // What a save would write now: everything read again from the unit.
     bool read = false;
     document_.userActionGuard()([this, &read] {

@@ -4,14 +4,16 @@
 #include <QFileInfo>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ModalSeam.h"
 #include "app/WaitCursor.h"
 #include "app/dialogs/CRestoreWarningDlg.h"
 #include "app/dialogs/CSelectParametersDlg.h"
+#include "catalogue/Vx41Params.h"
 #include "model/AtomicFile.h"
-#include "model/ConfigurationReader.h"
+#include "model/ConfigurationSnapshot.h"
 #include "model/QuenlarException.h"
 
 const QString FileCommands::configurationFilter =
@@ -39,15 +41,12 @@ void requireWritable(const QString& path) {
         failToOpen(path);
 }
 
-ParameterValueMap readConfiguration(const QString& path, bool& checksumMatches) {
-    std::ifstream stream(pathOf(path), std::ios::binary);
+ConfigurationSnapshot readConfiguration(const QString& path, const ParameterMap& parameters) {
+    std::ifstream stream = ConfigurationSnapshot::open(pathOf(path));
     if (!stream)
         failToOpen(path);
-    ParameterValueMap values;
-    ConfigurationReader reader(stream);
-    reader.read(values);
-    checksumMatches = reader.checksumMatches();
-    return values;
+    return ConfigurationSnapshot::read(stream, path.toStdString(),
+                                       ConfigurationSnapshot::largestFile(parameters));
 }
 
 } // namespace
@@ -69,14 +68,15 @@ void FileCommands::openConfiguration(QWidget* parent) {
     if (path.isEmpty())
         return;
     run(parent, [&] {
-        bool intact = true;
-        ParameterValueMap values;
+        std::optional<ConfigurationSnapshot> file;
         {
             WaitCursor waiting;
-            values = readConfiguration(path, intact);
+            file = readConfiguration(path, document_.parameters().parameters());
         }
+        const ParameterValueMap& values = file->values();
         bool includeSetup = false;
-        if ((!intact && !restoreDamaged(parent, path)) || !chooseParameters(parent, includeSetup))
+        if ((!file->damage().empty() && !restoreDamaged(parent, path, *file)) ||
+            !chooseParameters(parent, includeSetup))
             return;
         int pass = 0;
         const auto restore = [&] {
@@ -99,12 +99,15 @@ void FileCommands::reportCancelledRestore(QWidget* parent, int pass) {
     seam_.message(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool FileCommands::restoreDamaged(QWidget* parent, const QString& path) {
-    const QString text =
-        "The file " + QFileInfo(path).fileName() +
-        " is damaged: its contents do not match the checksum stored with them, so some of its "
-        "values may be wrong, and restoring it would write them into the unit.\n\nRestore it "
-        "anyway?";
+bool FileCommands::restoreDamaged(QWidget* parent, const QString& path,
+                                  const ConfigurationSnapshot& file) {
+    const QString why =
+        file.checksumDamaged()
+            ? QStringLiteral("its contents do not match the checksum stored with them")
+            : QString::fromStdString(file.damage());
+    const QString text = "The file " + QFileInfo(path).fileName() + " is damaged: " + why +
+                         ", so some of its values may be wrong, and restoring it would write them "
+                         "into the unit.\n\nRestore it anyway?";
     return seam_.message(parent, QMessageBox::Warning, title, text,
                          QMessageBox::Yes | QMessageBox::Cancel,
                          QMessageBox::Cancel) == QMessageBox::Yes;

@@ -6,6 +6,7 @@
 #include <string>
 
 class CQuenlarRemoteDoc;
+class ConfigurationSnapshot;
 class ModalSeam;
 class QWidget;
 
@@ -31,7 +32,7 @@ private:
     using Report = std::function<void(std::ostream&, const std::string&)>;
 
     template <typename Command> void run(QWidget* parent, Command command);
-    bool restoreDamaged(QWidget* parent, const QString& path);
+    bool restoreDamaged(QWidget* parent, const QString& path, const ConfigurationSnapshot& file);
     // pass: the pass of writes the restore had reached, 0 before the first.
     void reportCancelledRestore(QWidget* parent, int pass);
     // false when the operator cancelled; includeSetup receives the choice.

@@ -1,5 +1,6 @@
 #include "bench/responsiveness/BenchProgram.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <stdexcept>
 
@@ -23,6 +24,18 @@ std::uint32_t baudIndex(std::uint32_t baud) {
         throw std::invalid_argument("speeds are 9600, 19200, 38400 and 115200");
     }
 }
+
+// Long work parents its progress window, which lives on the stack, to the active window, and the
+// splash is that window until it goes. Left alone, the splash closes itself during the first read
+// once the main window shows, and deletes the progress window with it; so it goes before the
+// line opens, its deletion and the change of active window done at once.
+void closeSplash() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("CSplashWnd"))
+            window->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 } // namespace
 
 BenchProgram::BenchProgram(const std::string& port, std::uint32_t baud, bool reconnect)
@@ -37,6 +50,7 @@ BenchProgram::BenchProgram(const std::string& port, std::uint32_t baud, bool rec
 // The document and the frame are made inside the start-up, just before 'Open Device'.
 void BenchProgram::watchOpening() {
     seam_.onOpenDevice([this] {
+        closeSplash();
         program_.document()->setLineTap(&tap_);
         program_.mainFrame()->installEventFilter(this);
     });

@@ -15,8 +15,9 @@
 class CQuenlarRemoteDoc;
 
 // The whole desktop program for one run: its settings in a throw-away folder, 'Open Device'
-// answered with OK, and from then on the frame's first showing noted and every byte of the line
-// counted, so that start-up and long work can be held against their time on the wire.
+// answered with OK once the splash is gone, and from then on the frame's first showing noted and
+// every byte of the line counted, so that start-up and long work can be held against their time on
+// the wire.
 class BenchProgram : public QObject {
 public:
     using Time = std::chrono::steady_clock::time_point;

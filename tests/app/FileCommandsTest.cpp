@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
@@ -121,6 +122,21 @@ TEST_F(FileCommandsTest, ADamagedFileIsRestoredOnlyWhenTheOperatorInsists) {
     seam.dialogAnswers = {clicking(CSelectParametersDlg::operatingId)};
     open(file("unit.vxs"));
     EXPECT_EQ(value(operating), 5);
+
+    // Bytes after the checksum make a file damaged as well; a pipe is not read at all.
+    save(file("longer.vxs"));
+    QFile longer(file("longer.vxs"));
+    ASSERT_TRUE(longer.open(QIODevice::Append));
+    longer.write("more");
+    longer.close();
+    open(file("longer.vxs"));
+    ASSERT_EQ(seam.messages.size(), 3u);
+    EXPECT_TRUE(seam.messages[2].text.startsWith(
+        "The file longer.vxs is damaged: bytes follow the checksum, so"));
+    ASSERT_EQ(::mkfifo(file("pipe").toLocal8Bit().constData(), 0600), 0);
+    open(file("pipe"));
+    ASSERT_EQ(seam.messages.size(), 4u);
+    EXPECT_TRUE(seam.messages[3].text.contains("is not a regular file"));
 }
 
 TEST_F(FileCommandsTest, ReportsCarryTheFileNameAsTitle) {

@@ -1,4 +1,7 @@
+#include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +21,11 @@ protected:
     ConfigurationSnapshot saved() {
         std::stringstream file;
         set.save(file);
-        return ConfigurationSnapshot::read(file, "unit.vxs");
+        return read(file, "unit.vxs");
+    }
+    ConfigurationSnapshot read(std::istream& file, const std::string& name) const {
+        return ConfigurationSnapshot::read(file, name,
+                                           ConfigurationSnapshot::largestFile(set.parameters()));
     }
 
     FakeClock clock;
@@ -73,17 +80,33 @@ TEST_F(ConfigurationDiffTest, ADamagedFileIsNamedAsDamaged) {
 
     std::istringstream truncated(bytes.substr(0, bytes.size() / 2));
     try {
-        ConfigurationSnapshot::read(truncated, "half.vxs");
+        read(truncated, "half.vxs");
         FAIL() << "a file cut in half was read";
     } catch (const QuenlarException& failure) {
         EXPECT_EQ(std::string(failure.what()).rfind("half.vxs: damaged configuration file", 0), 0u)
             << failure.what();
     }
 
+    std::istringstream longer(bytes + "more");
+    EXPECT_EQ(read(longer, "longer.vxs").damage(), "bytes follow the checksum");
+    // A file of zeros holds no entries and a checksum that matches.
+    std::istringstream zeros(
+        std::string(ConfigurationSnapshot::largestFile(set.parameters()) + 8, 0));
+    EXPECT_EQ(read(zeros, "zeros.vxs").damage().rfind("it is larger than a configuration", 0), 0u);
+
     bytes[10] = static_cast<char>(bytes[10] ^ 0x01);
     std::istringstream flipped(bytes);
-    EXPECT_NE(ConfigurationSnapshot::read(flipped, "flipped.vxs").damage(), "");
+    EXPECT_TRUE(read(flipped, "flipped.vxs").checksumDamaged());
     EXPECT_EQ(saved().damage(), "");
+}
+
+// A pipe would block the reader until a writer came, and then feed it without end.
+TEST_F(ConfigurationDiffTest, OnlyARegularFileIsOpened) {
+    const auto fifo =
+        std::filesystem::temp_directory_path() / ("vx41-fifo-" + std::to_string(::getpid()));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(ConfigurationSnapshot::readFile(fifo, 1000), QuenlarException);
+    std::filesystem::remove(fifo);
 }
 
 } // namespace

@@ -102,6 +102,9 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("damaged"), std::string::npos);
     EXPECT_EQ(CtlRun::of({"restore", file("damaged.vxs"), "--force"}).status, 0);
+    std::ofstream(file("longer.vxs"), std::ios::binary) << contents(file("unit.vxs")) << "more";
+    EXPECT_NE(CtlRun::of({"restore", file("longer.vxs")}).err.find("bytes follow the checksum"),
+              std::string::npos);
 
     EXPECT_EQ(CtlRun::of({"save", file("no/such/folder.vxs")}).status, 1);
 }

@@ -11,7 +11,6 @@
 #include "link/posix/PosixSerialPort.h"
 #include "model/AtomicFile.h"
 #include "model/ConfigurationDiff.h"
-#include "model/ConfigurationReader.h"
 #include "model/ConfigurationSnapshot.h"
 #include "model/ControlParameter.h"
 #include "model/QuenlarException.h"
@@ -60,11 +59,7 @@ const Parameter& nameGiver(const Vx41Params& unit, const Parameter& parameter) {
 }
 
 std::ifstream openForReading(const std::string& file) {
-    // A device or a pipe would be read without end or wait for a writer for ever.
-    std::error_code error;
-    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error))
-        throw QuenlarException(file + " is not a regular file: give a configuration file.");
-    std::ifstream stream(file, std::ios::binary);
+    std::ifstream stream = ConfigurationSnapshot::open(file);
     if (!stream)
         throw QuenlarException("Cannot open " + file + " for reading.");
     return stream;
@@ -144,9 +139,13 @@ std::string printable(const std::string& text) {
     return out;
 }
 
-ConfigurationSnapshot readConfiguration(const std::string& file) {
+// Every configuration is read and judged the same way, for restore and diff alike.
+ConfigurationSnapshot readConfiguration(const std::string& file, const Clock& clock) {
+    const UnitConnection offline(UnitConnection::Settings{});
+    const Vx41Params catalogue(offline.protocol(), clock);
     std::ifstream stream = openForReading(file);
-    return ConfigurationSnapshot::read(stream, file);
+    return ConfigurationSnapshot::read(stream, file,
+                                       ConfigurationSnapshot::largestFile(catalogue.parameters()));
 }
 
 nlohmann::json jsonValue(const std::optional<ParameterValue>& value, const std::string& text) {
@@ -198,7 +197,7 @@ int Vx41Ctl::execute(const Invocation& invocation) {
     // Files are read before the unit is: a damaged one costs no exchange.
     std::vector<ConfigurationSnapshot> files;
     for (const auto& file : invocation.files)
-        files.push_back(readConfiguration(file));
+        files.push_back(readConfiguration(file, clock_));
     if (files.size() == 2) {
         const UnitConnection offline(UnitConnection::Settings{});
         const Vx41Params catalogue(offline.protocol(), clock_);
@@ -309,25 +308,20 @@ void Vx41Ctl::dump(Vx41Params& unit, bool json) {
 }
 
 void Vx41Ctl::restore(Vx41Params& unit, const Invocation& invocation) {
-    std::ifstream file = openForReading(invocation.file);
-    ConfigurationReader reader(file);
-    ParameterValueMap values;
-    reader.read(values);
-    if (!reader.checksumMatches() && !invocation.force)
-        throw QuenlarException(invocation.file +
-                               " is damaged: its checksum does not match its contents. "
-                               "Restore it anyway with --force.");
+    const ConfigurationSnapshot file = readConfiguration(invocation.file, clock_);
+    if (!file.damage().empty() && !invocation.force)
+        throw QuenlarException(invocation.file + " is damaged: " + file.damage() +
+                               ". Restore it anyway with --force.");
 
     std::size_t restorable = 0;
-    for (const auto& [id, value] : values)
+    for (const auto& [id, value] : file.values())
         if (const Parameter* parameter = unit.findOrNull(id))
             restorable += parameter->isRestorable(invocation.setup) ? 1 : 0;
     std::ostringstream silent;
     RestoreProgress progress(unit.protocol(), terminal_ ? err_ : silent, restorable);
     GenericProtocol& device = unit.setProtocol(progress);
-    std::ifstream again = openForReading(invocation.file);
     try {
-        unit.load(again, invocation.setup);
+        unit.restoreConfiguration(file.values(), invocation.setup);
     } catch (...) {
         progress.finish();
         unit.setProtocol(device);
