@@ -14,6 +14,8 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"frob"}, 2, "vx41ctl: frob: no such command\n"},
         {{"--baud", "57600", "status"}, 2, "--baud"},
         {{"--address", "827F", "status"}, 2, "between 8280 and FFFE"},
+        {{"--address", "FFFF", "status"}, 2, "between 8280 and FFFE"},
+        {{"--address", "8281", "status"}, 2, "8281 is the poll address of the unit at 8280"},
         {{"--address", "0x", "status"}, 2, "must be hexadecimal"},
         {{"--address", "8280zz", "status"}, 2, "must be hexadecimal"},
         {{"--port", "/dev/null", "--offline", "status"}, 2, "--offline"},

@@ -66,6 +66,17 @@ TEST_F(Vx41CtlTest, OffLineItSaysSoAndSetsWhatTheParameterTakes) {
     EXPECT_EQ(watch.elapsedMs, 3u * 30);
 }
 
+// A report nobody can read, standard output closed, is a failure and says so.
+TEST(Vx41CtlOutput, AnOutputThatCannotBeWrittenFailsTheCommand) {
+    std::ostream closed(nullptr);
+    std::ostringstream err;
+    FakeClock clock;
+    Vx41Ctl tool(closed, err, false, clock);
+    const char* argv[] = {"vx41ctl", "report", "--text", "-"};
+    EXPECT_EQ(tool.run(4, argv), 1);
+    EXPECT_NE(err.str().find("vx41ctl: Cannot write to standard output.\n"), std::string::npos);
+}
+
 TEST_F(Vx41CtlTest, DumpListsEveryParameterInIdOrderAsTextOrJson) {
     const auto text = CtlRun::of({"dump"});
     EXPECT_EQ(text.status, 0);

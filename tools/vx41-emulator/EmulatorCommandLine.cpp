@@ -1,8 +1,10 @@
 #include "EmulatorCommandLine.h"
 
-#include <cctype>
+#include <charconv>
 #include <iostream>
 #include <random>
+
+#include "link/DeviceAddressText.h"
 
 namespace {
 const char* const description =
@@ -23,22 +25,13 @@ const char* const footer =
     "Exit status: 0 when stopped by SIGINT, SIGTERM or SIGHUP; 1 when the line cannot be opened "
     "or fails; 2 for a bad command line.";
 
-std::optional<std::uint16_t> hexAddress(const std::string& text) {
-    std::size_t digits = text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0 ? 2 : 0;
-    if (text.size() == digits || text.size() - digits > 4)
-        return std::nullopt;
-    unsigned value = 0;
-    for (; digits < text.size(); ++digits) {
-        const char c = text[digits];
-        const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : std::isxdigit(static_cast<unsigned char>(c))
-                              ? std::tolower(c) - 'a' + 10
-                              : -1;
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
-    return static_cast<std::uint16_t>(value);
+// A probability the faults can take: NaN would pass a range check and act as 0.
+std::string checkProbability(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= 0 && value <= 1))
+        return "a probability from 0 to 1, not " + text;
+    return {};
 }
 } // namespace
 
@@ -65,9 +58,7 @@ void EmulatorCommandLine::addLineOptions() {
 
 void EmulatorCommandLine::addUnitOptions() {
     app_.add_option("--address", addressText_, "Device address in hexadecimal (0x prefix optional)")
-        ->check([](const std::string& text) {
-            return hexAddress(text) ? std::string() : "not a 16-bit hexadecimal number: " + text;
-        })
+        ->check(DeviceAddressText::problem)
         ->capture_default_str();
     app_.add_option("--write-delay", options_.unit.writeDelayMs,
                     "After each write, answer polls BUSY for this many milliseconds")
@@ -80,10 +71,10 @@ void EmulatorCommandLine::addFaultOptions() {
     FaultSettings& faults = options_.unit.faults;
     app_.add_option("--drop", faults.dropProbability,
                     "Probability (0..1) of losing each byte the unit sends")
-        ->check(CLI::Range(0.0, 1.0));
+        ->check(checkProbability);
     app_.add_option("--corrupt", faults.corruptProbability,
                     "Probability (0..1) of flipping one bit of each byte the unit sends")
-        ->check(CLI::Range(0.0, 1.0));
+        ->check(checkProbability);
     app_.add_option("--busy-for", faults.busyPolls,
                     "After each request (write or read frame), answer the next N polls BUSY");
     silentAfterOption_ =
@@ -106,7 +97,7 @@ std::optional<int> EmulatorCommandLine::parse(int argc, char** argv) {
 }
 
 void EmulatorCommandLine::finish() {
-    options_.unit.address = *hexAddress(addressText_);
+    options_.unit.address = *DeviceAddressText::parse(addressText_);
     FaultSettings& faults = options_.unit.faults;
     if (silentAfterOption_->count() > 0)
         faults.silentAfter = silentAfter_;

@@ -3,28 +3,14 @@
 #include <CLI/CLI.hpp>
 #include <charconv>
 
+#include "link/DeviceAddressText.h"
+
 namespace {
 
 constexpr const char* description =
     "Drives a VX41 over its serial remote port, or the simulated unit off line.\n"
     "NUMBER and INDEX are decimal. Exit status: 0 success, 1 the unit or a file failed, "
     "2 usage error.";
-
-// The address the unit is set to, as hexadecimal digits with or without 0x.
-std::string checkAddress(const std::string& text) {
-    std::size_t used = 0;
-    unsigned long address = 0;
-    try {
-        address = std::stoul(text, &used, 16);
-    } catch (const std::exception&) {
-        return "the address must be hexadecimal, for example 8280";
-    }
-    if (used != text.size())
-        return "the address must be hexadecimal, for example 8280";
-    if (address < 0x8280 || address > 0xFFFE)
-        return "the address must lie between 8280 and FFFE (hexadecimal)";
-    return {};
-}
 
 bool readWhole(const std::string& text, long& number) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -69,7 +55,7 @@ void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& ad
     app.add_flag("--trace", invocation.trace,
                  "print the serial traffic, decoded, on standard error");
     app.add_option("--address", address, "device address of the unit, hexadecimal")
-        ->check(checkAddress)
+        ->check(DeviceAddressText::problem)
         ->capture_default_str();
 }
 
@@ -153,7 +139,7 @@ std::optional<int> CommandLine::parse(int argc, const char* const* argv, Invocat
     for (const auto* file : {&positionals.diffFile, &positionals.diffOther})
         if (!file->empty())
             invocation.files.push_back(*file);
-    invocation.connection.address = static_cast<std::uint16_t>(std::stoul(address, nullptr, 16));
+    invocation.connection.address = *DeviceAddressText::parse(address);
     if (invocation.command == "set" && !invocation.value && !invocation.text) {
         err << "vx41ctl: set needs a VALUE or --text TEXT\n";
         return 2;

@@ -174,7 +174,11 @@ int Vx41Ctl::run(int argc, const char* const* argv) {
     if (const auto early = CommandLine::parse(argc, argv, invocation, out_, err_))
         return *early;
     try {
-        return execute(invocation);
+        const int status = execute(invocation);
+        // What the command printed must have reached its reader: a closed or full output fails it.
+        if (!out_.flush())
+            throw QuenlarException("Cannot write to standard output.");
+        return status;
     } catch (const std::invalid_argument& error) {
         err_ << "vx41ctl: " << error.what() << "\n";
         return 2;
