@@ -1,7 +1,9 @@
 #include "model/FloatParameterConverter.h"
 
 #include <cmath>
-#include <cstdio>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 #include "model/NumberText.h"
 
@@ -20,7 +22,8 @@ bool FloatParameterConverter::parse(ParameterValue& value, const std::string& te
 
 void FloatParameterConverter::format(std::string& text, const ParameterValue& value) const {
     const double x = static_cast<double>(value.toInt16() - offset_) / scale_;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", x);
-    text = buffer + unit_;
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << std::fixed << std::setprecision(3) << x;
+    text = stream.str() + unit_;
 }

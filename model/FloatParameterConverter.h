@@ -13,6 +13,7 @@ public:
 
     bool parse(ParameterValue& value, const std::string& text) const override;
     void format(std::string& text, const ParameterValue& value) const override;
+    bool takesDecimals() const override { return true; }
 
 private:
     std::int32_t scale_;

@@ -1,10 +1,12 @@
 #include "model/NumberText.h"
 
+#include <locale>
 #include <sstream>
 
 namespace {
 template <typename T> bool readWith(const std::string& text, T& number, bool hex = false) {
     std::istringstream stream(text);
+    stream.imbue(std::locale::classic());
     if (hex)
         stream >> std::hex;
     T read{};

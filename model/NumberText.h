@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 
-// Number reading and writing shared by the converters: reads as a formatted input stream does
-// (leading blanks skipped, trailing text ignored) and pads with zeros in front of everything.
+// Number reading and writing shared by the converters: reads as a formatted input stream of the
+// classic locale does (leading blanks skipped, trailing text ignored, a decimal point) and pads
+// with zeros in front of everything.
 class NumberText {
 public:
     static bool read(const std::string& text, std::int16_t& number);

@@ -1,5 +1,6 @@
 #include "app/observers/Win32EditObserver.h"
 
+#include <QLocale>
 #include <QSignalBlocker>
 
 #include "app/observers/WindowText.h"
@@ -30,7 +31,7 @@ bool Win32EditObserver::commit() {
     Parameter* parameter = subject();
     if (parameter == nullptr || window() == nullptr)
         return false;
-    const std::string text = WindowText::toDevice(edit_.text());
+    const std::string text = WindowText::toDevice(typedNumber(edit_.text()));
     ParameterValue value;
     if (text == lastShown_ || !converter_.parse(value, text))
         return false;
@@ -44,6 +45,15 @@ bool Win32EditObserver::commit() {
     committing_ = false;
     lastShown_ = text;
     return true;
+}
+
+// A number with decimals may be typed with the decimal comma of the operator's locale; the unit
+// and the converters take a point.
+QString Win32EditObserver::typedNumber(const QString& typed) const {
+    const QString comma = QLocale().decimalPoint();
+    if (!converter_.takesDecimals() || comma == QStringLiteral("."))
+        return typed;
+    return QString(typed).replace(comma, QStringLiteral("."));
 }
 
 void Win32EditObserver::beginEdit() {

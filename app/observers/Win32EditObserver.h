@@ -26,6 +26,8 @@ public:
     QLineEdit& edit() const { return edit_; }
 
 private:
+    QString typedNumber(const QString& typed) const;
+
     QLineEdit& edit_;
     const ParameterConverter& converter_;
     std::string lastShown_;

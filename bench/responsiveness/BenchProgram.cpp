@@ -59,7 +59,6 @@ void BenchProgram::watchOpening() {
 bool BenchProgram::start() {
     const bool started = program_.initInstance();
     startedAt_ = std::chrono::steady_clock::now();
-    std::fprintf(stderr, "started at %.3f\n", std::chrono::duration<double>(startedAt_.time_since_epoch()).count());
     return started;
 }
 
@@ -67,7 +66,6 @@ bool BenchProgram::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && shownAt_ == Time{}) {
         shownAt_ = std::chrono::steady_clock::now();
         bytesAtShow_ = tap_.bytes;
-        std::fprintf(stderr, "shown at %.3f\n", std::chrono::duration<double>(shownAt_.time_since_epoch()).count());
     }
     return QObject::eventFilter(watched, event);
 }

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QTemporaryDir>
 #include <chrono>
-#include <cstdio>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -48,9 +47,7 @@ private:
         void sent(std::span<const std::uint8_t> sent) override { bytes += sent.size(); }
         void received(std::size_t, std::span<const std::uint8_t> came) override {
             bytes += came.size();
-            if (came.size() < asked) std::fprintf(stderr, "short read %zu/%zu at %.3f\n", came.size(), asked, std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count());
         }
-        void sent(int) {}
         std::size_t bytes = 0;
     };
 

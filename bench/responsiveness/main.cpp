@@ -86,7 +86,7 @@ Options parseOptions(const QStringList& arguments) {
 
 void runEventLoopFor(int seconds) {
     QEventLoop loop;
-    QTimer::singleShot(std::chrono::seconds(seconds), &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::chrono::seconds(seconds), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
@@ -238,6 +238,7 @@ void runFaultyLine(const char* fault, const Options& options, Report& report) {
         VX41_EMULATOR, {"--pace", "--animate", "--baud", "115200", fault, "0.01", "--seed", "41"});
     BenchProgram program(emulator.linePath(), 115200, true);
     startAndRun(program, run, report, [&] {
+        measureStartUp(program, run, 115200, report);
         const auto commErrors = [&] { return program.seam().dialogs().count("CCommErrorDlg"); };
         const qsizetype before = commErrors();
         const Time from = now();

@@ -1,12 +1,15 @@
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTest>
 #include <QToolButton>
+#include <clocale>
 
 #include "ObserverFixture.h"
 #include "app/frames/UpDownControl.h"
 #include "app/observers/Win32EditObserver.h"
 #include "app/observers/Win32SpinObserver.h"
+#include "model/FloatParameterConverter.h"
 #include "model/HexParameterConverter.h"
 #include "support/FakeClock.h"
 
@@ -60,6 +63,29 @@ TEST_F(ObserverEntryTest, TypedTextIsWrittenOnEnterOrLeavingTheBoxAndRefusedText
     EXPECT_EQ(address.getValue(), ParameterValue(0x9000));
     EXPECT_EQ(written().size(), 2u);
     EXPECT_TRUE(errors.empty());
+}
+
+// Under a comma locale (Qt sets the C library's from the environment) a trim still shows with
+// the unit's decimal point, and the operator may type either a comma or a point.
+TEST_F(ObserverEntryTest, NumbersWithDecimalsAreShownAndTakenAlikeUnderACommaLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing";
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ControlParameter& trim = parameter(148, 0, 208);
+    const FloatParameterConverter decibels(8, 160, " dB");
+    QLineEdit box;
+    Win32EditObserver trimObserver{box, 1, decibels};
+    ObserverActions::bind(trimObserver, guard);
+    trimObserver.attach(trim);
+    EXPECT_EQ(box.text(), "-1.500 dB");
+    retype(box, "-2,500 dB");
+    QTest::keyClick(&box, Qt::Key_Return);
+    retype(box, "-3.25");
+    QTest::keyClick(&box, Qt::Key_Return);
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(written(), std::vector<int>({140, 134}));
 }
 
 TEST_F(ObserverEntryTest, TheBoxNoLongerReachesAnObserverThatIsGone) {
