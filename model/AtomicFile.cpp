@@ -27,11 +27,17 @@ public:
             std::fclose(file_);
     }
 
-    bool writeAndClose(const std::string& bytes) {
+    // 0, or the system's error number of the first failure.
+    int writeAndClose(const std::string& bytes) {
+        errno = 0;
         const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+        const int writeError = errno;
         const bool closed = std::fclose(file_) == 0;
+        const int closeError = errno;
         file_ = nullptr;
-        return written && closed;
+        if (!written)
+            return writeError != 0 ? writeError : EIO;
+        return closed ? 0 : closeError;
     }
 
 private:
@@ -43,6 +49,11 @@ const char* modeOf(std::ios::openmode mode, bool exclusive) {
     if (exclusive)
         return binary ? "wbx" : "wx";
     return binary ? "wb" : "w";
+}
+
+// The system's reason for error, as it words it.
+std::string reason(int error) {
+    return std::generic_category().message(error);
 }
 
 std::string freshName(const fs::path& path) {
@@ -65,7 +76,7 @@ void AtomicFile::writeBytes(const fs::path& path, const std::string& bytes,
     if (fs::exists(status) && !fs::is_regular_file(status))
         writeDirectly(path, bytes, mode);
     else
-        replace(followLinks(path), bytes, mode);
+        replace(followLinks(path), path, bytes, mode);
 }
 
 fs::path AtomicFile::followLinks(const fs::path& path) {
@@ -85,28 +96,35 @@ fs::path AtomicFile::followLinks(const fs::path& path) {
 
 void AtomicFile::writeDirectly(const fs::path& path, const std::string& bytes,
                                std::ios::openmode mode) {
+    errno = 0;
     std::FILE* file = std::fopen(path.string().c_str(), modeOf(mode, false));
     if (file == nullptr)
-        throw QuenlarException("Couldn't open the file " + path.string());
-    if (!OpenFile(file).writeAndClose(bytes))
-        throw QuenlarException("Error writing the file " + path.string());
+        throw QuenlarException("Couldn't open the file " + path.string() + ": " + reason(errno));
+    if (const int error = OpenFile(file).writeAndClose(bytes))
+        throw QuenlarException("Error writing the file " + path.string() + ": " + reason(error));
 }
 
-void AtomicFile::replace(const fs::path& path, const std::string& bytes, std::ios::openmode mode) {
+// Failures name the file the operator chose, never the temporary one they cannot know of.
+void AtomicFile::replace(const fs::path& path, const fs::path& chosen, const std::string& bytes,
+                         std::ios::openmode mode) {
     fs::path temporary;
     std::FILE* file = nullptr;
+    int openError = 0;
     for (int attempt = 0; attempt < nameAttempts && file == nullptr; ++attempt) {
         temporary = path.parent_path() / freshName(path);
         errno = 0;
         file = std::fopen(temporary.string().c_str(), modeOf(mode, true));
-        if (file == nullptr && errno != EEXIST)
+        openError = errno;
+        if (file == nullptr && openError != EEXIST)
             break;
     }
     if (file == nullptr)
-        throw QuenlarException("Couldn't create the file " + temporary.string());
+        throw QuenlarException("Couldn't create the file " + chosen.string() + ": " +
+                               reason(openError));
 
     std::error_code error;
-    const bool written = OpenFile(file).writeAndClose(bytes);
+    const int writeError = OpenFile(file).writeAndClose(bytes);
+    const bool written = writeError == 0;
     if (written) {
         // The new file keeps the permissions the operator gave the old one.
         const auto old = fs::status(path, error);
@@ -118,8 +136,9 @@ void AtomicFile::replace(const fs::path& path, const std::string& bytes, std::io
         std::error_code ignored;
         fs::remove(temporary, ignored);
         if (!written)
-            throw QuenlarException("Error writing the file " + temporary.string());
-        throw QuenlarException("Couldn't replace the file " + path.string() + ": " +
+            throw QuenlarException("Error writing the file " + chosen.string() + ": " +
+                                   reason(writeError));
+        throw QuenlarException("Couldn't replace the file " + chosen.string() + ": " +
                                error.message());
     }
 }

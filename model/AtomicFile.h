@@ -27,6 +27,7 @@ private:
     static std::filesystem::path followLinks(const std::filesystem::path& path);
     static void writeDirectly(const std::filesystem::path& path, const std::string& bytes,
                               std::ios::openmode mode);
-    static void replace(const std::filesystem::path& path, const std::string& bytes,
-                        std::ios::openmode mode);
+    // path: where the contents go; chosen: what the caller named, which failures name.
+    static void replace(const std::filesystem::path& path, const std::filesystem::path& chosen,
+                        const std::string& bytes, std::ios::openmode mode);
 };

@@ -251,8 +251,24 @@ TEST_F(AtomicSave, WriterFailureOrAnUnwritableFolderReportsAndCreatesNothing) {
                  QuenlarException);
     EXPECT_EQ(entries(), 0);
 
-    EXPECT_THROW(set.saveFile(folder / "missing" / "unit.vxs", noDamage), QuenlarException);
+    // The message names the file the operator chose, with the system's reason.
+    const fs::path missing = folder / "missing" / "unit.vxs";
+    try {
+        set.saveFile(missing, noDamage);
+        ADD_FAILURE() << "saved into a missing folder";
+    } catch (const QuenlarException& failure) {
+        EXPECT_EQ(failure.what(),
+                  "Couldn't create the file " + missing.string() + ": No such file or directory");
+    }
     EXPECT_FALSE(fs::exists(folder / "missing"));
+    // A device that takes no bytes, as a full disk does.
+    try {
+        AtomicFile::writeBytes("/dev/full", "contents");
+        ADD_FAILURE() << "wrote to /dev/full";
+    } catch (const QuenlarException& failure) {
+        EXPECT_EQ(std::string(failure.what()),
+                  "Error writing the file /dev/full: No space left on device");
+    }
 }
 
 TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) {
