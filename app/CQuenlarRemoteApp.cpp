@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/CQuenlarRemoteDoc.h"
@@ -102,6 +103,8 @@ bool CQuenlarRemoteApp::openDevice() {
     if (!document)
         return false;
     ConnectionSettings settings(settings_, *document, PosixSerialPort::availablePorts());
+    if (!settings.resetNotice().isEmpty())
+        frame_->statusBar()->showMessage(settings.resetNotice());
     COpenDeviceDlg dialog(settings, *document, frame_.get());
     // Only the frame is blocked, so the splash still closes on a click.
     dialog.setWindowModality(Qt::WindowModal);

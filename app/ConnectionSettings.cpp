@@ -46,15 +46,21 @@ int speedIndex(std::uint32_t baud) {
 ConnectionSettings::ConnectionSettings(SettingsStore& store, const CQuenlarRemoteDoc& document,
                                        std::vector<std::string> availablePorts)
     : store_(store), document_(document), availablePorts_(std::move(availablePorts)) {
-    const QString firstPort =
-        availablePorts_.empty() ? QString() : QString::fromStdString(availablePorts_.front());
-    add(offLineId, static_cast<int>(store.number(offLineName, 0)), 0, 1);
-    add(portNumberId, static_cast<int>(store.number(portNumberName, 0)), 0, 9);
-    add(baudRateId, static_cast<int>(store.number(baudRateName, 3)), 0, 3);
-    add(deviceAddressId, static_cast<int>(store.number(deviceAddressName, defaultAddress) & 0xFFFF),
+    const std::string firstPort = availablePorts_.empty() ? std::string() : availablePorts_.front();
+    add(offLineId, stored(offLineName, 0, 0, 1), 0, 1);
+    add(portNumberId, stored(portNumberName, 0, 0, 9), 0, 9);
+    add(baudRateId, stored(baudRateName, 3, 0, 3), 0, 3);
+    add(deviceAddressId, stored(deviceAddressName, defaultAddress, lowestAddress, highestAddress),
         lowestAddress, highestAddress);
-    add(portPathId, ParameterValue::fromText(store.text(portPathName, firstPort).toStdString()),
-        ParameterValue::smallest(), ParameterValue::largest());
+    add(portPathId, ParameterValue::fromText(storedPath(firstPort)), ParameterValue::smallest(),
+        ParameterValue::largest());
+    if (!store.readable())
+        resetNotice_ = QStringLiteral("The settings could not be read: the connection settings "
+                                      "are the defaults.");
+    else if (!reset_.isEmpty())
+        resetNotice_ = QStringLiteral("Settings that could not be taken are back to their "
+                                      "defaults: ") +
+                       reset_.join(QStringLiteral(", ")) + QStringLiteral(".");
     watch(deviceAddressId);
     watch(offLineId);
     watch(portNumberId);
@@ -67,6 +73,29 @@ ConnectionSettings::~ConnectionSettings() {
     store_.setNumber(baudRateName, static_cast<std::uint32_t>(number(baudRateId)));
     store_.setNumber(deviceAddressName, deviceAddress());
     store_.setText(portPathName, QString::fromStdString(portPath()));
+}
+
+int ConnectionSettings::stored(const QString& name, int fallback, int minimum, int maximum) {
+    if (!store_.holds(name))
+        return fallback;
+    auto value = store_.storedNumber(name);
+    // Earlier versions stored the address as a 32-bit number, negative at times (0xFFFF8280).
+    if (value && name == deviceAddressName)
+        value = *value & 0xFFFF;
+    if (value && *value >= minimum && *value <= maximum)
+        return static_cast<int>(*value);
+    reset_ << name;
+    return fallback;
+}
+
+std::string ConnectionSettings::storedPath(const std::string& fallback) {
+    if (!store_.holds(portPathName))
+        return fallback;
+    const std::string path = store_.text(portPathName, {}).toStdString();
+    if (path.size() <= maximumPathLength)
+        return path;
+    reset_ << portPathName;
+    return fallback;
 }
 
 ControlParameter& ConnectionSettings::add(const ParameterId& id, const ParameterValue& initial,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -45,9 +46,17 @@ public:
     std::uint16_t deviceAddress() const;
 
     const std::vector<std::string>& availablePorts() const { return availablePorts_; }
+    // What the store held that could not be taken and was replaced by its default, in words for
+    // the operator; empty when everything was taken.
+    const QString& resetNotice() const { return resetNotice_; }
+    // The longest port path taken: longer than any path the system opens.
+    static constexpr std::size_t maximumPathLength = 4096;
     ControlParameter& parameter(const ParameterId& id) const;
 
 private:
+    // The stored number, or fallback when it is missing, not a number or outside the limits.
+    int stored(const QString& name, int fallback, int minimum, int maximum);
+    std::string storedPath(const std::string& fallback);
     ControlParameter& add(const ParameterId& id, const ParameterValue& initial,
                           const ParameterValue& minimum, const ParameterValue& maximum);
     void watch(const ParameterId& id);
@@ -67,6 +76,8 @@ private:
     ParameterMap map_;
     std::vector<std::unique_ptr<ControlParameter>> parameters_;
     std::vector<std::unique_ptr<ConnectionRule>> rules_;
+    QStringList reset_;
+    QString resetNotice_;
     std::uint16_t previousAddress_ = 0x8280;
     bool applying_ = false;
 };

@@ -15,10 +15,23 @@ QString SettingsStore::key(const QString& name) {
 }
 
 std::uint32_t SettingsStore::number(const QString& name, std::uint32_t fallback) const {
-    bool ok = false;
     // Earlier versions may have stored a negative 32-bit number (0xFFFF8280 for an address).
+    const auto stored = storedNumber(name);
+    return stored ? static_cast<std::uint32_t>(*stored) : fallback;
+}
+
+std::optional<std::int64_t> SettingsStore::storedNumber(const QString& name) const {
+    bool ok = false;
     const qlonglong stored = settings_->value(key(name)).toLongLong(&ok);
-    return ok ? static_cast<std::uint32_t>(stored) : fallback;
+    return ok ? std::optional<std::int64_t>(stored) : std::nullopt;
+}
+
+bool SettingsStore::holds(const QString& name) const {
+    return settings_->contains(key(name));
+}
+
+bool SettingsStore::readable() const {
+    return settings_->status() == QSettings::NoError;
 }
 
 void SettingsStore::setNumber(const QString& name, std::uint32_t value) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -21,6 +22,12 @@ public:
 
     // fallback when the value is missing or not a number.
     std::uint32_t number(const QString& name, std::uint32_t fallback) const;
+    // The stored number, none when the value is missing or not a number.
+    std::optional<std::int64_t> storedNumber(const QString& name) const;
+    bool holds(const QString& name) const;
+    // False when the store could not be read (a damaged file, a folder in its place): every
+    // value then reads as missing.
+    bool readable() const;
     void setNumber(const QString& name, std::uint32_t value);
     QString text(const QString& name, const QString& fallback) const;
     void setText(const QString& name, const QString& value);

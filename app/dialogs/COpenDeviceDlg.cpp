@@ -48,6 +48,7 @@ void COpenDeviceDlg::buildControls(const ConnectionSettings& settings,
 
     portList_ = new QComboBox(group);
     portList_->setEditable(true);
+    portList_->lineEdit()->setMaxLength(static_cast<int>(ConnectionSettings::maximumPathLength));
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     int longest = minimumPathLength;

@@ -24,15 +24,29 @@ Deadline deadlineAfter(std::uint32_t ms) {
     return std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
 }
 
+// The path as a message shows it: control bytes, which a path may hold, escaped as \xNN.
+std::string shown(const std::string& path) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            text.append("\\x").append(1, digits[byte >> 4]).append(1, digits[byte & 0xF]);
+        else
+            text += c;
+    }
+    return text;
+}
+
 speed_t speedFor(const std::string& path, std::uint32_t baud) {
     if (const auto speed = BaudRate::code(baud))
         return *speed;
-    throw QuenlarException("Error opening " + path + ": unsupported baud rate " +
+    throw QuenlarException("Error opening " + shown(path) + ": unsupported baud rate " +
                            std::to_string(baud) + " (use 9600, 19200, 38400 or 115200).");
 }
 
 std::string inUse(const std::string& path) {
-    return "Error opening " + path + ": the port is in use by another program.";
+    return "Error opening " + shown(path) + ": the port is in use by another program.";
 }
 
 // The group that owns the device, whose members may use it; empty when it tells nothing.
@@ -47,9 +61,9 @@ std::string owningGroup(const std::string& path) {
 std::string permissionDenied(const std::string& path) {
     const std::string group = owningGroup(path);
     if (group.empty())
-        return "Error opening " + path + ": permission denied.";
-    return "Error opening " + path + ": permission denied; add your user to the group '" + group +
-           "' and log in again.";
+        return "Error opening " + shown(path) + ": permission denied.";
+    return "Error opening " + shown(path) + ": permission denied; add your user to the group '" +
+           group + "' and log in again.";
 }
 
 // Why the device at path cannot serve as the port, in the words the operator can act on.
@@ -61,9 +75,9 @@ std::string openFailure(const std::string& path, int error) {
     case EBUSY:
         return inUse(path);
     case ENOTTY:
-        return "Error opening " + path + ": it is not a serial device.";
+        return "Error opening " + shown(path) + ": it is not a serial device.";
     default:
-        return "Error opening " + path + ": " + std::generic_category().message(error) + ".";
+        return "Error opening " + shown(path) + ": " + std::generic_category().message(error) + ".";
     }
 }
 

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -31,16 +32,29 @@ TEST_F(ConnectionSettingsTest, AnEmptyStoreGivesTheFirstPortAtFullSpeedOnLine) {
     EXPECT_EQ(fresh.deviceAddress(), 0x8280);
 }
 
-TEST_F(ConnectionSettingsTest, AStoredBaudRateOutsideTheListFailsTheConnect) {
+// Each stored value that cannot be taken falls back to its default on its own, and the operator
+// is told which; one that can is kept.
+TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
+    store.setNumber("off line", 7);
     store.setNumber("baud rate", 7);
-    ConnectionSettings stored = settings();
-    try {
-        document.connect(stored);
-        FAIL() << "connected at an unknown speed";
-    } catch (const QuenlarException& failure) {
-        EXPECT_STREQ(failure.what(), "Unexpected baud rate: 7");
-    }
-    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+    store.setNumber("port number", 2);
+    store.setText("device address", "abc");
+    store.setText("port path", QString(5000, 'x'));
+    const ConnectionSettings stored = settings();
+    EXPECT_FALSE(stored.offLine());
+    EXPECT_EQ(stored.baudRate(), 115200u);
+    EXPECT_EQ(stored.port(), 3);
+    EXPECT_EQ(stored.deviceAddress(), 0x8280);
+    EXPECT_EQ(stored.portPath(), "/dev/ttyUSB0");
+    EXPECT_EQ(stored.resetNotice(), "Settings that could not be taken are back to their defaults: "
+                                    "off line, baud rate, device address, port path.");
+
+    // A folder where the settings file should be cannot be read at all.
+    const QString folder = directory.filePath("folder.ini");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SettingsStore unreadable(folder);
+    const ConnectionSettings defaults(unreadable, document, {"/dev/ttyUSB0"});
+    EXPECT_TRUE(defaults.resetNotice().startsWith("The settings could not be read"));
 }
 
 // The dialog edits the settings in place, so whatever it showed is kept, OK or Cancel.

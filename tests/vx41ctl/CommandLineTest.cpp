@@ -39,6 +39,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"--port", "/dev/null", "status"}, 1, "/dev/null: it is not a serial device."},
         {{"--port", "/dev/vx41-no-such-port", "status"}, 1, "No such file or directory."},
         {{"--port", "/tmp", "status"}, 1, "/tmp: Is a directory."},
+        {{"--port", "/tmp/\x1b[31m", "status"}, 1, "/tmp/\\x1B[31m: No such file or directory."},
         {{"set", "204,0", "5"}, 1, "204,0 is read-only"},
     };
     for (const auto& [line, status, says] : cases) {
