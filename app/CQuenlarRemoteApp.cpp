@@ -75,6 +75,7 @@ CQuenlarRemoteDoc* CQuenlarRemoteApp::document() {
     if (!document_) {
         try {
             document_ = std::make_unique<CQuenlarRemoteDoc>(seam_, clock_);
+            document_->setWindowParent(frame_.get());
             files_ = std::make_unique<FileCommands>(*document_, seam_);
             if (frame_) {
                 extras_ = std::make_unique<ExtraWindows>(*frame_, *document_, seam_);

@@ -1,6 +1,5 @@
 #include "app/CQuenlarRemoteDoc.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <algorithm>
@@ -308,7 +307,7 @@ void CQuenlarRemoteDoc::pollOnce() {
 }
 
 bool CQuenlarRemoteDoc::askToReconnect(const QString& message) {
-    CCommErrorDlg dialog(message, QApplication::activeWindow());
+    CCommErrorDlg dialog(message, windowParent_);
     if (seam_.exec(dialog) != QDialog::Accepted)
         return false;
     reopenLostPort();
@@ -338,8 +337,8 @@ void CQuenlarRemoteDoc::reopenLostPort() {
 
 void CQuenlarRemoteDoc::errorMessage(const QString& message) {
     stopPolling();
-    seam_.message(QApplication::activeWindow(), QMessageBox::Warning, "QuenlarRemote 41", message,
-                  QMessageBox::Ok, QMessageBox::Ok);
+    seam_.message(windowParent_, QMessageBox::Warning, "QuenlarRemote 41", message, QMessageBox::Ok,
+                  QMessageBox::Ok);
 }
 
 void CQuenlarRemoteDoc::stopPolling() {
@@ -356,7 +355,7 @@ bool CQuenlarRemoteDoc::runLongWork(const QString& what, const std::function<voi
     QPointer<LineThreadProtocol> line = this->line();
     const LineThreadProtocol::Mode waited(line, false);
     ++busy_;
-    ProgressWindow progress(what, QApplication::activeWindow());
+    ProgressWindow progress(what, windowParent_);
     QObject::connect(&progress, &ProgressWindow::cancelRequested, this, [line] {
         if (line)
             line->cancel();

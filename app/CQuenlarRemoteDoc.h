@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -111,6 +113,11 @@ public:
     void setLineTap(LineTap* tap);
     LineTap* lineTap() const { return lineTap_; }
 
+    // The window the document's dialogs, messages and progress stand over (not owned; may go
+    // first). Never a window that may close by itself meanwhile, as the splash does: a dialog on
+    // the stack would go with it.
+    void setWindowParent(QWidget* parent) { windowParent_ = parent; }
+
     Vx41Params& parameters() const { return *parameters_; }
     const Clock& clock() const { return clock_; }
     const LineHealth& lineHealth() const { return health_; }
@@ -162,6 +169,7 @@ private:
     PollingClock pollingClock_;
     LineHealth health_;
     LineTap* lineTap_ = nullptr;
+    QPointer<QWidget> windowParent_;
     int state_ = offLineState;
     // Poll frames sent and not answered yet.
     int pollFramesUnderWay_ = 0;

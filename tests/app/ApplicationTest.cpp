@@ -169,4 +169,22 @@ TEST_F(ApplicationTest, ALostUnitLeadsWithinOneTickToWorkingOffLine) {
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
 }
 
+// The first read stands over the main window, never over the splash: the splash closes by itself
+// and would take a window made on the stack with it.
+TEST_F(ApplicationTest, TheFirstReadOfTheUnitStandsOverTheMainWindow) {
+    EmulatorProcess emulator(VX41_EMULATOR, {});
+    store.setNumber("off line", 0);
+    store.setText("port path", QString::fromStdString(emulator.linePath()));
+    QWidget* progressParent = nullptr;
+    ASSERT_TRUE(start([&](QDialog&) {
+        QObject::connect(program->document(), &CQuenlarRemoteDoc::exchanged, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == "ProgressWindow")
+                    progressParent = window->parentWidget();
+        });
+        return static_cast<int>(QDialog::Accepted);
+    }));
+    EXPECT_EQ(progressParent, program->mainFrame());
+}
+
 } // namespace
