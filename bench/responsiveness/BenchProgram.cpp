@@ -1,6 +1,5 @@
 #include "bench/responsiveness/BenchProgram.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <stdexcept>
 
@@ -25,17 +24,6 @@ std::uint32_t baudIndex(std::uint32_t baud) {
     }
 }
 
-// Long work parents its progress window, which lives on the stack, to the active window, and the
-// splash is that window until it goes. Left alone, the splash closes itself during the first read
-// once the main window shows, and deletes the progress window with it; so it goes before the
-// line opens, its deletion and the change of active window done at once.
-void closeSplash() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("CSplashWnd"))
-            window->close();
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 } // namespace
 
 BenchProgram::BenchProgram(const std::string& port, std::uint32_t baud, bool reconnect)
@@ -50,7 +38,6 @@ BenchProgram::BenchProgram(const std::string& port, std::uint32_t baud, bool rec
 // The document and the frame are made inside the start-up, just before 'Open Device'.
 void BenchProgram::watchOpening() {
     seam_.onOpenDevice([this] {
-        closeSplash();
         program_.document()->setLineTap(&tap_);
         program_.mainFrame()->installEventFilter(this);
     });
