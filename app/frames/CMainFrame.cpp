@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -141,8 +142,24 @@ void CMainFrame::layOut() {
     if (CChildFrame* monitor = childFrame(ViewKind::Monitor))
         monitor->setGeometry(layout.monitorRect());
     // The frame keeps its top left corner; only its size follows the open windows.
-    if (const auto size = layout.frameSize(); size && *size != this->size())
-        resize(*size);
+    const auto size = layout.frameSize();
+    if (!size)
+        return;
+    // The given sizes were made for other bars than this frame's: it grows by what its own take
+    // beyond them, so that every open window shows whole, without scroll bars.
+    const QSize fitting = size->expandedTo(layout.windowsSize() + barsAround());
+    if (fitting != this->size())
+        resize(fitting);
+}
+
+// What the menus, the button bar, the status bar and the area's border take of the frame. The
+// windows just closed no longer hold the frame's minimum size up once the layout is done again.
+QSize CMainFrame::barsAround() {
+    area_->updateGeometry();
+    layout()->invalidate();
+    layout()->activate();
+    // The viewport itself is placed only once the frame shows.
+    return size() - area_->contentsRect().size();
 }
 
 void CMainFrame::updateCommandStates() {

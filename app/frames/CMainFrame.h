@@ -71,6 +71,7 @@ private:
     void closeView(ViewKind kind);
     void showViews(bool metadata, bool monitor);
     void showUserGuide();
+    QSize barsAround();
 
     ModalSeam& seam_;
     QMdiArea* area_;

@@ -2,6 +2,7 @@
 
 namespace {
 // Rectangles in the client area of the frame, right and bottom exclusive.
+const QRect mainAtTopLeft(QPoint(0, 0), QPoint(361 - 1, 324 - 1));
 const QRect metadataBeside(QPoint(361, 0), QPoint(788 - 1, 324 - 1));
 const QRect monitorUnder(QPoint(0, 324), QPoint(788 - 1, 531 - 1));
 } // namespace
@@ -27,4 +28,15 @@ QRect FrameLayout::metadataRect() const {
 
 QRect FrameLayout::monitorRect() const {
     return main_ || metadata_ ? monitorUnder : QRect(QPoint(0, 0), monitorUnder.size());
+}
+
+QSize FrameLayout::windowsSize() const {
+    QRect windows;
+    if (main_)
+        windows |= mainAtTopLeft;
+    if (metadata_)
+        windows |= metadataRect();
+    if (monitor_)
+        windows |= monitorRect();
+    return windows.isNull() ? QSize() : QSize(windows.right() + 1, windows.bottom() + 1);
 }

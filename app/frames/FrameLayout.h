@@ -15,6 +15,8 @@ public:
     // Where the Metadata window and the Monitor window go when they are open.
     QRect metadataRect() const;
     QRect monitorRect() const;
+    // The size of the window area that holds every open window whole.
+    QSize windowsSize() const;
 
 private:
     bool main_;

@@ -77,7 +77,6 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     EXPECT_EQ(seam.dialogs, std::vector<QString>{"COpenDeviceDlg"});
     EXPECT_TRUE(frame().isVisible());
     ASSERT_NE(mainView(), nullptr);
-    EXPECT_EQ(frame().size(), QSize(800, 600));
     EXPECT_NE(frame().childFrame(ViewKind::Metadata), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Monitor), nullptr);
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
