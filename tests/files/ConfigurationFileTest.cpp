@@ -279,12 +279,13 @@ TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) 
     EXPECT_FALSE(fs::is_symlink(path));
     EXPECT_EQ(contentsOf(folder / "victim"), "victim") << "a link where the save might write";
 
-    // A link to the real file: the real file takes the save, with its permissions.
+    // A link to the real file, by a name relative to the link's own folder: the real file takes
+    // the save, with its permissions, wherever the program was started.
     const fs::path real = folder / "real.vxs";
     std::ofstream(real) << "old contents";
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
     std::ofstream(folder / "real.vxs.tmp") << "the user's own";
-    fs::create_symlink(real, folder / "link.vxs");
+    fs::create_symlink("real.vxs", folder / "link.vxs");
     set.saveFile(folder / "link.vxs", noDamage);
     EXPECT_TRUE(fs::is_symlink(folder / "link.vxs"));
     EXPECT_EQ(contentsOf(real), saved());

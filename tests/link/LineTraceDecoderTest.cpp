@@ -112,6 +112,19 @@ TEST_F(LineTraceDecoderTest, DecodesAWriteAndSilence) {
     EXPECT_EQ(sink.lines, expected);
 }
 
+// A write whose bytes repeat is still a write, and the same write sent again with nothing failed
+// in between is no retry.
+TEST_F(LineTraceDecoderTest, TheSameWriteTwiceIsNoRetry) {
+    tapped.setTap(&decoder);
+    device.answer({0x04, 0x04, 0x04, 0x04});
+    line.write({0x7C, 1}, ParameterValue(0x0101), 0);
+    line.write({0x7C, 1}, ParameterValue(0x0101), 0);
+
+    ASSERT_EQ(sink.lines.size(), 8u);
+    EXPECT_EQ(sink.lines[0], "   0.000  PC   > select 82 80: write (7c, 1) = 257 [01 01], checksum 7D");
+    EXPECT_EQ(sink.lines[4], sink.lines[0]);
+}
+
 TEST_F(LineTraceDecoderTest, WithoutATapNothingIsDecoded) {
     device.answer({0x04});
     line.write({0x7C, 2}, ParameterValue(5), 0);

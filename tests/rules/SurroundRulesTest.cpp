@@ -25,6 +25,7 @@ protected:
 TEST_F(SurroundRulesTest, ChannelModeAndSourceEnableOnlyTheItemsTheChannelsCarry) {
     for (const auto& [mode, items] :
          {std::pair{2, std::set<int>{ambiform}},  // 2/0
+          {3, {lfe, ltRtCentre, loRoCentre}},     // 3/0: centre without surround
           {4, {lfe, ltRtSurround, loRoSurround}}, // 2/1: surround without centre
           {5, {lfe, ltRtCentre, ltRtSurround, loRoCentre, loRoSurround}}, // 3/1
           {6, {lfe, ltRtSurround, loRoSurround, rearfill}}, // 2/2: the first with rear fill

@@ -135,7 +135,9 @@ TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByt
     ASSERT_EQ(onLine(unit, {"save", file("before.vxs")}).status, 0);
     EXPECT_EQ(onLine(unit, {"set", "197,0", "72"}).out, "Multi-channel Master Trim: +6.0\n");
     EXPECT_EQ(onLine(unit, {"get", "197,0"}).out, "Multi-channel Master Trim: +6.0\n");
-    ASSERT_EQ(onLine(unit, {"set", "210,5", "--text", "CHANGED"}).status, 0);
+    ASSERT_EQ(onLine(unit, {"set", "210,5", "--text", "CHANGED\x7f"}).status, 0);
+    // The text dump shows every control byte escaped, DEL too.
+    EXPECT_NE(onLine(unit, {"dump"}).out.find("\tCHANGED\\x7f\n"), std::string::npos);
     // A name that is not UTF-8 (stray, surrogate, overlong, past U+10FFFF) reaches the JSON dump
     // as valid text, each of those bytes as U+00XX; valid UTF-8 (the last two bytes) stays.
     const std::string name = "\xF5\x41\xED\xA0\x80\xC0\xAF\xF4\x90\x80\x80\xC3\xA9";
@@ -172,6 +174,7 @@ TEST_F(Vx41CtlTest, DiffListsWhatASetChangedAndNamesADamagedFile) {
     const auto json = nlohmann::json::parse(
         CtlRun::of({"diff", "--json", file("before.vxs"), file("after.vxs")}).out);
     EXPECT_EQ(json.at("count"), 1);
+    EXPECT_EQ(json.at("differences").at(0).at("id"), nlohmann::json::array({117, 29}));
     EXPECT_EQ(json.at("differences").at(0).at("second").at("raw"), "0001");
 
     std::string bytes = contents(file("after.vxs"));
