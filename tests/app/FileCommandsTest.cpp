@@ -144,7 +144,8 @@ TEST_F(FileCommandsTest, ReportsCarryTheFileNameAsTitle) {
     commands.exportText(nullptr);
     seam.fileNames = {file("unit.htm")};
     commands.exportHtml(nullptr);
-    EXPECT_TRUE(contents(file("unit.txt")).contains("unit.txt"));
+    EXPECT_TRUE(contents(file("unit.txt")).startsWith("unit.txt\n\n"));
+    EXPECT_FALSE(contents(file("unit.txt")).contains("<HTML>"));
     EXPECT_TRUE(contents(file("unit.htm")).contains("<TITLE>unit.htm</TITLE>"));
     EXPECT_EQ(seam.suffixes, (std::vector<QString>{"txt", "htm"}));
     EXPECT_EQ(seam.filters, (std::vector<QString>{"Text Files (*.txt);;All Files (*)",

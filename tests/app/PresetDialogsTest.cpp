@@ -1,5 +1,7 @@
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
+#include <functional>
 
 #include "DeviceDialogFixture.h"
 #include "app/dialogs/CRouterDlg.h"
@@ -88,6 +90,16 @@ TEST_F(RouterDlgTest, SavePresetStoresUnderTheNumberAndNameGiven) {
     EXPECT_EQ(held(routerPresetToSave), ParameterValue(2));
     EXPECT_EQ(held(routerPresetName), ParameterValue::fromText("MIX B"));
     EXPECT_TRUE(wrote(routerStore, 1));
+    // The unit names the preset the number chose, and stores it last.
+    const auto at = [this](const std::function<bool(const RecordingProtocol::Write&)>& which) {
+        return std::find_if(line.writes.begin(), line.writes.end(), which) - line.writes.begin();
+    };
+    const auto number = at([](const auto& write) { return write.id == routerPresetToSave; });
+    const auto name =
+        at([](const auto& write) { return write.value == ParameterValue::fromText("MIX B"); });
+    const auto store = at([](const auto& write) { return write.id == routerStore; });
+    EXPECT_LT(number, name);
+    EXPECT_LT(name, store);
     // After a store the unit's recall number names the preset just stored.
     EXPECT_EQ(held(routerPresetToRecall), ParameterValue(2));
 }

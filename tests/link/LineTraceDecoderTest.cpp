@@ -121,7 +121,8 @@ TEST_F(LineTraceDecoderTest, TheSameWriteTwiceIsNoRetry) {
     line.write({0x7C, 1}, ParameterValue(0x0101), 0);
 
     ASSERT_EQ(sink.lines.size(), 8u);
-    EXPECT_EQ(sink.lines[0], "   0.000  PC   > select 82 80: write (7c, 1) = 257 [01 01], checksum 7D");
+    EXPECT_EQ(sink.lines[0],
+              "   0.000  PC   > select 82 80: write (7c, 1) = 257 [01 01], checksum 7D");
     EXPECT_EQ(sink.lines[4], sink.lines[0]);
 }
 
