@@ -405,7 +405,7 @@ void CMonitorView::addMeterPages() {
         inputs.push_back({QString::number(i + 1), id(204, i), meterIdBase + i});
     const std::vector<CMeterPage::Meter> ltRt = {{"Lt", id(204, 8), meterIdBase + 8},
                                                  {"Rt", id(204, 9), meterIdBase + 9}};
-    // The back surround's level is reported under 17, after the subwoofer's 13.
+    // The subwoofer's level is reported under 17, not under 13.
     const int outputLevels[channels] = {10, 11, 12, 17, 14, 15, 16};
     std::vector<CMeterPage::Meter> outputs;
     for (int channel = 0; channel < channels; ++channel)

@@ -56,7 +56,8 @@ TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
 
 TEST_F(MonitorViewTest, AMeterFallsFromFullScaleToTheFloorInOneAndAHalfSeconds) {
     CMeterBar& meter = inputMeter(0);
-    deliver(parameters(), 204, 0, 1023);
+    // A reading above full scale is full scale: the bar falls from there, not from above it.
+    deliver(parameters(), 204, 0, 1100);
     EXPECT_EQ(colourAt(meter, 0.995), QColor(0, 255, 0));
     // Silence, read every clock tick of 30 ms.
     for (int tick = 1; tick <= 25; ++tick) {
@@ -87,6 +88,29 @@ TEST_F(MonitorViewTest, FullScaleFillsTheBarAnd64StepsLessShowMinus6Decibels) {
     deliver(parameters(), 204, 1, 1023);
     const QImage full = meter.grab().toImage();
     EXPECT_EQ(full.pixelColor(full.width() - 1, full.height() / 2), QColor(0, 255, 0));
+}
+
+// Every meter shows its own reading and no other's: full scale at one meter at a time lights its
+// bar alone. Inputs 1 to 8, Lt and Rt, then the outputs L, R, C, SW, Ls, Rs, Bs.
+TEST_F(MonitorViewTest, EachMeterShowsItsOwnReading) {
+    const int readings[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 14, 15, 16};
+    const int meters = static_cast<int>(std::size(readings));
+    // The back-surround output in use: rear fill on back-surround speakers.
+    parameterOf(parameters(), 117, 39).setValue(1);
+    parameterOf(parameters(), 117, 37).setValue(2);
+    for (int lit = 0; lit < meters; ++lit) {
+        // The Lt/Rt meters are in use on the Lt/Rt input only, the input meters off it.
+        parameterOf(parameters(), 117, 21).setValue(lit == 8 || lit == 9 ? 1 : 0);
+        // Long enough for the meter lit before to have fallen to the floor.
+        clock.advanceMilliseconds(5000);
+        for (int meter = 0; meter < meters; ++meter)
+            deliver(parameters(), 204, readings[meter], meter == lit ? 1023 : 0);
+        for (int meter = 0; meter < meters; ++meter) {
+            auto& bar = *controlOf<CMeterBar>(view, CMonitorView::meterIdBase + meter);
+            EXPECT_EQ(colourAt(bar, 0.5) == QColor(0, 255, 0), meter == lit)
+                << "meter " << meter << " with (204, " << readings[lit] << ") at full scale";
+        }
+    }
 }
 
 TEST_F(MonitorViewTest, OutputLabelsGreyWithTheChannelsTheSpeakerSelectionLeavesOut) {
