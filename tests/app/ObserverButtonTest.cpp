@@ -106,6 +106,12 @@ TEST_F(ObserverButtonTest, LedButtonsLightWithTheirValueAndSwitchIt) {
     click(*buttons[0]);
     EXPECT_EQ(written(), std::vector<int>({1, 0, 2, 0}));
     EXPECT_TRUE(buttons[0]->isOn() && !buttons[2]->isOn());
+    // A button whose value lies outside the parameter's limits cannot be pressed.
+    programme.setMaximum(1);
+    EXPECT_TRUE(buttons[1]->isEnabled());
+    EXPECT_FALSE(buttons[2]->isEnabled());
+    bypass.setMaximum(0);
+    EXPECT_FALSE(bypassButton.isEnabled());
 
     SharedParameter mode(line, ParameterId(0x75, 37), 2, 0, 3, 'a');
     CLedButton modeButton("RFL Mode");
