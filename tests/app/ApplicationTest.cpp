@@ -135,21 +135,6 @@ TEST_F(ApplicationTest, AProgrammeButtonReadsItsCategoriesAgain) {
             EXPECT_EQ(parameters.find(id).category(), categories[request]) << id.toString();
 }
 
-// Each switch of the Source group writes its own parameter: Lt/Rt (117,21), Bypass (117,22).
-TEST_F(ApplicationTest, TheSourceSwitchesWriteTheirOwnParameters) {
-    ASSERT_TRUE(start(offLine));
-    Vx41Params& parameters = document().parameters();
-    for (const auto& [button, id] : {std::pair{1220, ParameterId(117, 21)}, {1218, {117, 22}}}) {
-        const auto before = parameters.find(id).getValue();
-        control<CLedButton>(button)->click();
-        EXPECT_NE(parameters.find(id).getValue(), before) << button;
-        const ParameterId other = id.index == 21 ? ParameterId(117, 22) : ParameterId(117, 21);
-        EXPECT_EQ(parameters.find(other).getValue(), ParameterValue(0)) << button;
-        control<CLedButton>(button)->click();
-        EXPECT_EQ(parameters.find(id).getValue(), before) << button;
-    }
-}
-
 TEST_F(ApplicationTest, TheErrorLampFollowsTheUnitsErrorState) {
     ASSERT_TRUE(start(offLine));
     const auto* lamp = control<QLabel>(1153);
