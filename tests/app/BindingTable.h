@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+#include "ViewControls.h"
+#include "app/frames/CLedButton.h"
+#include "support/RecordingProtocol.h"
+
+// A window's bindings as a table: for each control, the parameter whose reading it shows, a value
+// the unit reports and what the control then shows (a list's row, a slider's position, 1 for
+// checked or lit), and the parameter and value the operator's action on it writes (a list's row
+// chosen, a slider stepped up, a button clicked). A control bound to another parameter, index or
+// value fails its row.
+namespace BindingTable {
+enum class Kind { list, choice, lamp, box, slider, button };
+
+struct Binding {
+    int control;
+    Kind kind;
+    ParameterId shows;
+    int reported;
+    int shown;
+    ParameterId writes;
+    int written;
+};
+
+inline int shown(QWidget& widget, Kind kind) {
+    switch (kind) {
+    case Kind::list:
+        return static_cast<QComboBox&>(widget).currentIndex();
+    case Kind::slider:
+        return static_cast<QSlider&>(widget).value();
+    case Kind::lamp:
+        return static_cast<CLedButton&>(widget).isOn() ? 1 : 0;
+    default:
+        return static_cast<QAbstractButton&>(widget).isChecked() ? 1 : 0;
+    }
+}
+
+inline void act(QWidget& widget, const Binding& binding) {
+    switch (binding.kind) {
+    case Kind::list: {
+        auto& list = static_cast<QComboBox&>(widget);
+        list.setCurrentIndex(binding.written);
+        emit list.activated(binding.written);
+        break;
+    }
+    case Kind::slider:
+        static_cast<QSlider&>(widget).triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    default:
+        static_cast<QAbstractButton&>(widget).click();
+    }
+}
+
+// Walks the table on window, whose parameters talk to the unit through line.
+template <std::size_t rows>
+void check(const QWidget& window, const Vx41Params& parameters, RecordingProtocol& line,
+           const Binding (&bindings)[rows]) {
+    for (const Binding& binding : bindings) {
+        QWidget* widget = controlOf<QWidget>(window, binding.control);
+        ASSERT_NE(widget, nullptr) << binding.control;
+        deliver(parameters, binding.shows.number, binding.shows.index, binding.reported);
+        EXPECT_EQ(shown(*widget, binding.kind), binding.shown) << binding.control;
+        line.clear();
+        act(*widget, binding);
+        ASSERT_FALSE(line.writes.empty()) << binding.control;
+        EXPECT_EQ(line.writes.front().id, binding.writes) << binding.control;
+        EXPECT_EQ(line.writes.front().value.toInt16(), binding.written) << binding.control;
+    }
+}
+} // namespace BindingTable

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "BindingTable.h"
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/views/CMainView.h"
+#include "app/views/CMonitorView.h"
+#include "support/FakeClock.h"
+
+namespace {
+using BindingTable::Binding;
+using BindingTable::Kind;
+
+// The windows on the simulated unit, their writes recorded on the way to it.
+class BindingTablesTest : public ::testing::Test {
+protected:
+    BindingTablesTest() { parameters().switchProtocol(line); }
+    ~BindingTablesTest() override { parameters().switchProtocol(unit); }
+
+    Vx41Params& parameters() { return document.parameters(); }
+
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    GenericProtocol& unit = document.parameters().protocol();
+    RecordingProtocol line{unit};
+};
+
+TEST_F(BindingTablesTest, MainWindow) {
+    enum {
+        configuration = 1157,
+        channelSelect = 2277,
+        emulatorInt = 1397,
+        emulatorExt2 = 1399,
+        programme1 = 1193,
+        programme8 = 1200,
+        dialNormInt = 1098,
+        integrationInfinite = 2283,
+        ltRt = 1220,
+        bypass = 1218,
+        pause = 1205,
+        metadataHold = 2281,
+        dialNormSlider = 1219,
+        reset = 2280,
+    };
+    // A compound shows its status and writes its control: the programme configuration (179,0)
+    // and (141,0); programme 1's dialogue-level source (25,8) and (137,8), and its level (19,8)
+    // and (157,8).
+    const Binding bindings[] = {
+        {configuration, Kind::list, {179, 0}, 3, 3, {141, 0}, 5},
+        {channelSelect, Kind::list, {117, 57}, 4, 4, {117, 57}, 2},
+        {emulatorInt, Kind::choice, {121, 0}, 2, 0, {121, 0}, 0},
+        {emulatorExt2, Kind::choice, {121, 0}, 0, 0, {121, 0}, 2},
+        {programme1, Kind::lamp, {117, 0}, 7, 0, {117, 0}, 0},
+        {programme8, Kind::lamp, {117, 0}, 7, 1, {117, 0}, 7},
+        {dialNormInt, Kind::choice, {25, 8}, 1, 0, {137, 8}, 0},
+        {integrationInfinite, Kind::choice, {117, 56}, 0, 0, {117, 56}, 1},
+        {ltRt, Kind::lamp, {117, 21}, 1, 1, {117, 21}, 0},
+        {bypass, Kind::lamp, {117, 22}, 0, 0, {117, 22}, 1},
+        {pause, Kind::box, {117, 55}, 1, 1, {117, 55}, 0},
+        {metadataHold, Kind::box, {117, 63}, 0, 0, {117, 63}, 1},
+        {dialNormSlider, Kind::slider, {19, 8}, 20, 20, {157, 8}, 21},
+        {reset, Kind::button, {117, 66}, 0, 0, {117, 66}, 1},
+    };
+    CMainView view(document);
+    view.show();
+    BindingTable::check(view, parameters(), line, bindings);
+}
+
+TEST_F(BindingTablesTest, MonitorWindow) {
+    enum {
+        multi = 1472,
+        mono = 1474,
+        fullDownmix = 1222,
+        monoDownmix = 1226,
+        line = 1230,
+        dim = 1212,
+        muteLeft = 2080,
+        muteBackSurround = 2086,
+        soloSubwoofer = 1393,
+    };
+    const Binding bindings[] = {
+        {multi, Kind::lamp, {197, 15}, 2, 0, {197, 15}, 0},
+        {mono, Kind::lamp, {197, 15}, 0, 0, {197, 15}, 2},
+        {fullDownmix, Kind::lamp, {117, 36}, 4, 0, {117, 36}, 0},
+        {monoDownmix, Kind::lamp, {117, 36}, 0, 0, {117, 36}, 4},
+        // Pressing the lit compression mode turns compression off (3).
+        {line, Kind::lamp, {117, 38}, 1, 1, {117, 38}, 3},
+        {dim, Kind::lamp, {197, 16}, 0, 0, {197, 16}, 1},
+        {muteLeft, Kind::lamp, {117, 40}, 0, 0, {117, 40}, 1},
+        {muteBackSurround, Kind::lamp, {117, 46}, 1, 1, {117, 46}, 0},
+        {soloSubwoofer, Kind::lamp, {117, 50}, 7, 0, {117, 50}, 3},
+    };
+    // The monitoring controls are in use with analogue outputs only.
+    parameters().find({216, 21}).setValue(1);
+    CMonitorView view(document);
+    view.show();
+    BindingTable::check(view, parameters(), this->line, bindings);
+}
+} // namespace
