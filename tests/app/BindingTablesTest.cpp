@@ -4,6 +4,7 @@
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/views/CMainView.h"
+#include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
 #include "support/FakeClock.h"
 
@@ -96,5 +97,21 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     CMonitorView view(document);
     view.show();
     BindingTable::check(view, parameters(), this->line, bindings);
+}
+TEST_F(BindingTablesTest, MetadataWindow) {
+    // Each item row: its value, then its source as Int, Ext1, Ext2. Programme 1's compounds show
+    // the item (19,k) and its source (25,k), and write (143,k) and (123,k).
+    const int roomType = CMetadataView::rowIdBase + 4 * 13;
+    const int lfe = CMetadataView::rowIdBase + 4 * 7;
+    const Binding bindings[] = {
+        {roomType, Kind::list, {19, 13}, 2, 2, {143, 13}, 1},
+        {roomType + 1, Kind::choice, {25, 13}, 1, 0, {123, 13}, 0},
+        {roomType + 2, Kind::choice, {25, 13}, 0, 0, {123, 13}, 1},
+        {lfe, Kind::box, {19, 7}, 1, 1, {143, 7}, 0},
+        {lfe + 1, Kind::choice, {25, 7}, 1, 0, {123, 7}, 0},
+    };
+    CMetadataView view(document);
+    view.show();
+    BindingTable::check(view, parameters(), line, bindings);
 }
 } // namespace
