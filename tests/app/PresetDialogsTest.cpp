@@ -73,6 +73,10 @@ TEST_F(RouterDlgTest, RecallButtonsFollowTheUnit) {
     setInUnit(firstOutput, 5);
     dialog.recallButton(1).click();
     EXPECT_TRUE(wrote(routerPresetToRecall, 1));
+    // The recall goes first; the routing is read after it.
+    ASSERT_GE(line.log.size(), 2u);
+    EXPECT_EQ(line.log.front(), "w " + routerPresetToRecall.toString() + " 1");
+    EXPECT_EQ(line.log.back()[0], 'm');
     EXPECT_TRUE(dialog.crosspoint(0, 5).isChecked());
     EXPECT_FALSE(dialog.recallButton(1).isDown());
 
@@ -117,6 +121,12 @@ TEST_F(UserPresetsDlgTest, RecallingAPresetReadsEverythingAndPressesItsButton) {
     setInUnit(speakerSelection, 1);
     dialog.presetButton(4).click();
     EXPECT_TRUE(wrote(userPresetToRecall, 4));
+    // The recall goes first; everything is read after it.
+    ASSERT_FALSE(line.log.empty());
+    EXPECT_EQ(line.log.front(), "w " + userPresetToRecall.toString() + " 4");
+    EXPECT_GE(std::count_if(line.log.begin() + 1, line.log.end(),
+                            [](const std::string& entry) { return entry[0] == 'm'; }),
+              5);
     EXPECT_EQ(value(centerDelay), 7);
     EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
     EXPECT_TRUE(dialog.presetButton(4).isDown());
