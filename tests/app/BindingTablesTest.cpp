@@ -3,6 +3,8 @@
 #include "BindingTable.h"
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
+#include "app/dialogs/CMonitorSetupPage.h"
+#include "app/dialogs/CSetupDlg.h"
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
@@ -113,5 +115,27 @@ TEST_F(BindingTablesTest, MetadataWindow) {
     CMetadataView view(document);
     view.show();
     BindingTable::check(view, parameters(), line, bindings);
+}
+TEST_F(BindingTablesTest, MonitorSetupPage) {
+    const Binding bindings[] = {
+        {2286, Kind::box, {216, 21}, 0, 0, {216, 21}, 1},
+        {1258, Kind::box, {117, 32}, 1, 1, {117, 32}, 0},
+        {1260, Kind::box, {117, 65}, 0, 0, {117, 65}, 1},
+        {1257, Kind::box, {117, 35}, 1, 1, {117, 35}, 0},
+        {1240, Kind::list, {117, 29}, 2, 2, {117, 29}, 1},
+        {1277, Kind::choice, {197, 15}, 0, 0, {197, 15}, 2},
+        {1275, Kind::choice, {197, 15}, 2, 0, {197, 15}, 0},
+        {1426, Kind::choice, {117, 30}, 0, 0, {117, 30}, 2},
+        {1430, Kind::choice, {117, 31}, 2, 0, {117, 31}, 0},
+        {1088, Kind::choice, {117, 59}, 0, 0, {117, 59}, 3},
+        {1102, Kind::choice, {117, 60}, 0, 0, {117, 60}, 1},
+        {1434, Kind::choice, {117, 39}, 0, 0, {117, 39}, 1},
+    };
+    CSetupDlg dialog(clock, nullptr);
+    dialog.setDocument(&document);
+    dialog.show();
+    // With analogue outputs every monitoring setting is in use.
+    parameters().find({216, 21}).setValue(1);
+    BindingTable::check(dialog.monitorPage(), parameters(), line, bindings);
 }
 } // namespace
