@@ -4,6 +4,7 @@
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/dialogs/CMonitorSetupPage.h"
+#include "app/dialogs/CRouterDlg.h"
 #include "app/dialogs/CSetupDlg.h"
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
@@ -137,5 +138,20 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
     // With analogue outputs every monitoring setting is in use.
     parameters().find({216, 21}).setValue(1);
     BindingTable::check(dialog.monitorPage(), parameters(), line, bindings);
+}
+// A crosspoint routes its input (its row) to its output (its column): output o is (195, o + 2).
+TEST_F(BindingTablesTest, RouterDialog) {
+    const auto crosspoint = [](int output, int input) {
+        return CRouterDlg::firstCrosspointId + CRouterDlg::size * output + input;
+    };
+    const Binding bindings[] = {
+        {crosspoint(0, 5), Kind::choice, {195, 2}, 0, 0, {195, 2}, 5},
+        {crosspoint(4, 7), Kind::choice, {195, 6}, 3, 0, {195, 6}, 7},
+        {crosspoint(7, 0), Kind::choice, {195, 9}, 3, 0, {195, 9}, 0},
+        {CRouterDlg::configurationId, Kind::list, {141, 0}, 2, 2, {141, 0}, 4},
+    };
+    CRouterDlg dialog(document, seam, nullptr);
+    dialog.show();
+    BindingTable::check(dialog, parameters(), line, bindings);
 }
 } // namespace
