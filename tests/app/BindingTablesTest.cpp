@@ -3,6 +3,7 @@
 #include "BindingTable.h"
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
+#include "app/dialogs/CGpioSetupPage.h"
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CRouterDlg.h"
 #include "app/dialogs/CSetupDlg.h"
@@ -139,6 +140,24 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
     parameters().find({216, 21}).setValue(1);
     BindingTable::check(dialog.monitorPage(), parameters(), line, bindings);
 }
+// Per line a function, a trigger and a polarity list: inputs (201, 30 + l), (201, l), (201, 15 +
+// l); outputs (203, 32 + l), (203, 1 + l), (203, 17 + l).
+TEST_F(BindingTablesTest, GpioSetupPage) {
+    const Binding bindings[] = {
+        {1605 + 3, Kind::list, {201, 33}, 1, 1, {201, 33}, 2},
+        {1624 + 2, Kind::list, {201, 2}, 0, 0, {201, 2}, 1},
+        {1644 + 5, Kind::list, {201, 20}, 1, 1, {201, 20}, 0},
+        {1663 + 1, Kind::list, {203, 33}, 1, 1, {203, 33}, 2},
+        {1683 + 4, Kind::list, {203, 5}, 1, 1, {203, 5}, 0},
+        {1703 + 2, Kind::list, {203, 19}, 0, 0, {203, 19}, 1},
+    };
+    CSetupDlg dialog(clock, nullptr);
+    dialog.setDocument(&document);
+    dialog.show();
+    dialog.tabs().setCurrentIndex(CSetupDlg::gpioTab);
+    BindingTable::check(dialog.gpioPage(), parameters(), line, bindings);
+}
+
 // A crosspoint routes its input (its row) to its output (its column): output o is (195, o + 2).
 TEST_F(BindingTablesTest, RouterDialog) {
     const auto crosspoint = [](int output, int input) {
