@@ -157,11 +157,12 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
     dialog.saveButton().click();
     EXPECT_TRUE(line.writes.empty());
 
-    seam.dialogAnswers.push_back(answer({"5", "EVENING NEWS LATE", 1, true}));
+    seam.dialogAnswers.push_back(answer({"5", "EVENING NEWS LATE", 0, true}));
     dialog.saveButton().click();
     EXPECT_EQ(held(userPresetToSave), ParameterValue(4));
     EXPECT_EQ(held(userPresetName), ParameterValue::fromText("EVENING NEWS"));
-    EXPECT_EQ(held(userPresetType), ParameterValue(1));
+    // The unit held the other type before: the one chosen was written.
+    EXPECT_TRUE(wrote(userPresetType, 0));
     EXPECT_TRUE(wrote(userStore, 1));
     EXPECT_EQ(held(userPresetToRecall), ParameterValue(4));
 
