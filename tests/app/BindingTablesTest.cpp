@@ -70,6 +70,8 @@ TEST_F(BindingTablesTest, MainWindow) {
     CMainView view(document);
     view.show();
     BindingTable::check(view, parameters(), line, bindings);
+    EXPECT_EQ(view.findChildren<CLedButton*>().size(), 8u + 2u)
+        << "eight programmes, Bypass, Lt/Rt";
 }
 
 TEST_F(BindingTablesTest, MonitorWindow) {
