@@ -79,16 +79,6 @@ TEST_F(MetadataViewTest, ListsAreWordedByTheirItemsAndTrueFalseItemsAreCheckBoxe
     }
 }
 
-TEST_F(MetadataViewTest, ChoosingExt1ForRoomTypeSetsTheSourceOfTheSelectedProgramme) {
-    selectProgramme(2);
-    controlOf<QRadioButton>(view, rowIds + 4 * 13 + 2)->click();
-
-    EXPECT_EQ(parameterOf(parameters(), 127, 13).getValue().toInt16(), 1);
-    EXPECT_EQ(parameterOf(parameters(), 123, 13).getValue().toInt16(), 0);
-    EXPECT_TRUE(controlOf<QRadioButton>(view, rowIds + 4 * 13 + 2)->isChecked());
-    EXPECT_FALSE(controlOf<QRadioButton>(view, rowIds + 4 * 13 + 1)->isChecked());
-}
-
 TEST_F(MetadataViewTest, ANegativeLineModeGainDrawsRedFromItsLevelToTheCentre) {
     view.showTab(CMetadataView::DynamicRange);
     CMeterBar* meter = controlOf<CMeterBar>(view, 1163);

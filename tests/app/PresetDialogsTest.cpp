@@ -12,7 +12,6 @@
 #include "app/views/CMonitorView.h"
 
 namespace {
-constexpr ParameterId fifthOutput{195, 6};
 constexpr ParameterId firstOutput{195, 2};
 constexpr ParameterId routerPresetToRecall{115, 10};
 constexpr ParameterId routerPresetRecalled{212, 4};
@@ -59,13 +58,6 @@ class RouterDlgTest : public PresetDialogTest {
 protected:
     CRouterDlg dialog{document, seam, nullptr};
 };
-
-TEST_F(RouterDlgTest, ACrosspointRoutesItsInputToItsOutput) {
-    dialog.crosspoint(4, 2).click();
-    EXPECT_EQ(value(fifthOutput), 2);
-    EXPECT_TRUE(dialog.crosspoint(4, 2).isChecked());
-    EXPECT_FALSE(dialog.crosspoint(4, 4).isChecked());
-}
 
 // A recall asks the unit for the preset and reads the router again; the button is drawn pressed
 // once the unit reports the preset recalled, and the buttons carry the presets' names.

@@ -11,12 +11,10 @@ namespace {
 constexpr ParameterId speakerSelection{197, 15};
 constexpr ParameterId centerDelay{117, 26};
 constexpr ParameterId leftTrim{197, 4};
-constexpr ParameterId firstGpiTrigger{201, 0};
 constexpr ParameterId firstGpiFunction{201, 30};
 constexpr ParameterId firstGpoFunction{203, 32};
 constexpr ParameterId analogFitted{216, 3};
 constexpr int function = 0;
-constexpr int trigger = 1;
 constexpr int firstOutput = CGpioSetupPage::lines;
 
 class SetupDlgTest : public DeviceDialogFixture {
@@ -30,17 +28,6 @@ protected:
 
     CSetupDlg dialog;
 };
-
-// The Monitor window's speaker buttons follow the same parameter.
-TEST_F(SetupDlgTest, ChoosingStereoLightsTheMonitorWindowsStereoButton) {
-    CMonitorView monitor(document);
-    control<QRadioButton>(page(), 1276).click();
-    EXPECT_EQ(value(speakerSelection), 1);
-    EXPECT_TRUE(control<QRadioButton>(page(), 1276).isChecked());
-    EXPECT_FALSE(control<QRadioButton>(page(), 1275).isChecked());
-    EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
-    EXPECT_FALSE(control<CLedButton>(monitor, 1472).isOn());
-}
 
 // Delays and trims are shown and taken in their display words; text out of range or not a
 // number is refused, nothing is sent and the box shows the unit's value again.
@@ -89,18 +76,6 @@ TEST_F(SetupDlgTest, OnlyThePageOnViewFollowsTheUnit) {
     EXPECT_FALSE(gpio.isBound());
     parameter(speakerSelection).setValue(0);
     EXPECT_TRUE(stereo.isChecked());
-}
-
-TEST_F(SetupDlgTest, EdgeOnInputPin23SetsTheFirstInputTrigger) {
-    dialog.tabs().setCurrentIndex(CSetupDlg::gpioTab);
-    QComboBox& list = dialog.gpioPage().list(0, trigger);
-    EXPECT_EQ(list.itemText(0), "Level");
-    EXPECT_EQ(list.itemText(1), "Edge");
-    choose(list, 0);
-    line.clear();
-    choose(list, 1);
-    EXPECT_TRUE(wrote(firstGpiTrigger, 1));
-    EXPECT_EQ(held(firstGpiTrigger), ParameterValue(1));
 }
 
 // An output function beyond the texts of the list still has its item, in the parameter's own
