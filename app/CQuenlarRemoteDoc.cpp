@@ -45,11 +45,9 @@ std::size_t idsPerPollFrame(std::uint32_t baud) {
 } // namespace
 
 CQuenlarRemoteDoc::CQuenlarRemoteDoc(ModalSeam& seam, const Clock& clock)
-    : seam_(seam), clock_(clock), stack_(ProtocolStack::offLine()),
+    : seam_(seam), clock_(clock), stack_(ProtocolStack::offLine([this] { emit exchanged(); })),
       parameters_(std::make_unique<Vx41Params>(stack_->top(), clock)), pollingClock_(*this),
-      health_(clock) {
-    stack_->setProgressListener([this] { emit exchanged(); });
-}
+      health_(clock) {}
 
 CQuenlarRemoteDoc::~CQuenlarRemoteDoc() {
     pollingClock_.stop();
@@ -126,7 +124,7 @@ void CQuenlarRemoteDoc::openSerialStack(const ConnectionSettings& settings) {
 }
 
 void CQuenlarRemoteDoc::goOffLine() {
-    switchTo(ProtocolStack::offLine());
+    switchTo(ProtocolStack::offLine([this] { emit exchanged(); }));
     port_.close();
     openedPath_.clear();
     setState(offLineState);
@@ -134,9 +132,6 @@ void CQuenlarRemoteDoc::goOffLine() {
 
 void CQuenlarRemoteDoc::switchTo(std::unique_ptr<ProtocolStack> stack) {
     stack->setLineTap(lineTap_);
-    // Connected, the line counts what it answered.
-    if (stack->line() == nullptr)
-        stack->setProgressListener([this] { emit exchanged(); });
     parameters_->switchProtocol(stack->top());
     stack_ = std::move(stack);
     pollFramesUnderWay_ = 0;

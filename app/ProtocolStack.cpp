@@ -12,11 +12,13 @@
 ProtocolStack::ProtocolStack() = default;
 ProtocolStack::~ProtocolStack() = default;
 
-std::unique_ptr<ProtocolStack> ProtocolStack::offLine() {
+std::unique_ptr<ProtocolStack> ProtocolStack::offLine(ProgressProtocol::Listener exchanged) {
     std::unique_ptr<ProtocolStack> stack(new ProtocolStack);
     stack->unit_ = std::make_unique<DummyVx41Protocol>(1);
     stack->bridge_ = std::make_unique<Protocol>(*stack->unit_);
-    stack->finish(*stack->bridge_);
+    stack->progress_ = std::make_unique<ProgressProtocol>(*stack->bridge_);
+    stack->progress_->setListener(std::move(exchanged));
+    stack->top_ = stack->progress_.get();
     return stack;
 }
 
@@ -32,16 +34,8 @@ std::unique_ptr<ProtocolStack> ProtocolStack::serial(SerialDeviceImplementation&
     stack->lineProtocol_ = std::make_unique<LineThreadProtocol>(
         *stack->lineThread_, std::move(hooks), std::move(portIsOpen));
     stack->waitCursor_ = std::make_unique<WaitCursorProtocol>(*stack->lineProtocol_);
-    stack->finish(*stack->waitCursor_);
+    stack->top_ = stack->waitCursor_.get();
     return stack;
-}
-
-void ProtocolStack::finish(GenericProtocol& below) {
-    progress_ = std::make_unique<ProgressProtocol>(below);
-}
-
-void ProtocolStack::setProgressListener(ProgressProtocol::Listener listener) {
-    progress_->setListener(std::move(listener));
 }
 
 void ProtocolStack::setLineTap(LineTap* tap) {
