@@ -21,7 +21,7 @@ class SerialStack;
 // its own (not owned; it must go before this).
 //
 // By default an exchange waits for the line with the event loop turning, so windows repaint and a
-// cancel is seen at once. Inside a deferral (the operator's actions, and what answers from the unit
+// cancel is seen at once. In deferred mode (the operator's actions, and what answers from the unit
 // set off) nothing waits: a write shows its value at once and goes to the line ahead of polling, a
 // read leaves the value held as it is, and the unit's answers are applied as they arrive. An
 // answer for a parameter with a write still on its way is dropped, since the unit read it before
