@@ -13,6 +13,7 @@
 #include "app/dialogs/CCommErrorDlg.h"
 #include "catalogue/Vx41Params.h"
 #include "link/ProtocolException.h"
+#include "link/posix/PortFactory.h"
 
 namespace {
 // Bytes of one poll frame's exchange besides its ids: addresses, keywords, frame headers.
@@ -103,9 +104,9 @@ void CQuenlarRemoteDoc::openSerialStack(const ConnectionSettings& settings) {
     if (path.empty())
         throw QuenlarException("No serial port was chosen: choose the port of the device, or "
                                "check Off Line.");
+    port_ = PortFactory::forName(path);
     openedPath_ = path;
     openedBaud_ = baud;
-    openPortAgain();
     LineThreadProtocol::Hooks hooks{
         [this](const ParameterId& id) { return parameters_->find(id).getValue(); },
         [this](const ParameterValueMap& values) { applyAnswer(values); },
@@ -117,15 +118,17 @@ void CQuenlarRemoteDoc::openSerialStack(const ConnectionSettings& settings) {
                 emit lineStatusChanged();
         }};
     // Asked on the line's thread, which alone uses the port while the stack lives.
-    const auto portIsOpen = [this] { return port_.isOpen(); };
-    switchTo(ProtocolStack::serial(port_, settings.deviceAddress(), clock_, std::move(hooks),
+    const auto portIsOpen = [this] { return port_->isOpen(); };
+    switchTo(ProtocolStack::serial(*port_, settings.deviceAddress(), clock_, std::move(hooks),
                                    portIsOpen));
     line()->setIdleListener([this] { emit lineIdle(); });
+    // On the line's thread, since reaching a serial server may take up to the read time-out.
+    line()->runOnLine([this] { openPortAgain(); });
 }
 
 void CQuenlarRemoteDoc::goOffLine() {
     switchTo(ProtocolStack::offLine([this] { emit exchanged(); }));
-    port_.close();
+    port_.reset();
     openedPath_.clear();
     setState(offLineState);
 }
@@ -177,7 +180,8 @@ void CQuenlarRemoteDoc::poll() {
 
 // A step is cut into frames short enough that a write waits behind one at most.
 void CQuenlarRemoteDoc::pollInBackground(LineThreadProtocol& line) {
-    if (pollFramesUnderWay_ > 0)
+    // While the port opens, the line is not the unit's yet.
+    if (pollFramesUnderWay_ > 0 || state_ != connectedState)
         return;
     const char category = parameters_->nextPollCategory();
     const ParameterIdSet ids = parameters_->parameters().idsOf(parameters_->protocol(), category);
@@ -309,9 +313,10 @@ bool CQuenlarRemoteDoc::askToReconnect(const QString& message) {
     return true;
 }
 
+// The time-out comes first, since a serial server on the network must answer within it.
 void CQuenlarRemoteDoc::openPortAgain() {
-    port_.open(openedPath_, openedBaud_);
-    port_.setTimeout(readTimeoutMs);
+    port_->setTimeout(readTimeoutMs);
+    port_->open(openedPath_, openedBaud_);
 }
 
 // A port whose device went away (an adapter pulled) closes itself when it cannot reopen it; once
@@ -322,7 +327,7 @@ void CQuenlarRemoteDoc::reopenLostPort() {
         return;
     try {
         line->runOnLine([this] {
-            if (!port_.isOpen())
+            if (!port_->isOpen())
                 openPortAgain();
         });
     } catch (const std::exception&) {

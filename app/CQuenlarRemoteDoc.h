@@ -15,7 +15,7 @@
 #include "app/LineHealth.h"
 #include "app/PollingClock.h"
 #include "app/observers/ObserverActions.h"
-#include "link/posix/PosixSerialPort.h"
+#include "link/NamedSerialPort.h"
 #include "model/ParameterValueMap.h"
 
 class Clock;
@@ -160,7 +160,8 @@ private:
 
     ModalSeam& seam_;
     const Clock& clock_;
-    PosixSerialPort port_;
+    // The port of the line; none off line.
+    std::unique_ptr<NamedSerialPort> port_;
     // The port the connected stack works on, also while a lost device has closed it.
     std::string openedPath_;
     std::uint32_t openedBaud_ = 0;

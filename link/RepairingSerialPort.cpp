@@ -49,13 +49,16 @@ void RepairingSerialPort::reopen() {
     closeDevice();
     try {
         openDevice(baud_);
-    } catch (...) {
-        // The device went away during an exchange (an adapter pulled, say): the operator
-        // connected fine and needs to hear that the unit is gone, not how the reopen failed.
+    } catch (const std::exception& failure) {
         openCount_ = 0;
         baud_ = 0;
-        throw QuenlarException("The device stopped answering: its serial port could not be "
-                               "opened again.");
+        throw QuenlarException(lostMessage(failure.what()));
     }
     setTimeout(timeout_);
+}
+
+// The device went away during an exchange (an adapter pulled, say): the operator connected fine
+// and needs to hear that the unit is gone, not how the reopen failed.
+std::string RepairingSerialPort::lostMessage(const std::string&) const {
+    return "The device stopped answering: its serial port could not be opened again.";
 }

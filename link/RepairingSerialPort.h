@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "link/SerialDeviceImplementation.h"
 
@@ -39,6 +40,8 @@ protected:
     virtual void applyTimeout(std::uint32_t ms) = 0;
     // One attempt to send every byte; false when the device took fewer.
     virtual bool writeOnce(const std::uint8_t* bytes, std::size_t count) = 0;
+    // What the operator hears when a repair could not open the device again; failure is why.
+    virtual std::string lostMessage(const std::string& failure) const;
 
 private:
     void reopen();

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "link/RepairingSerialPort.h"
+#include "link/NamedSerialPort.h"
 
 // A serial port of Linux or macOS named by its device path (/dev/ttyUSB0, /dev/cu.usbserial-1,
 // a symlink or a pseudo-terminal): raw 8N1 at 9600, 19200, 38400 or 115200 baud, held
 // exclusively while open so that no other program interleaves bytes on the line.
-class PosixSerialPort : public RepairingSerialPort {
+class PosixSerialPort : public NamedSerialPort {
 public:
     static constexpr std::uint32_t writeTimeoutMs = 200;
 
@@ -18,7 +18,7 @@ public:
     PosixSerialPort(const std::string& path, std::uint32_t baud);
     ~PosixSerialPort() override;
 
-    void open(const std::string& path, std::uint32_t baud);
+    void open(const std::string& path, std::uint32_t baud) override;
 
     // Returns when count bytes came or the time-out passed; a line that hung up (adapter
     // pulled, other end gone) returns what it has at once, so callers see "no response".

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "link/DeviceAddressText.h"
+#include "link/PortName.h"
 
 namespace {
 
@@ -43,9 +44,21 @@ std::optional<std::string> unknownCommand(const CLI::App& app) {
     return std::nullopt;
 }
 
+// Why text is a malformed network port name; empty for a good one or a device path.
+std::string networkNameProblem(const std::string& text) {
+    try {
+        PortName{text};
+        return {};
+    } catch (const std::exception& failure) {
+        return failure.what();
+    }
+}
+
 void addConnectionOptions(CLI::App& app, Invocation& invocation, std::string& address) {
     auto* port = app.add_option("--port", invocation.connection.port,
-                                "serial device of the unit, e.g. /dev/ttyUSB0");
+                                "serial device of the unit (e.g. /dev/ttyUSB0), or a serial "
+                                "server: tcp://HOST:PORT, rfc2217://HOST:PORT")
+                     ->check(networkNameProblem);
     app.add_flag("--offline", invocation.offline,
                  "work with the simulated unit (the default without --port)")
         ->excludes(port);

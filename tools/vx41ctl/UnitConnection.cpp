@@ -3,7 +3,7 @@
 #include "link/DummyVx41Protocol.h"
 #include "link/Protocol.h"
 #include "link/SerialStack.h"
-#include "link/posix/PosixSerialPort.h"
+#include "link/posix/PortFactory.h"
 
 UnitConnection::UnitConnection(const Settings& settings) {
     if (!settings.port) {
@@ -11,7 +11,8 @@ UnitConnection::UnitConnection(const Settings& settings) {
         offLineBridge_ = std::make_unique<Protocol>(*offLineUnit_);
         return;
     }
-    port_ = std::make_unique<PosixSerialPort>(*settings.port, settings.baud);
+    port_ = PortFactory::forName(*settings.port);
+    port_->open(*settings.port, settings.baud);
     stack_ = std::make_unique<SerialStack>(*port_, settings.address);
     // The line is drained now, before any command runs.
     stack_->top();

@@ -10,7 +10,7 @@
 
 class DummyVx41Protocol;
 class LineTap;
-class PosixSerialPort;
+class NamedSerialPort;
 class Protocol;
 class SerialStack;
 
@@ -19,7 +19,8 @@ class SerialStack;
 class UnitConnection {
 public:
     struct Settings {
-        std::optional<std::string> port; // none: off line
+        // A device path, tcp://HOST:PORT or rfc2217://HOST:PORT; none: off line.
+        std::optional<std::string> port;
         std::uint32_t baud = 115200;
         std::uint16_t address = 0x8280;
     };
@@ -38,7 +39,7 @@ public:
 
 private:
     // Declared in build order; destroyed top first.
-    std::unique_ptr<PosixSerialPort> port_;
+    std::unique_ptr<NamedSerialPort> port_;
     std::unique_ptr<SerialStack> stack_;
     std::unique_ptr<DummyVx41Protocol> offLineUnit_;
     std::unique_ptr<Protocol> offLineBridge_;
