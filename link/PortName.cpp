@@ -43,9 +43,8 @@ void PortName::parseServer(const std::string& server) {
     const std::string form = scheme + "://HOST:PORT";
     for (const char c : server)
         if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F)
-            throw QuenlarException(scheme + "://" +
-                                   " names hold no spaces or control characters: give " + form +
-                                   ".");
+            throw QuenlarException(
+                scheme + "://" + " names hold no spaces or control characters: give " + form + ".");
     const std::size_t colon = server.rfind(':');
     if (colon == std::string::npos)
         throw QuenlarException(text_ + " names no port: give " + form + ".");

@@ -53,7 +53,7 @@ std::vector<std::uint8_t> TelnetComPort::greeting() {
         ours_[option] = true;
     for (const std::uint8_t option : {binary, suppressGoAhead})
         theirs_[option] = true;
-    return {iac, will, comPort,         iac, will,     binary, iac, doOption, binary,
+    return {iac, will, comPort,         iac, will,     binary,         iac, doOption, binary,
             iac, will, suppressGoAhead, iac, doOption, suppressGoAhead};
 }
 

@@ -70,8 +70,8 @@ struct AddressList {
 
 // A non-blocking connection to one address, or the error that stopped it.
 int connectTo(const addrinfo& address, Clock::time_point deadline, int& error) {
-    const int socket = ::socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                                address.ai_protocol);
+    const int socket = ::socket(
+        address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address.ai_protocol);
     if (socket < 0) {
         error = errno;
         return -1;
@@ -130,7 +130,8 @@ void NetworkSerialPort::connectToServer() {
     hints.ai_socktype = SOCK_STREAM;
     AddressList addresses;
     const std::string service = std::to_string(name_->port());
-    const int lookup = ::getaddrinfo(name_->host().c_str(), service.c_str(), &hints, &addresses.first);
+    const int lookup =
+        ::getaddrinfo(name_->host().c_str(), service.c_str(), &hints, &addresses.first);
     if (lookup != 0)
         fail(lookup == EAI_SYSTEM ? reason(errno) : ::gai_strerror(lookup));
     // Every address of the host shares the one time-out, so a host that does not answer fails

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/EmulatorProcess.h"
+#include "support/Ser2netProcess.h"
 #include "tests/vx41ctl/CtlRun.h"
 
 namespace {
@@ -148,6 +149,23 @@ TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByt
     ASSERT_EQ(onLine(unit, {"restore", file("before.vxs"), "--setup"}).status, 0);
     ASSERT_EQ(onLine(unit, {"save", file("after.vxs")}).status, 0);
     EXPECT_EQ(contents(file("before.vxs")), contents(file("after.vxs")));
+}
+
+// Through a serial server on the network the unit's configuration arrives byte for byte as over
+// its serial line, in raw mode and through Telnet with the port set up by the program.
+TEST_F(Vx41CtlTest, ASaveThroughASerialServerIsTheSaveOverTheLine) {
+    const EmulatorProcess unit(VX41_EMULATOR, {});
+    ASSERT_EQ(onLine(unit, {"set", "210,5", "--text", "\xFF\x0D\x0A"}).status, 0);
+    ASSERT_EQ(onLine(unit, {"save", file("line.vxs")}).status, 0);
+    for (const auto mode : {Ser2netProcess::Mode::raw, Ser2netProcess::Mode::rfc2217}) {
+        const Ser2netProcess server(unit.linePath(), mode);
+        const CtlRun run = CtlRun::of({"--port", server.address(), "save", file("server.vxs")});
+        ASSERT_EQ(run.status, 0) << server.address() << ": " << run.err;
+        EXPECT_EQ(contents(file("server.vxs")), contents(file("line.vxs"))) << server.address();
+    }
+    EXPECT_EQ(CtlRun::of({"--port", "tcp://127.0.0.1", "status"}).err,
+              "vx41ctl: --port: tcp://127.0.0.1 names no port: give tcp://HOST:PORT.\n"
+              "Run with --help for more information.\n");
 }
 
 TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
