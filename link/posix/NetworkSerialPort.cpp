@@ -60,6 +60,12 @@ std::string reason(int error) {
     return std::generic_category().message(error);
 }
 
+// Why a connection that held ended, in the operator's words where the system's are obscure.
+std::string loss(int error) {
+    return error == EPIPE || error == ECONNRESET || error == 0 ? "the server closed it"
+                                                               : reason(error);
+}
+
 struct AddressList {
     addrinfo* first = nullptr;
     ~AddressList() {
@@ -104,6 +110,7 @@ NetworkSerialPort::~NetworkSerialPort() {
 
 void NetworkSerialPort::open(const std::string& name, std::uint32_t baud) {
     if (!isOpen()) {
+        loss_.clear();
         auto parsed = std::make_unique<PortName>(name);
         if (!parsed->onNetwork())
             throw QuenlarException(name + " names no serial server: give tcp://HOST:PORT or "
@@ -113,7 +120,11 @@ void NetworkSerialPort::open(const std::string& name, std::uint32_t baud) {
     countOpen(baud);
 }
 
+// A repair does not connect again by itself: the server may serve another client by now, and
+// the operator decides whether to take the line back.
 void NetworkSerialPort::openDevice(std::uint32_t baud) {
+    if (!loss_.empty())
+        throw QuenlarException(loss_);
     connectToServer();
     try {
         if (name_->kind() == PortName::Kind::rfc2217)
@@ -155,8 +166,8 @@ void NetworkSerialPort::setUpServerPort(std::uint32_t baud) {
     std::vector<std::uint8_t> request = telnet_->greeting();
     const std::vector<std::uint8_t> settings = TelnetComPort::lineSettings(baud);
     request.insert(request.end(), settings.begin(), settings.end());
-    if (!sendAll(request.data(), request.size()))
-        fail("the server closed the connection");
+    if (const int error = sendAll(request.data(), request.size()); error != 0)
+        fail(reason(error));
     const auto deadline = deadlineAfter(timeout());
     while (!telnet_->refused() && !telnet_->confirmedBaud()) {
         if (!receive(deadline))
@@ -213,8 +224,10 @@ bool NetworkSerialPort::receive(Clock::time_point deadline) {
             }
             std::vector<std::uint8_t> replies;
             telnet_->take(chunk, size, received_, replies);
-            if (!replies.empty() && !sendAll(replies.data(), replies.size()))
+            if (const int error = replies.empty() ? 0 : sendAll(replies.data(), replies.size())) {
+                lose(loss(error));
                 return false;
+            }
             return true;
         }
         if (n < 0 && errno == EINTR)
@@ -224,24 +237,33 @@ bool NetworkSerialPort::receive(Clock::time_point deadline) {
                 return false;
             continue;
         }
-        // The server closed the connection or the network lost it: the line hung up, and the
-        // next write connects again.
-        release();
+        // The server closed the connection or the network lost it: the line hung up.
+        lose(loss(n == 0 ? 0 : errno));
     }
     return false;
 }
 
 bool NetworkSerialPort::writeOnce(const std::uint8_t* bytes, std::size_t count) {
-    if (!telnet_)
-        return sendAll(bytes, count);
-    const std::vector<std::uint8_t> wire = TelnetComPort::escaped(bytes, count);
-    return sendAll(wire.data(), wire.size());
+    if (socket_ < 0)
+        return false;
+    int error = 0;
+    if (telnet_) {
+        const std::vector<std::uint8_t> wire = TelnetComPort::escaped(bytes, count);
+        error = sendAll(wire.data(), wire.size());
+    } else {
+        error = sendAll(bytes, count);
+    }
+    if (error != 0)
+        lose(loss(error));
+    return error == 0;
 }
 
-bool NetworkSerialPort::sendAll(const std::uint8_t* bytes, std::size_t count) {
+int NetworkSerialPort::sendAll(const std::uint8_t* bytes, std::size_t count) {
     const auto deadline = deadlineAfter(writeTimeoutMs);
     std::size_t sent = 0;
-    while (socket_ >= 0 && sent < count) {
+    while (sent < count) {
+        if (socket_ < 0)
+            return ENOTCONN;
         // No SIGPIPE when the server has gone: the error says so.
         const ssize_t n = ::send(socket_, bytes + sent, count - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n > 0) {
@@ -250,16 +272,22 @@ bool NetworkSerialPort::sendAll(const std::uint8_t* bytes, std::size_t count) {
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && wouldBlock(errno) && waitFor(socket_, POLLOUT, deadline))
-            continue;
-        return false;
+        if (n == 0 || !wouldBlock(errno))
+            return n == 0 ? EPIPE : errno;
+        if (!waitFor(socket_, POLLOUT, deadline))
+            return ETIMEDOUT;
     }
-    return sent == count;
+    return 0;
+}
+
+void NetworkSerialPort::lose(const std::string& why) {
+    if (loss_.empty())
+        loss_ = why;
+    release();
 }
 
 std::string NetworkSerialPort::lostMessage(const std::string& failure) const {
-    return "The connection to the unit's serial server was lost and could not be made again. " +
-           failure;
+    return "The connection to " + name_->text() + " was lost: " + failure + ".";
 }
 
 void NetworkSerialPort::fail(const std::string& why) const {

@@ -37,9 +37,9 @@ TEST_F(NetworkLineTest, AServerKilledWhilePollingIsALostLineThatReconnectingBrin
     }};
     tickAndWait(document);
     ASSERT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
-    EXPECT_TRUE(shown.join("\n").contains("Error opening " + QString::fromStdString(
-                                                                 server.address()) +
-                                           ": Connection refused."))
+    EXPECT_TRUE(shown.join("\n").contains("The connection to " +
+                                          QString::fromStdString(server.address()) +
+                                          " was lost: the server closed it."))
         << shown.join("\n").toStdString();
 
     document.userActionGuard()([this] { document.parameters().find(masterTrim).setValue(40); });
@@ -60,7 +60,8 @@ TEST_F(NetworkLineTest, AServerThatIsNotThereFailsTheConnectionWithTheSystemsRea
         document.connect(settings);
         ADD_FAILURE() << "connected to nothing";
     } catch (const std::exception& failure) {
-        EXPECT_EQ(std::string(failure.what()), "Error opening " + address + ": Connection refused.");
+        EXPECT_EQ(std::string(failure.what()),
+                  "Error opening " + address + ": Connection refused.");
     }
     EXPECT_TRUE(seam.dialogs.empty());
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);

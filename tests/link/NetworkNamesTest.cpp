@@ -15,8 +15,7 @@ using testing::ElementsAre;
 using testing::ElementsAreArray;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint8_t IAC = 255, WILL = 251, WONT = 252, DO = 253, DONT = 254, SB = 250,
-                       SE = 240;
+constexpr std::uint8_t IAC = 255, WILL = 251, WONT = 252, DO = 253, DONT = 254, SB = 250, SE = 240;
 
 TEST(PortName, TellsDevicesFromServersAndFindsHostAndPort) {
     EXPECT_FALSE(PortName("/dev/ttyUSB0").onNetwork());
@@ -51,18 +50,18 @@ TEST(PortName, MalformedServerNamesSayWhatToGive) {
 
 TEST(TelnetComPort, SetsUpTheServerPortAndAnswersOnlyWhatChanges) {
     TelnetComPort session;
-    EXPECT_THAT(session.greeting(), ElementsAre(IAC, WILL, 44, IAC, WILL, 0, IAC, DO, 0, IAC, WILL,
-                                                3, IAC, DO, 3));
+    EXPECT_THAT(session.greeting(),
+                ElementsAre(IAC, WILL, 44, IAC, WILL, 0, IAC, DO, 0, IAC, WILL, 3, IAC, DO, 3));
     // 115200 = 0x0001C200, then 8 data bits, no parity, one stop bit, no flow control.
     EXPECT_THAT(TelnetComPort::lineSettings(115200),
-                ElementsAreArray(Bytes{IAC, SB, 44, 1, 0, 1, 0xC2, 0, IAC, SE, IAC, SB, 44, 2, 8,
-                                       IAC, SE, IAC, SB, 44, 3, 1, IAC, SE, IAC, SB, 44, 4, 1,
-                                       IAC, SE, IAC, SB, 44, 5, 1, IAC, SE}));
+                ElementsAreArray(Bytes{IAC, SB,  44, 1,   0,  1,  0xC2, 0, IAC, SE, IAC, SB, 44, 2,
+                                       8,   IAC, SE, IAC, SB, 44, 3,    1, IAC, SE, IAC, SB, 44, 4,
+                                       1,   IAC, SE, IAC, SB, 44, 5,    1, IAC, SE}));
 
     // What a serial server says on connecting: the agreements it acknowledges need no answer;
     // its offer to echo is refused, and an option nobody asked for is declined.
-    const Bytes server{IAC, WILL, 3, IAC, DO, 3, IAC, WILL, 1, IAC, DONT, 1,
-                       IAC, DO,   0, IAC, WILL, 0, IAC, DO, 44, IAC, DO, 24};
+    const Bytes server{IAC, WILL, 3, IAC, DO,   3, IAC, WILL, 1,  IAC, DONT, 1,
+                       IAC, DO,   0, IAC, WILL, 0, IAC, DO,   44, IAC, DO,   24};
     std::deque<std::uint8_t> data;
     Bytes replies;
     session.take(server.data(), server.size(), data, replies);
@@ -77,8 +76,8 @@ TEST(TelnetComPort, DataPassesUnchangedAroundCommandsSplitAnywhere) {
     session.greeting();
     // A frame holding 0xFF, a modem-state notice and the speed confirmation, given a byte at a
     // time as the network may cut it.
-    const Bytes wire{0x02, IAC, IAC, 0x10, IAC, SB, 44, 107, 0x30, IAC, SE, 0x0D, 0x00,
-                     IAC,  SB,  44,  101, 0,    0,  0x25, 0x80, IAC, SE, 0x04};
+    const Bytes wire{0x02, IAC, IAC, 0x10, IAC, SB, 44, 107,  0x30, IAC, SE, 0x0D,
+                     0x00, IAC, SB,  44,   101, 0,  0,  0x25, 0x80, IAC, SE, 0x04};
     std::deque<std::uint8_t> data;
     Bytes replies;
     for (const std::uint8_t byte : wire)

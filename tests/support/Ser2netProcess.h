@@ -47,8 +47,8 @@ public:
 
     // The port name the programs take.
     std::string address() const {
-        return std::string(mode_ == Mode::raw ? "tcp" : "rfc2217") + "://127.0.0.1:" +
-               std::to_string(port_);
+        return std::string(mode_ == Mode::raw ? "tcp" : "rfc2217") +
+               "://127.0.0.1:" + std::to_string(port_);
     }
 
     // Ends the server at once, its connections with it.
