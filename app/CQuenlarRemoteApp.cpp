@@ -11,6 +11,7 @@
 #include "app/ExtraWindows.h"
 #include "app/FileCommands.h"
 #include "app/ModalSeam.h"
+#include "app/SettingsStore.h"
 #include "app/WaitCursor.h"
 #include "app/dialogs/CAboutDlg.h"
 #include "app/dialogs/COpenDeviceDlg.h"
@@ -118,6 +119,8 @@ bool CQuenlarRemoteApp::openDevice() {
         opening.showNow();
         try {
             document->openLine(settings);
+            if (!settings.offLine())
+                settings.rememberPort();
             return true;
         } catch (const std::exception& error) {
             failure = QString::fromStdString(error.what());
@@ -153,6 +156,7 @@ void CQuenlarRemoteApp::followDocument() {
 
 void CQuenlarRemoteApp::createMainFrame() {
     frame_ = std::make_unique<CMainFrame>(seam_);
+    frame_->showProfile(settings_.profile());
     frame_->move(frame_->screen()->availableGeometry().center() - frame_->rect().center());
     frame_->setViewFactory(ViewKind::Main, [this] { return new CMainView(*document_); });
     frame_->setViewFactory(ViewKind::Metadata, [this] { return new CMetadataView(*document_); });

@@ -22,6 +22,7 @@ const QString portNumberName = QStringLiteral("port number");
 const QString baudRateName = QStringLiteral("baud rate");
 const QString deviceAddressName = QStringLiteral("device address");
 const QString portPathName = QStringLiteral("port path");
+const QString recentPortsName = QStringLiteral("recent ports");
 
 // Both bytes of an address on the line have the form 1xxxxxx0.
 std::uint16_t normalised(std::uint32_t address) {
@@ -61,6 +62,10 @@ ConnectionSettings::ConnectionSettings(SettingsStore& store, const CQuenlarRemot
         resetNotice_ = QStringLiteral("Settings that could not be taken are back to their "
                                       "defaults: ") +
                        reset_.join(QStringLiteral(", ")) + QStringLiteral(".");
+    for (const QString& port : store.texts(recentPortsName))
+        if (!port.isEmpty() && port.size() <= static_cast<int>(maximumPathLength) &&
+            recentPorts_.size() < maximumRecentPorts && !recentPorts_.contains(port))
+            recentPorts_ << port;
     watch(deviceAddressId);
     watch(offLineId);
     watch(portNumberId);
@@ -73,6 +78,25 @@ ConnectionSettings::~ConnectionSettings() {
     store_.setNumber(baudRateName, static_cast<std::uint32_t>(number(baudRateId)));
     store_.setNumber(deviceAddressName, deviceAddress());
     store_.setText(portPathName, QString::fromStdString(portPath()));
+}
+
+std::vector<std::string> ConnectionSettings::portChoices() const {
+    std::vector<std::string> choices;
+    for (const QString& port : recentPorts_)
+        choices.push_back(port.toStdString());
+    for (const std::string& port : availablePorts_)
+        if (!recentPorts_.contains(QString::fromStdString(port)))
+            choices.push_back(port);
+    return choices;
+}
+
+void ConnectionSettings::rememberPort() {
+    const QString port = QString::fromStdString(portPath());
+    recentPorts_.removeAll(port);
+    recentPorts_.prepend(port);
+    while (recentPorts_.size() > maximumRecentPorts)
+        recentPorts_.removeLast();
+    store_.setTexts(recentPortsName, recentPorts_);
 }
 
 int ConnectionSettings::stored(const QString& name, int fallback, int minimum, int maximum) {

@@ -45,7 +45,12 @@ public:
     std::uint32_t baudRate() const;
     std::uint16_t deviceAddress() const;
 
-    const std::vector<std::string>& availablePorts() const { return availablePorts_; }
+    // What the port list offers: the ports connected to lately, of every kind, newest first,
+    // then the machine's serial devices not among them.
+    std::vector<std::string> portChoices() const;
+    // Puts the chosen port at the head of the recent ones; called once it opened.
+    void rememberPort();
+    static constexpr int maximumRecentPorts = 8;
     // What the store held that could not be taken and was replaced by its default, in words for
     // the operator; empty when everything was taken.
     const QString& resetNotice() const { return resetNotice_; }
@@ -71,6 +76,7 @@ private:
     SettingsStore& store_;
     const CQuenlarRemoteDoc& document_;
     std::vector<std::string> availablePorts_;
+    QStringList recentPorts_;
     DummyProtocol storage_;
     Protocol protocol_{storage_};
     ParameterMap map_;

@@ -1,6 +1,7 @@
 #include "app/SettingsStore.h"
 
 #include <QSettings>
+#include <algorithm>
 
 SettingsStore::SettingsStore()
     : settings_(std::make_unique<QSettings>("Quenlar Labs", "QuenlarRemote41")) {}
@@ -10,8 +11,22 @@ SettingsStore::SettingsStore(const QString& iniFile)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::key(const QString& name) {
-    return "QuenlarRemote 41/Settings/" + name;
+// A slash would nest groups, and the name is shown in the title bar.
+QString SettingsStore::profileProblem(const QString& name) {
+    const bool fits = !name.trimmed().isEmpty() && name.size() <= maximumProfileLength;
+    const bool plain = std::none_of(name.begin(), name.end(),
+                                    [](QChar c) { return c == '/' || c == '\\' || !c.isPrint(); });
+    if (fits && plain)
+        return {};
+    return QStringLiteral("a profile name is 1 to %1 characters, not all spaces, without / or \\ "
+                          "or control characters")
+        .arg(maximumProfileLength);
+}
+
+QString SettingsStore::key(const QString& name) const {
+    if (profile_.isEmpty())
+        return "QuenlarRemote 41/Settings/" + name;
+    return "QuenlarRemote 41/Profiles/" + profile_ + "/Settings/" + name;
 }
 
 std::uint32_t SettingsStore::number(const QString& name, std::uint32_t fallback) const {
@@ -45,4 +60,12 @@ QString SettingsStore::text(const QString& name, const QString& fallback) const 
 
 void SettingsStore::setText(const QString& name, const QString& value) {
     settings_->setValue(key(name), value);
+}
+
+QStringList SettingsStore::texts(const QString& name) const {
+    return settings_->value(key(name)).toStringList();
+}
+
+void SettingsStore::setTexts(const QString& name, const QStringList& values) {
+    settings_->setValue(key(name), values);
 }

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "app/CQuenlarRemoteApp.h"
 #include "app/ModalSeam.h"
@@ -21,14 +23,40 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context,
     if (!QByteArray(context.category).startsWith("qt.qpa"))
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
+
+// The settings of the unit the command line names, if it names one; none when it is malformed.
+std::optional<QString> profileOf(const QApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("The remote control of the VX41.");
+    parser.addHelpOption();
+    const QCommandLineOption profile(
+        "profile",
+        "Keep the connection settings of this unit under NAME and show NAME in the title, so that "
+        "one program per unit keeps each unit's settings.",
+        "NAME");
+    parser.addOption(profile);
+    parser.process(application);
+    const QString name = parser.value(profile);
+    if (!parser.isSet(profile))
+        return QString();
+    if (const QString problem = SettingsStore::profileProblem(name); !problem.isEmpty()) {
+        std::fprintf(stderr, "quenlar-remote41: --profile: %s\n", qPrintable(problem));
+        return std::nullopt;
+    }
+    return name;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(reportMissingDisplay);
     QApplication application(argc, argv);
     qInstallMessageHandler(nullptr);
+    const std::optional<QString> profile = profileOf(application);
+    if (!profile)
+        return 2;
     ModalSeam seam;
     SettingsStore settings;
+    settings.useProfile(*profile);
     CQuenlarRemoteApp program(seam, SystemClock::instance(), settings);
     if (!program.initInstance())
         return EXIT_FAILURE;

@@ -52,7 +52,7 @@ void COpenDeviceDlg::buildControls(const ConnectionSettings& settings,
     portList_->setInsertPolicy(QComboBox::NoInsert);
     portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     int longest = minimumPathLength;
-    for (const std::string& port : settings.availablePorts()) {
+    for (const std::string& port : settings.portChoices()) {
         portList_->addItem(QString::fromStdString(port));
         longest = std::max(longest, static_cast<int>(port.size()));
     }

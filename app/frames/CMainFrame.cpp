@@ -101,6 +101,10 @@ CMainFrame::CMainFrame(ModalSeam& seam)
     updateCommandStates();
 }
 
+void CMainFrame::showProfile(const QString& profile) {
+    setWindowTitle(profile.isEmpty() ? title : title + " (" + profile + ")");
+}
+
 void CMainFrame::showLineStatus(const QString& text) {
     lineStatus_->setText(text);
 }

@@ -47,6 +47,9 @@ public:
     void updateCommandStates();
     // The serial line's port, speed, state and health, kept at the right of the status bar.
     void showLineStatus(const QString& text);
+    // Names the unit's profile in the title, so that the programs of several units are told
+    // apart; nothing for none.
+    void showProfile(const QString& profile);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

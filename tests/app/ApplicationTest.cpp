@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
@@ -84,6 +85,27 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     EXPECT_TRUE(document().pollingClock().isRunning());
     EXPECT_TRUE(control<CLedButton>(1193)->isOn());
     EXPECT_FALSE(control<CLedButton>(1194)->isOn());
+}
+
+// One program per unit: each profile keeps its own settings, and its name is in the title.
+TEST_F(ApplicationTest, AProfileKeepsItsOwnSettingsAndNamesTheWindow) {
+    store.setText("port path", "/dev/ttyS7");
+    store.useProfile("Studio 3");
+    store.setText("port path", "rfc2217://rack:4001");
+    ASSERT_TRUE(start(offLine));
+    EXPECT_EQ(frame().windowTitle(), "Quenlar Laboratories - QuenlarRemote 41 (Studio 3)");
+    program.reset();
+    const QSettings file(directory.filePath("settings.ini"), QSettings::IniFormat);
+    EXPECT_EQ(file.value("QuenlarRemote 41/Profiles/Studio 3/Settings/port path"),
+              "rfc2217://rack:4001");
+    EXPECT_EQ(file.value("QuenlarRemote 41/Profiles/Studio 3/Settings/off line"), 1);
+    EXPECT_EQ(file.value("QuenlarRemote 41/Settings/port path"), "/dev/ttyS7");
+    EXPECT_FALSE(file.contains("QuenlarRemote 41/Settings/off line"));
+
+    for (const QString& bad : {QString(), QString("  "), QString("a/b"), QString("a\\b"),
+                               QString("a\tb"), QString(65, 'x')})
+        EXPECT_FALSE(SettingsStore::profileProblem(bad).isEmpty()) << bad.toStdString();
+    EXPECT_TRUE(SettingsStore::profileProblem(QString(64, 'x')).isEmpty());
 }
 
 TEST_F(ApplicationTest, CancellingTheConnectionEndsTheStartUp) {

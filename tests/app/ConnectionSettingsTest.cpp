@@ -57,6 +57,32 @@ TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
     EXPECT_TRUE(defaults.resetNotice().startsWith("The settings could not be read"));
 }
 
+// Ports connected to lately come first in the list, of every kind and newest first, then the
+// machine's devices; the list keeps eight.
+TEST_F(ConnectionSettingsTest, RecentPortsOfEveryKindLeadThePortList) {
+    const std::vector<std::string> chosen{"/dev/ttyS0", "tcp://rack-1:4001", "rfc2217://[::1]:4002",
+                                          "tcp://rack-1:4001"};
+    for (const std::string& port : chosen) {
+        ConnectionSettings connected = settings();
+        connected.parameter(ConnectionSettings::portPathId)
+            .setValue(ParameterValue::fromText(port));
+        connected.rememberPort();
+    }
+    EXPECT_EQ(settings().portChoices(),
+              (std::vector<std::string>{"tcp://rack-1:4001", "rfc2217://[::1]:4002", "/dev/ttyS0",
+                                        "/dev/ttyUSB0"}));
+    for (int port = 0; port < 10; ++port) {
+        ConnectionSettings connected = settings();
+        connected.parameter(ConnectionSettings::portPathId)
+            .setValue(ParameterValue::fromText("tcp://h:" + std::to_string(4000 + port)));
+        connected.rememberPort();
+    }
+    const auto choices = settings().portChoices();
+    EXPECT_EQ(choices.front(), "tcp://h:4009");
+    EXPECT_EQ(choices.at(7), "tcp://h:4002");
+    EXPECT_EQ(choices.size(), 10u); // eight recent, then both devices
+}
+
 // The dialog edits the settings in place, so whatever it showed is kept, OK or Cancel.
 TEST_F(ConnectionSettingsTest, TheValuesGoBackToTheStoreWhenTheSettingsGo) {
     {

@@ -39,7 +39,8 @@ public:
     // Connections nobody accepts fill the queue, so that the next one is never answered.
     void fillQueue() {
         for (int i = 0; i < 4; ++i) {
-            const int client = clients_.emplace_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
+            const int client =
+                clients_.emplace_back(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
             sockaddr_in address{};
             address.sin_family = AF_INET;
             address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
