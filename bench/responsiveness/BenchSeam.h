@@ -26,7 +26,10 @@ public:
             return QDialog::Accepted;
         }
         dialogs_.append(name.isEmpty() ? dialog.metaObject()->className() : name);
-        const bool retry = reconnect_ && name == QLatin1String("CCommErrorDlg");
+        const bool commError = name == QLatin1String("CCommErrorDlg");
+        if (commError && commErrorAt_ == std::chrono::steady_clock::time_point{})
+            commErrorAt_ = std::chrono::steady_clock::now();
+        const bool retry = reconnect_ && commError;
         return retry ? QDialog::Accepted : QDialog::Rejected;
     }
 
@@ -38,6 +41,8 @@ public:
     }
 
     std::chrono::steady_clock::time_point acceptedAt() const { return acceptedAt_; }
+    // When the first communications error was shown; the epoch before.
+    std::chrono::steady_clock::time_point commErrorAt() const { return commErrorAt_; }
     // The dialogs other than 'Open Device', by object name.
     const QStringList& dialogs() const { return dialogs_; }
     const QStringList& messages() const { return messages_; }
@@ -46,6 +51,7 @@ private:
     bool reconnect_;
     std::function<void()> opening_;
     std::chrono::steady_clock::time_point acceptedAt_{};
+    std::chrono::steady_clock::time_point commErrorAt_{};
     QStringList dialogs_;
     QStringList messages_;
 };

@@ -133,6 +133,7 @@ void Report::print(const InputProber& prober) const {
     printWaits(prober);
     printWork();
     printLatencies();
+    printComparisons();
     printSoaks(prober);
     printAnswers();
     for (const QString& failure : failures_)
@@ -167,6 +168,23 @@ void Report::printLatencies() const {
     printHeader("Latencies", {"speed", "measure", "seconds", "target"});
     for (const Latency& row : latencies_)
         printRow({row.run, row.what, row.value, row.target});
+}
+
+void Report::addComparison(const QString& run, const QString& work, double seconds,
+                           double lineSeconds, double maxRatio) {
+    comparisons_.push_back({run, work, seconds, lineSeconds, maxRatio});
+}
+
+void Report::printComparisons() const {
+    if (comparisons_.empty())
+        return;
+    printHeader("Through a serial server against the serial line",
+                {"port", "work", "seconds", "over the line", "ratio", "target"});
+    for (const Comparison& row : comparisons_) {
+        const double ratio = row.seconds / row.lineSeconds;
+        printRow({row.run, row.work, fixed(row.seconds), fixed(row.lineSeconds), fixed(ratio),
+                  "≤ " + fixed(row.maxRatio, 1) + " × line: " + verdict(ratio <= row.maxRatio)});
+    }
 }
 
 void Report::printSoaks(const InputProber& prober) const {

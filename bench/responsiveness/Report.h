@@ -23,6 +23,9 @@ public:
     void addWork(const QString& run, const QString& work, double seconds, double wireSeconds,
                  double maxRatio = 0);
     void addLatency(const QString& run, const QString& what, double seconds, double limit);
+    // Work through a serial server against the same work over the serial line.
+    void addComparison(const QString& run, const QString& work, double seconds, double lineSeconds,
+                       double maxRatio);
     // A latency that could not be measured, and why.
     void addUnmeasured(const QString& run, const QString& what, const QString& why);
     void addSoak(const QString& line, Time from, Time to, qsizetype commErrors, bool unreliable,
@@ -45,6 +48,10 @@ private:
     struct Latency {
         QString run, what, value, target;
     };
+    struct Comparison {
+        QString run, work;
+        double seconds, lineSeconds, maxRatio;
+    };
     struct Soak {
         QString line;
         Time from, to;
@@ -60,12 +67,14 @@ private:
     void printWaits(const InputProber& prober) const;
     void printWork() const;
     void printLatencies() const;
+    void printComparisons() const;
     void printSoaks(const InputProber& prober) const;
     void printAnswers() const;
 
     std::vector<Waits> waits_;
     std::vector<Work> work_;
     std::vector<Latency> latencies_;
+    std::vector<Comparison> comparisons_;
     std::vector<Soak> soaks_;
     std::vector<Answers> answers_;
     QStringList failures_;

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "bench/support/OffLineProgram.h"
 #include "model/ConfigurationReader.h"
 #include "support/EmulatorProcess.h"
+#include "support/Ser2netProcess.h"
 
 namespace {
 using Time = std::chrono::steady_clock::time_point;
@@ -26,6 +28,7 @@ struct Options {
     std::vector<std::uint32_t> speeds;
     int pollSeconds = 10;
     int soakSeconds = 0;
+    bool network = false;
 };
 
 // Work on the program with the bytes it put on the line; done is false when it was cancelled.
@@ -68,7 +71,9 @@ Options parseOptions(const QStringList& arguments) {
     parser.addHelpOption();
     parser.addOptions({{"speeds", "Line speeds to run at.", "list", "9600,38400,115200"},
                        {"poll-seconds", "Seconds of polling at each speed.", "seconds", "10"},
-                       {"soak-seconds", "Seconds on each faulty line (0: none).", "seconds", "0"}});
+                       {"soak-seconds", "Seconds on each faulty line (0: none).", "seconds", "0"},
+                       {"network", "Also reach the unit at 115200 through ser2net, raw and with "
+                                   "RFC 2217."}});
     parser.process(arguments);
     Options options;
     for (const QString& speed : parser.value("speeds").split(',')) {
@@ -81,6 +86,7 @@ Options parseOptions(const QStringList& arguments) {
     }
     options.pollSeconds = positiveNumber(parser, "poll-seconds");
     options.soakSeconds = positiveNumber(parser, "soak-seconds");
+    options.network = parser.isSet("network");
     return options;
 }
 
@@ -249,6 +255,53 @@ void runFaultyLine(const char* fault, const Options& options, Report& report) {
     });
 }
 
+// The fastest of three saves, so that a stray stall of the machine does not count.
+double fastestSave(BenchProgram& program) {
+    double fastest = 0;
+    for (int run = 0; run < 3; ++run) {
+        const Measured saving = measure(
+            program, [&] { return save(program.document(), program.folderPath("saved.vx41")); });
+        const double seconds = secondsBetween(saving.from, saving.to);
+        fastest = run == 0 ? seconds : std::min(fastest, seconds);
+    }
+    return fastest;
+}
+
+// The same unit at 115200 over its line and through ser2net: saves against those over the line,
+// polling, and how soon a server killed while polling is reported.
+void runNetwork(Ser2netProcess::Mode mode, const Options& options, Report& report) {
+    EmulatorProcess emulator(VX41_EMULATOR, {"--pace", "--animate", "--baud", "115200"});
+    double lineSave = 0;
+    {
+        BenchProgram line(emulator.linePath(), 115200, false);
+        startAndRun(line, "115200 line", report, [&] { lineSave = fastestSave(line); });
+    }
+    Ser2netProcess server(emulator.linePath(), mode);
+    const QString run = QString::fromStdString(server.address()).section(':', 0, 0);
+    note(run, "through ser2net");
+    BenchProgram program(server.address(), 115200, false);
+    startAndRun(program, run, report, [&] {
+        measureStartUp(program, run, 115200, report);
+        measurePolling(run, options.pollSeconds, WaitTarget::polling, report);
+        report.addComparison(run, "save", fastestSave(program), lineSave, 1.1);
+        const Time killed = now();
+        server.kill();
+        QEventLoop loop;
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (program.seam().commErrorAt() != Time{} || now() - killed > std::chrono::seconds(5))
+                loop.quit();
+        });
+        check.start(1);
+        loop.exec();
+        if (program.seam().commErrorAt() == Time{})
+            report.addUnmeasured(run, "server killed → Communications Error", "none in 5 s");
+        else
+            report.addLatency(run, "server killed → Communications Error",
+                              secondsBetween(killed, program.seam().commErrorAt()), 1.0);
+    });
+}
+
 // A run whose emulator would not start is reported and the others go on.
 void guarded(Report& report, const QString& run, const std::function<void()>& work) {
     try {
@@ -268,6 +321,9 @@ int main(int argc, char** argv) {
     for (const std::uint32_t baud : options.speeds)
         guarded(report, QString::number(baud), [&] { runConnected(baud, options, report); });
     runOffLine(options, report);
+    if (options.network)
+        for (const auto mode : {Ser2netProcess::Mode::raw, Ser2netProcess::Mode::rfc2217})
+            guarded(report, "network", [&] { runNetwork(mode, options, report); });
     if (options.soakSeconds > 0)
         for (const char* fault : {"--drop", "--corrupt"})
             guarded(report, fault, [&] { runFaultyLine(fault, options, report); });
