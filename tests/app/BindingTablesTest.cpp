@@ -7,6 +7,7 @@
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CRouterDlg.h"
 #include "app/dialogs/CSetupDlg.h"
+#include "app/dialogs/CUserPresetsDlg.h"
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
@@ -174,5 +175,23 @@ TEST_F(BindingTablesTest, RouterDialog) {
     CRouterDlg dialog(document, seam, nullptr);
     dialog.show();
     BindingTable::check(dialog, parameters(), line, bindings);
+}
+
+// Preset s's button is drawn pushed while the unit's preset in force (210,64) is s, and recalls s
+// through (115,0) unless s is in force already; its caption is its label (23, s + 34).
+TEST_F(BindingTablesTest, UserPresetsDialog) {
+    const auto preset = [](int s) { return CUserPresetsDlg::firstPresetId + s; };
+    const Binding bindings[] = {
+        {preset(0), Kind::pushed, {210, 64}, 3, 0, {115, 0}, 0},
+        {preset(5), Kind::pushed, {210, 64}, 5, 1, BindingTable::noWrite, 0},
+        {preset(17), Kind::pushed, {210, 64}, 16, 0, {115, 0}, 17},
+        {preset(31), Kind::pushed, {210, 64}, 31, 1, BindingTable::noWrite, 0},
+    };
+    CUserPresetsDlg dialog(document, seam, nullptr);
+    dialog.show();
+    BindingTable::check(dialog, parameters(), line, bindings);
+    for (int s = 0; s < CUserPresetsDlg::presets; ++s)
+        EXPECT_EQ(controlOf<QAbstractButton>(dialog, preset(s))->text().section(' ', 0, 0),
+                  QString::number(s + 1));
 }
 } // namespace
