@@ -1,3 +1,5 @@
+#include <QLabel>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "BindingTable.h"
@@ -175,6 +177,16 @@ TEST_F(BindingTablesTest, RouterDialog) {
     CRouterDlg dialog(document, seam, nullptr);
     dialog.show();
     BindingTable::check(dialog, parameters(), line, bindings);
+    // Each input's number heads its row of crosspoints.
+    const auto labels = dialog.findChildren<QLabel*>();
+    for (int input = 0; input < CRouterDlg::size; ++input) {
+        const QRect first = controlOf<QWidget>(dialog, crosspoint(0, input))->geometry();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == QString::number(input + 1) &&
+                   label->geometry().right() < first.left() &&
+                   std::abs(label->geometry().center().y() - first.center().y()) < 4;
+        })) << input;
+    }
 }
 
 // Preset s's button is drawn pushed while the unit's preset in force (210,64) is s, and recalls s

@@ -5,6 +5,7 @@
 
 #include "ObserverFixture.h"
 #include "app/frames/CBlinkingLed.h"
+#include "app/frames/CDigitalReadout.h"
 #include "app/observers/ButtonState.h"
 #include "app/observers/Win32ButtonControlOnlyObserver.h"
 #include "app/observers/Win32ButtonObserver.h"
@@ -171,4 +172,41 @@ TEST_F(ObserverButtonTest, PushButtonsAndButtonStateHolders) {
     EXPECT_EQ(written(), std::vector<int>({3}));
 }
 
+// A lamp is a bar along the top in its colour, dark when off, with the caption below it; a
+// read-out dims its digits when disabled.
+TEST(LampAndReadoutTest, LampsShowTheirColourAndCaptionAndReadoutsDimWhenDisabled) {
+    const std::pair<CLedButton::Colour, QColor> lamps[] = {{CLedButton::Green, {0, 255, 0}},
+                                                           {CLedButton::Red, {255, 0, 0}},
+                                                           {CLedButton::Yellow, {255, 255, 0}},
+                                                           {CLedButton::Grey, {192, 192, 192}}};
+    for (const auto& [colour, shown] : lamps) {
+        CLedButton lamp("Bypass", colour);
+        lamp.resize(lamp.sizeHint());
+        const QPoint middleOfBar(lamp.width() / 2, 6);
+        lamp.setOn();
+        EXPECT_EQ(lamp.grab().toImage().pixelColor(middleOfBar), shown) << colour;
+        lamp.setOff();
+        EXPECT_LT(lamp.grab().toImage().pixelColor(middleOfBar).value(), shown.value() / 3)
+            << colour;
+    }
+    CLedButton captioned("Bypass"), blank;
+    blank.resize(captioned.sizeHint());
+    captioned.resize(captioned.sizeHint());
+    EXPECT_NE(captioned.grab().toImage(), blank.grab().toImage());
+
+    CDigitalReadout readout;
+    readout.setText("88");
+    readout.resize(readout.sizeHint());
+    const auto brightest = [&readout] {
+        const QImage image = readout.grab().toImage();
+        int green = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                green = std::max(green, image.pixelColor(x, y).green());
+        return green;
+    };
+    EXPECT_EQ(brightest(), 255);
+    readout.setEnabled(false);
+    EXPECT_LT(brightest(), 160);
+}
 } // namespace
