@@ -39,10 +39,13 @@ TEST_F(BindingTablesTest, MainWindow) {
         configuration = 1157,
         channelSelect = 2277,
         emulatorInt = 1397,
+        emulatorExt1 = 1398,
         emulatorExt2 = 1399,
         programme1 = 1193,
         programme8 = 1200,
         dialNormInt = 1098,
+        dialNormExt2 = 1100,
+        integrationShortTerm = 2282,
         integrationInfinite = 2283,
         ltRt = 1220,
         bypass = 1218,
@@ -58,10 +61,13 @@ TEST_F(BindingTablesTest, MainWindow) {
         {configuration, Kind::list, {179, 0}, 3, 3, {141, 0}, 5},
         {channelSelect, Kind::list, {117, 57}, 4, 4, {117, 57}, 2},
         {emulatorInt, Kind::choice, {121, 0}, 2, 0, {121, 0}, 0},
+        {emulatorExt1, Kind::choice, {121, 0}, 2, 0, {121, 0}, 1},
         {emulatorExt2, Kind::choice, {121, 0}, 0, 0, {121, 0}, 2},
         {programme1, Kind::lamp, {117, 0}, 7, 0, {117, 0}, 0},
         {programme8, Kind::lamp, {117, 0}, 7, 1, {117, 0}, 7},
         {dialNormInt, Kind::choice, {25, 8}, 1, 0, {137, 8}, 0},
+        {dialNormExt2, Kind::choice, {25, 8}, 0, 0, {137, 8}, 2},
+        {integrationShortTerm, Kind::choice, {117, 56}, 1, 0, {117, 56}, 0},
         {integrationInfinite, Kind::choice, {117, 56}, 0, 0, {117, 56}, 1},
         {ltRt, Kind::lamp, {117, 21}, 1, 1, {117, 21}, 0},
         {bypass, Kind::lamp, {117, 22}, 0, 0, {117, 22}, 1},
@@ -79,8 +85,14 @@ TEST_F(BindingTablesTest, MainWindow) {
 
 TEST_F(BindingTablesTest, MonitorWindow) {
     enum {
+        volume = 1210,
         multi = 1472,
+        stereo = 1473,
         mono = 1474,
+        threeStereo = 1223,
+        custom = 1229,
+        rf = 1231,
+        soloLeft = 1390,
         fullDownmix = 1222,
         monoDownmix = 1226,
         line = 1230,
@@ -91,7 +103,13 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     };
     const Binding bindings[] = {
         {multi, Kind::lamp, {197, 15}, 2, 0, {197, 15}, 0},
+        {stereo, Kind::lamp, {197, 15}, 1, 1, {197, 15}, 1},
         {mono, Kind::lamp, {197, 15}, 0, 0, {197, 15}, 2},
+        {volume, Kind::slider, {197, 17}, 100, -100, {197, 17}, 99},
+        {threeStereo, Kind::lamp, {117, 36}, 1, 1, {117, 36}, 1},
+        {custom, Kind::lamp, {117, 38}, 0, 1, {117, 38}, 3},
+        {rf, Kind::lamp, {117, 38}, 0, 0, {117, 38}, 2},
+        {soloLeft, Kind::lamp, {117, 50}, 0, 1, {117, 50}, 7},
         {fullDownmix, Kind::lamp, {117, 36}, 4, 0, {117, 36}, 0},
         {monoDownmix, Kind::lamp, {117, 36}, 0, 0, {117, 36}, 4},
         // Pressing the lit compression mode turns compression off (3).
@@ -118,6 +136,14 @@ TEST_F(BindingTablesTest, MetadataWindow) {
         {roomType + 2, Kind::choice, {25, 13}, 0, 0, {123, 13}, 1},
         {lfe, Kind::box, {19, 7}, 1, 1, {143, 7}, 0},
         {lfe + 1, Kind::choice, {25, 7}, 1, 0, {123, 7}, 0},
+        // Line and RF compression, with their sources; programme 1's name source and the
+        // programme metadata source.
+        {1002, Kind::list, {19, 38}, 2, 2, {143, 38}, 1},
+        {1008, Kind::choice, {25, 38}, 0, 0, {123, 38}, 1},
+        {1003, Kind::list, {19, 35}, 1, 1, {143, 35}, 3},
+        {1019, Kind::choice, {25, 35}, 0, 0, {123, 35}, 1},
+        {1202, Kind::choice, {27, 0}, 0, 0, {121, 8}, 1},
+        {1165, Kind::choice, {29, 1}, 0, 0, {117, 11}, 1},
     };
     CMetadataView view(document);
     view.show();
@@ -137,6 +163,14 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
         {1088, Kind::choice, {117, 59}, 0, 0, {117, 59}, 3},
         {1102, Kind::choice, {117, 60}, 0, 0, {117, 60}, 1},
         {1434, Kind::choice, {117, 39}, 0, 0, {117, 39}, 1},
+        {1424, Kind::choice, {117, 30}, 2, 0, {117, 30}, 0},
+        {1085, Kind::choice, {117, 59}, 3, 0, {117, 59}, 0},
+        {1101, Kind::choice, {117, 60}, 1, 0, {117, 60}, 0},
+        {1213, Kind::slider, {197, 3}, 11, -11, {197, 3}, 10},
+        {1130, Kind::slider, {117, 62}, 3, 3, {117, 62}, 4},
+        {1091, Kind::slider, {117, 61}, 3, 3, {117, 61}, 4},
+        {1422, Kind::lamp, {117, 24}, 1, 1, {117, 24}, 0},
+        {1423, Kind::lamp, {117, 24}, 0, 0, {117, 24}, 2},
     };
     CSetupDlg dialog(clock, nullptr);
     dialog.setDocument(&document);
