@@ -16,7 +16,6 @@ protected:
     MonitorViewTest() { view.show(); }
 
     Vx41Params& parameters() { return document.parameters(); }
-    int soloed() { return parameterOf(parameters(), 117, 50).getValue().toInt16(); }
     CMeterBar& inputMeter(int input) {
         return *controlOf<CMeterBar>(view, CMonitorView::meterIdBase + input);
     }
@@ -26,20 +25,6 @@ protected:
     CQuenlarRemoteDoc document{seam, clock};
     CMonitorView view{document};
 };
-
-TEST_F(MonitorViewTest, SoloOnAnotherChannelSoloesItAndOnTheLitOneClearsTheSolo) {
-    CLedButton* centre = controlOf<CLedButton>(view, 1392);
-    CLedButton* left = controlOf<CLedButton>(view, 1390);
-    centre->click();
-    EXPECT_EQ(soloed(), 2);
-    EXPECT_TRUE(centre->isOn());
-    left->click();
-    EXPECT_EQ(soloed(), 0);
-    EXPECT_FALSE(centre->isOn());
-    left->click();
-    EXPECT_EQ(soloed(), 7);
-    EXPECT_FALSE(left->isOn());
-}
 
 TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
     auto& rfl = dynamic_cast<SharedParameter&>(parameterOf(parameters(), 117, 37));
