@@ -3,19 +3,22 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QSlider>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "ViewControls.h"
 #include "app/frames/CLedButton.h"
+#include "app/frames/UpDownControl.h"
 #include "support/RecordingProtocol.h"
 
 // A window's bindings as a table: for each control, the parameter whose reading it shows, a value
 // the unit reports and what the control then shows (a list's row, a slider's position, 1 for
-// checked or lit), and the parameter and value the operator's action on it writes (a list's row
-// chosen, a slider stepped up, a button clicked). A control bound to another parameter, index or
-// value fails its row. An action that must write nothing names noWrite.
+// checked or lit, an up-down's position), and the parameter and value the operator's action on it
+// writes (a list's row chosen, a slider or an up-down stepped up, a button clicked). A control
+// bound to another parameter, index or value fails its row. An action that must write nothing names
+// noWrite.
 namespace BindingTable {
-enum class Kind { list, choice, lamp, box, slider, button, pushed };
+enum class Kind { list, choice, lamp, box, slider, upDown, button, pushed };
 
 inline constexpr ParameterId noWrite{0, 0};
 
@@ -35,6 +38,8 @@ inline int shown(QWidget& widget, Kind kind) {
         return static_cast<QComboBox&>(widget).currentIndex();
     case Kind::slider:
         return static_cast<QSlider&>(widget).value();
+    case Kind::upDown:
+        return static_cast<UpDownControl&>(widget).position();
     case Kind::lamp:
         return static_cast<CLedButton&>(widget).isOn() ? 1 : 0;
     case Kind::pushed:
@@ -54,6 +59,9 @@ inline void act(QWidget& widget, const Binding& binding) {
     }
     case Kind::slider:
         static_cast<QSlider&>(widget).triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Kind::upDown:
+        static_cast<UpDownControl&>(widget).upArrow().click();
         break;
     default:
         static_cast<QAbstractButton&>(widget).click();

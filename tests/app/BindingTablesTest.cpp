@@ -93,6 +93,8 @@ TEST_F(BindingTablesTest, MonitorWindow) {
         custom = 1229,
         rf = 1231,
         soloLeft = 1390,
+        customCut = 1233,
+        customBoost = 1236,
         fullDownmix = 1222,
         monoDownmix = 1226,
         line = 1230,
@@ -110,6 +112,8 @@ TEST_F(BindingTablesTest, MonitorWindow) {
         {custom, Kind::lamp, {117, 38}, 0, 1, {117, 38}, 3},
         {rf, Kind::lamp, {117, 38}, 0, 0, {117, 38}, 2},
         {soloLeft, Kind::lamp, {117, 50}, 0, 1, {117, 50}, 7},
+        {customCut, Kind::upDown, {117, 49}, 3, 3, {117, 49}, 4},
+        {customBoost, Kind::upDown, {117, 48}, 2, 2, {117, 48}, 3},
         {fullDownmix, Kind::lamp, {117, 36}, 4, 0, {117, 36}, 0},
         {monoDownmix, Kind::lamp, {117, 36}, 0, 0, {117, 36}, 4},
         // Pressing the lit compression mode turns compression off (3).
@@ -171,6 +175,19 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
         {1091, Kind::slider, {117, 61}, 3, 3, {117, 61}, 4},
         {1422, Kind::lamp, {117, 24}, 1, 1, {117, 24}, 0},
         {1423, Kind::lamp, {117, 24}, 0, 0, {117, 24}, 2},
+        // Delays and trims step on their up-downs.
+        {1261, Kind::upDown, {117, 27}, 2, 2, {117, 27}, 3},
+        {1249, Kind::upDown, {117, 53}, 2, 2, {117, 53}, 3},
+        {1250, Kind::upDown, {117, 54}, 2, 2, {117, 54}, 3},
+        {1252, Kind::upDown, {117, 28}, 2, 2, {117, 28}, 3},
+        {1254, Kind::upDown, {117, 26}, 2, 2, {117, 26}, 3},
+        {1259, Kind::upDown, {117, 52}, 2, 2, {117, 52}, 3},
+        {1263, Kind::upDown, {117, 64}, 2, 2, {117, 64}, 3},
+        {1953, Kind::upDown, {197, 14}, 150, 150, {197, 14}, 151},
+        {1945, Kind::upDown, {197, 12}, 150, 150, {197, 12}, 151},
+        {1946, Kind::upDown, {197, 13}, 150, 150, {197, 13}, 151},
+        {1930, Kind::upDown, {197, 4}, 150, 150, {197, 4}, 151},
+        {1937, Kind::upDown, {197, 11}, 150, 150, {197, 11}, 151},
     };
     CSetupDlg dialog(clock, nullptr);
     dialog.setDocument(&document);
