@@ -88,4 +88,25 @@ void check(const QWidget& window, const Vx41Params& parameters, RecordingProtoco
         EXPECT_EQ(line.writes.front().value.toInt16(), binding.written) << binding.control;
     }
 }
+
+// Captions and groups that grey with the parameter they belong to.
+struct Greying {
+    int control;
+    ParameterId follows;
+};
+
+template <std::size_t rows>
+void checkGreying(const QWidget& window, const Vx41Params& parameters,
+                  const Greying (&greyings)[rows]) {
+    for (const Greying& greying : greyings) {
+        const QWidget* widget = controlOf<QWidget>(window, greying.control);
+        ASSERT_NE(widget, nullptr) << greying.control;
+        Parameter& parameter =
+            parameterOf(parameters, greying.follows.number, greying.follows.index);
+        parameter.setEnabled(false);
+        EXPECT_FALSE(widget->isEnabled()) << greying.control;
+        parameter.setEnabled(true);
+        EXPECT_TRUE(widget->isEnabled()) << greying.control;
+    }
+}
 } // namespace BindingTable

@@ -128,6 +128,10 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     CMonitorView view(document);
     view.show();
     BindingTable::check(view, parameters(), this->line, bindings);
+    const BindingTable::Greying greyings[] = {{2184, {197, 17}}, {2185, {197, 17}},
+                                              {2188, {197, 17}}, {2189, {197, 15}},
+                                              {2190, {216, 2}},  {1217, {23, 2}}};
+    BindingTable::checkGreying(view, parameters(), greyings);
 }
 TEST_F(BindingTablesTest, MetadataWindow) {
     // Each item row: its value, then its source as Int, Ext1, Ext2. Programme 1's compounds show
@@ -195,6 +199,13 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
     // With analogue outputs every monitoring setting is in use.
     parameters().find({216, 21}).setValue(1);
     BindingTable::check(dialog.monitorPage(), parameters(), line, bindings);
+    const BindingTable::Greying greyings[] = {
+        {2201, {197, 15}}, {1950, {197, 14}}, {1951, {197, 14}}, {1940, {197, 12}},
+        {1941, {197, 12}}, {1942, {197, 13}}, {1900, {197, 4}},  {1901, {197, 4}},
+        {1908, {197, 11}}, {1909, {197, 11}}, {2191, {197, 3}},  {2192, {197, 3}},
+        {2193, {197, 3}},  {2194, {197, 3}},  {2195, {197, 3}},  {1475, {197, 3}},
+    };
+    BindingTable::checkGreying(dialog.monitorPage(), parameters(), greyings);
 }
 // Per line a function, a trigger and a polarity list: inputs (201, 30 + l), (201, l), (201, 15 +
 // l); outputs (203, 32 + l), (203, 1 + l), (203, 17 + l).
