@@ -235,6 +235,12 @@ TEST_F(BindingTablesTest, RouterDialog) {
         {crosspoint(4, 7), Kind::choice, {195, 6}, 3, 0, {195, 6}, 7},
         {crosspoint(7, 0), Kind::choice, {195, 9}, 3, 0, {195, 9}, 0},
         {CRouterDlg::configurationId, Kind::list, {141, 0}, 2, 2, {141, 0}, 4},
+        // Preset k's button is pushed while (212,4) is k, and recalls k through (115,10) unless
+        // k is in force already.
+        {1244, Kind::pushed, {212, 4}, 2, 0, {115, 10}, 0},
+        {1245, Kind::pushed, {212, 4}, 1, 1, BindingTable::noWrite, 0},
+        {1248, Kind::pushed, {212, 4}, 0, 0, {115, 10}, 2},
+        {1250, Kind::pushed, {212, 4}, 3, 1, BindingTable::noWrite, 0},
     };
     CRouterDlg dialog(document, seam, nullptr);
     dialog.show();
