@@ -206,6 +206,13 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
         {2193, {197, 3}},  {2194, {197, 3}},  {2195, {197, 3}},  {1475, {197, 3}},
     };
     BindingTable::checkGreying(dialog.monitorPage(), parameters(), greyings);
+    // The master trim is in use with analogue outputs only, and its captions with it.
+    parameters().find({216, 21}).setValue(0);
+    for (int caption : {2196, 2197, 2198, 2199, 2200}) {
+        const QWidget* widget = controlOf<QWidget>(dialog.monitorPage(), caption);
+        ASSERT_NE(widget, nullptr) << caption;
+        EXPECT_FALSE(BindingTable::enabledItself(*widget)) << caption;
+    }
 }
 // Per line a function, a trigger and a polarity list: inputs (201, 30 + l), (201, l), (201, 15 +
 // l); outputs (203, 32 + l), (203, 1 + l), (203, 17 + l).
