@@ -78,6 +78,9 @@ TEST_F(BindingTablesTest, MainWindow) {
     };
     CMainView view(document);
     view.show();
+    // The dialogue level set reads in green, the one measured in yellow.
+    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1492), QColor(0, 255, 0)));
+    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1491), QColor(255, 255, 0)));
     BindingTable::check(view, parameters(), line, bindings);
     EXPECT_EQ(view.findChildren<CLedButton*>().size(), 8u + 2u)
         << "eight programmes, Bypass, Lt/Rt";

@@ -37,3 +37,13 @@ inline QColor colourAt(QWidget& widget, double share) {
     const int x = std::min(static_cast<int>(share * image.width()), image.width() - 1);
     return image.pixelColor(x, image.height() / 2);
 }
+
+// Whether some pixel of the grabbed widget has that colour.
+inline bool showsColour(QWidget& widget, const QColor& colour) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
