@@ -255,15 +255,29 @@ TEST_F(BindingTablesTest, RouterDialog) {
     CRouterDlg dialog(document, seam, nullptr);
     dialog.show();
     BindingTable::check(dialog, parameters(), line, bindings);
-    // Each input's number heads its row of crosspoints.
+    // Each input's number heads its row of crosspoints, each output's number its column.
     const auto labels = dialog.findChildren<QLabel*>();
-    for (int input = 0; input < CRouterDlg::size; ++input) {
-        const QRect first = controlOf<QWidget>(dialog, crosspoint(0, input))->geometry();
-        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
-            return label->text() == QString::number(input + 1) &&
-                   label->geometry().right() < first.left() &&
-                   std::abs(label->geometry().center().y() - first.center().y()) < 4;
-        })) << input;
+    const auto numbered = [&labels](int number, auto placed) {
+        return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == QString::number(number) && placed(label->geometry());
+        });
+    };
+    for (int n = 0; n < CRouterDlg::size; ++n) {
+        const QRect row = controlOf<QWidget>(dialog, crosspoint(0, n))->geometry();
+        EXPECT_TRUE(numbered(n + 1,
+                             [&row](const QRect& label) {
+                                 return label.right() < row.left() &&
+                                        std::abs(label.center().y() - row.center().y()) < 4;
+                             }))
+            << "input " << n;
+        const QRect column = controlOf<QWidget>(dialog, crosspoint(n, 0))->geometry();
+        EXPECT_TRUE(numbered(n + 1,
+                             [&column](const QRect& label) {
+                                 return label.bottom() < column.top() &&
+                                        label.left() <= column.center().x() &&
+                                        column.center().x() <= label.right();
+                             }))
+            << "output " << n;
     }
 }
 
