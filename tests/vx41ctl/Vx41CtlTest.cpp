@@ -140,11 +140,12 @@ TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByt
     EXPECT_NE(onLine(unit, {"dump"}).out.find("\tCHANGED\\x7f\n"), std::string::npos);
     // A name that is not UTF-8 (stray, surrogate, overlong, past U+10FFFF) reaches the JSON dump
     // as valid text, each of those bytes as U+00XX; valid UTF-8 (U+10FFFF after the stray byte,
-    // and the last two bytes) stays.
-    const std::string name = "\xF5\xF4\x8F\xBF\xBF\xED\xA0\x80\xC0\xAF\xF4\x90\x80\x80\xC3\xA9";
+    // and the last four bytes) stays.
+    const std::string name =
+        "\xF5\xF4\x8F\xBF\xBF\xED\xA0\x80\xC0\xAF\xF4\x90\x80\x80\xC3\xA9\xC3\x80";
     ASSERT_EQ(onLine(unit, {"set", "141,10", "--text", name}).status, 0);
     EXPECT_EQ(jsonEntry(onLine(unit, {"dump", "--json"}).out, 141, 10).at("text"),
-              "\u00f5\U0010ffff\u00ed\u00a0\u0080\u00c0\u00af\u00f4\u0090\u0080\u0080\u00e9");
+              "\u00f5\U0010ffff\u00ed\u00a0\u0080\u00c0\u00af\u00f4\u0090\u0080\u0080\u00e9\u00c0");
 
     ASSERT_EQ(onLine(unit, {"restore", file("before.vxs"), "--setup"}).status, 0);
     ASSERT_EQ(onLine(unit, {"save", file("after.vxs")}).status, 0);
