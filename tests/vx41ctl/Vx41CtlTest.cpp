@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include "support/EmulatorProcess.h"
 #include "tests/vx41ctl/CtlRun.h"
@@ -42,9 +43,11 @@ protected:
         return CtlRun::of(arguments);
     }
 
+    // Named by process too: two runs of the suite at once (two builds) must not share it.
     const fs::path folder =
         fs::temp_directory_path() /
-        ("vx41ctl-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        ("vx41ctl-" + std::to_string(::getpid()) + "-" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
 TEST_F(Vx41CtlTest, OffLineItSaysSoAndSetsWhatTheParameterTakes) {
