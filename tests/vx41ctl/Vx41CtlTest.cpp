@@ -198,6 +198,11 @@ TEST_F(Vx41CtlTest, TracePrintsTheDecodedExchangesOnStandardError) {
     EXPECT_NE(get.err.find("PC   > select 82 80: read (75; 29), checksum"), std::string::npos)
         << get.err;
     EXPECT_NE(get.err.find("UNIT < reply (75, 29) = 0 [00 00], checksum"), std::string::npos);
+    // A text shows as text only when every byte of it is printable.
+    const auto set = onLine(unit, {"--trace", "set", "210,5", "--text", "AB\x01"});
+    EXPECT_NE(set.err.find(" = [41 42 01]"), std::string::npos) << set.err;
+    const auto label = onLine(unit, {"--trace", "get", "210,0"});
+    EXPECT_NE(label.err.find(" = \"PRESET 1\" [50 52"), std::string::npos) << label.err;
 }
 
 // Each exchange has five attempts; with this seed the first one fails.
