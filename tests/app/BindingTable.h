@@ -72,6 +72,7 @@ inline void act(QWidget& widget, const Binding& binding) {
 template <std::size_t rows>
 void check(const QWidget& window, const Vx41Params& parameters, RecordingProtocol& line,
            const Binding (&bindings)[rows]) {
+    EXPECT_EQ(overlaps(window), "");
     for (const Binding& binding : bindings) {
         QWidget* widget = controlOf<QWidget>(window, binding.control);
         ASSERT_NE(widget, nullptr) << binding.control;

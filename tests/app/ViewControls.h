@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "catalogue/Vx41Params.h"
 #include "model/ControlParameter.h"
@@ -46,4 +48,24 @@ inline bool showsColour(QWidget& widget, const QColor& colour) {
             if (image.pixelColor(x, y) == colour)
                 return true;
     return false;
+}
+
+// The controls of a shown window that overlap on screen, neither inside the other, as
+// "id/id": a control left out of its layout, or put in another's place.
+inline std::string overlaps(const QWidget& window) {
+    std::vector<const QWidget*> shown;
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->property("controlId").isValid() && widget->isVisible())
+            shown.push_back(widget);
+    const auto place = [&window](const QWidget* widget) {
+        return QRect(widget->mapTo(&window, QPoint()), widget->size());
+    };
+    std::string found;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (!shown[i]->isAncestorOf(shown[j]) && !shown[j]->isAncestorOf(shown[i]) &&
+                place(shown[i]).intersects(place(shown[j])))
+                found += std::to_string(shown[i]->property("controlId").toInt()) + "/" +
+                         std::to_string(shown[j]->property("controlId").toInt()) + " ";
+    return found;
 }
