@@ -160,6 +160,15 @@ TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByt
     EXPECT_EQ(contents(file("before.vxs")), contents(file("after.vxs")));
 }
 
+// What the unit takes depends on the state it is in: without analogue outputs, no volume.
+TEST_F(Vx41CtlTest, OnLineASetIsJudgedByTheUnitsPresentState) {
+    const EmulatorProcess unit(VX41_EMULATOR, {});
+    ASSERT_EQ(onLine(unit, {"set", "216,21", "0"}).status, 0);
+    const auto refused = onLine(unit, {"set", "197,17", "100"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "vx41ctl: The unit does not take 197,17 in its present state.\n");
+}
+
 TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
     const EmulatorProcess unit(VX41_EMULATOR, {"--animate"});
     const auto watch = onLine(unit, {"watch", "--count", "64"});
