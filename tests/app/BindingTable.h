@@ -3,19 +3,24 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QSlider>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "ViewControls.h"
 #include "app/frames/CLedButton.h"
+#include "app/frames/UpDownControl.h"
 #include "support/RecordingProtocol.h"
 
 // A window's bindings as a table: for each control, the parameter whose reading it shows, a value
 // the unit reports and what the control then shows (a list's row, a slider's position, 1 for
-// checked or lit), and the parameter and value the operator's action on it writes (a list's row
-// chosen, a slider stepped up, a button clicked). A control bound to another parameter, index or
-// value fails its row.
+// checked or lit, an up-down's position), and the parameter and value the operator's action on it
+// writes (a list's row chosen, a slider or an up-down stepped up, a button clicked). A control
+// bound to another parameter, index or value fails its row. An action that must write nothing names
+// noWrite.
 namespace BindingTable {
-enum class Kind { list, choice, lamp, box, slider, button };
+enum class Kind { list, choice, lamp, box, slider, upDown, button, pushed };
+
+inline constexpr ParameterId noWrite{0, 0};
 
 struct Binding {
     int control;
@@ -33,8 +38,12 @@ inline int shown(QWidget& widget, Kind kind) {
         return static_cast<QComboBox&>(widget).currentIndex();
     case Kind::slider:
         return static_cast<QSlider&>(widget).value();
+    case Kind::upDown:
+        return static_cast<UpDownControl&>(widget).position();
     case Kind::lamp:
         return static_cast<CLedButton&>(widget).isOn() ? 1 : 0;
+    case Kind::pushed:
+        return static_cast<QAbstractButton&>(widget).isDown() ? 1 : 0;
     default:
         return static_cast<QAbstractButton&>(widget).isChecked() ? 1 : 0;
     }
@@ -51,6 +60,9 @@ inline void act(QWidget& widget, const Binding& binding) {
     case Kind::slider:
         static_cast<QSlider&>(widget).triggerAction(QAbstractSlider::SliderSingleStepAdd);
         break;
+    case Kind::upDown:
+        static_cast<UpDownControl&>(widget).upArrow().click();
+        break;
     default:
         static_cast<QAbstractButton&>(widget).click();
     }
@@ -60,6 +72,7 @@ inline void act(QWidget& widget, const Binding& binding) {
 template <std::size_t rows>
 void check(const QWidget& window, const Vx41Params& parameters, RecordingProtocol& line,
            const Binding (&bindings)[rows]) {
+    EXPECT_EQ(overlaps(window), "");
     for (const Binding& binding : bindings) {
         QWidget* widget = controlOf<QWidget>(window, binding.control);
         ASSERT_NE(widget, nullptr) << binding.control;
@@ -67,9 +80,39 @@ void check(const QWidget& window, const Vx41Params& parameters, RecordingProtoco
         EXPECT_EQ(shown(*widget, binding.kind), binding.shown) << binding.control;
         line.clear();
         act(*widget, binding);
+        if (binding.writes == noWrite) {
+            EXPECT_TRUE(line.writes.empty()) << binding.control;
+            continue;
+        }
         ASSERT_FALSE(line.writes.empty()) << binding.control;
         EXPECT_EQ(line.writes.front().id, binding.writes) << binding.control;
         EXPECT_EQ(line.writes.front().value.toInt16(), binding.written) << binding.control;
+    }
+}
+
+// Whether the widget itself is enabled, whatever its parent is.
+inline bool enabledItself(const QWidget& widget) {
+    return widget.isEnabledTo(widget.parentWidget());
+}
+
+// Captions and groups that grey with the parameter they belong to.
+struct Greying {
+    int control;
+    ParameterId follows;
+};
+
+template <std::size_t rows>
+void checkGreying(const QWidget& window, const Vx41Params& parameters,
+                  const Greying (&greyings)[rows]) {
+    for (const Greying& greying : greyings) {
+        const QWidget* widget = controlOf<QWidget>(window, greying.control);
+        ASSERT_NE(widget, nullptr) << greying.control;
+        Parameter& parameter =
+            parameterOf(parameters, greying.follows.number, greying.follows.index);
+        parameter.setEnabled(false);
+        EXPECT_FALSE(enabledItself(*widget)) << greying.control;
+        parameter.setEnabled(true);
+        EXPECT_TRUE(enabledItself(*widget)) << greying.control;
     }
 }
 } // namespace BindingTable

@@ -1,3 +1,5 @@
+#include <QLabel>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "BindingTable.h"
@@ -7,6 +9,7 @@
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CRouterDlg.h"
 #include "app/dialogs/CSetupDlg.h"
+#include "app/dialogs/CUserPresetsDlg.h"
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
@@ -36,10 +39,13 @@ TEST_F(BindingTablesTest, MainWindow) {
         configuration = 1157,
         channelSelect = 2277,
         emulatorInt = 1397,
+        emulatorExt1 = 1398,
         emulatorExt2 = 1399,
         programme1 = 1193,
         programme8 = 1200,
         dialNormInt = 1098,
+        dialNormExt2 = 1100,
+        integrationShortTerm = 2282,
         integrationInfinite = 2283,
         ltRt = 1220,
         bypass = 1218,
@@ -55,10 +61,13 @@ TEST_F(BindingTablesTest, MainWindow) {
         {configuration, Kind::list, {179, 0}, 3, 3, {141, 0}, 5},
         {channelSelect, Kind::list, {117, 57}, 4, 4, {117, 57}, 2},
         {emulatorInt, Kind::choice, {121, 0}, 2, 0, {121, 0}, 0},
+        {emulatorExt1, Kind::choice, {121, 0}, 2, 0, {121, 0}, 1},
         {emulatorExt2, Kind::choice, {121, 0}, 0, 0, {121, 0}, 2},
         {programme1, Kind::lamp, {117, 0}, 7, 0, {117, 0}, 0},
         {programme8, Kind::lamp, {117, 0}, 7, 1, {117, 0}, 7},
         {dialNormInt, Kind::choice, {25, 8}, 1, 0, {137, 8}, 0},
+        {dialNormExt2, Kind::choice, {25, 8}, 0, 0, {137, 8}, 2},
+        {integrationShortTerm, Kind::choice, {117, 56}, 1, 0, {117, 56}, 0},
         {integrationInfinite, Kind::choice, {117, 56}, 0, 0, {117, 56}, 1},
         {ltRt, Kind::lamp, {117, 21}, 1, 1, {117, 21}, 0},
         {bypass, Kind::lamp, {117, 22}, 0, 0, {117, 22}, 1},
@@ -69,6 +78,9 @@ TEST_F(BindingTablesTest, MainWindow) {
     };
     CMainView view(document);
     view.show();
+    // The dialogue level set reads in green, the one measured in yellow.
+    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1492), QColor(0, 255, 0)));
+    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1491), QColor(255, 255, 0)));
     BindingTable::check(view, parameters(), line, bindings);
     EXPECT_EQ(view.findChildren<CLedButton*>().size(), 8u + 2u)
         << "eight programmes, Bypass, Lt/Rt";
@@ -76,8 +88,16 @@ TEST_F(BindingTablesTest, MainWindow) {
 
 TEST_F(BindingTablesTest, MonitorWindow) {
     enum {
+        volume = 1210,
         multi = 1472,
+        stereo = 1473,
         mono = 1474,
+        threeStereo = 1223,
+        custom = 1229,
+        rf = 1231,
+        soloLeft = 1390,
+        customCut = 1233,
+        customBoost = 1236,
         fullDownmix = 1222,
         monoDownmix = 1226,
         line = 1230,
@@ -88,7 +108,15 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     };
     const Binding bindings[] = {
         {multi, Kind::lamp, {197, 15}, 2, 0, {197, 15}, 0},
+        {stereo, Kind::lamp, {197, 15}, 1, 1, {197, 15}, 1},
         {mono, Kind::lamp, {197, 15}, 0, 0, {197, 15}, 2},
+        {volume, Kind::slider, {197, 17}, 100, -100, {197, 17}, 99},
+        {threeStereo, Kind::lamp, {117, 36}, 1, 1, {117, 36}, 1},
+        {custom, Kind::lamp, {117, 38}, 0, 1, {117, 38}, 3},
+        {rf, Kind::lamp, {117, 38}, 0, 0, {117, 38}, 2},
+        {soloLeft, Kind::lamp, {117, 50}, 0, 1, {117, 50}, 7},
+        {customCut, Kind::upDown, {117, 49}, 3, 3, {117, 49}, 4},
+        {customBoost, Kind::upDown, {117, 48}, 2, 2, {117, 48}, 3},
         {fullDownmix, Kind::lamp, {117, 36}, 4, 0, {117, 36}, 0},
         {monoDownmix, Kind::lamp, {117, 36}, 0, 0, {117, 36}, 4},
         // Pressing the lit compression mode turns compression off (3).
@@ -103,6 +131,10 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     CMonitorView view(document);
     view.show();
     BindingTable::check(view, parameters(), this->line, bindings);
+    const BindingTable::Greying greyings[] = {{2184, {197, 17}}, {2185, {197, 17}},
+                                              {2188, {197, 17}}, {2189, {197, 15}},
+                                              {2190, {216, 2}},  {1217, {23, 2}}};
+    BindingTable::checkGreying(view, parameters(), greyings);
 }
 TEST_F(BindingTablesTest, MetadataWindow) {
     // Each item row: its value, then its source as Int, Ext1, Ext2. Programme 1's compounds show
@@ -115,6 +147,14 @@ TEST_F(BindingTablesTest, MetadataWindow) {
         {roomType + 2, Kind::choice, {25, 13}, 0, 0, {123, 13}, 1},
         {lfe, Kind::box, {19, 7}, 1, 1, {143, 7}, 0},
         {lfe + 1, Kind::choice, {25, 7}, 1, 0, {123, 7}, 0},
+        // Line and RF compression, with their sources; programme 1's name source and the
+        // programme metadata source.
+        {1002, Kind::list, {19, 38}, 2, 2, {143, 38}, 1},
+        {1008, Kind::choice, {25, 38}, 0, 0, {123, 38}, 1},
+        {1003, Kind::list, {19, 35}, 1, 1, {143, 35}, 3},
+        {1019, Kind::choice, {25, 35}, 0, 0, {123, 35}, 1},
+        {1202, Kind::choice, {27, 0}, 0, 0, {121, 8}, 1},
+        {1165, Kind::choice, {29, 1}, 0, 0, {117, 11}, 1},
     };
     CMetadataView view(document);
     view.show();
@@ -134,6 +174,27 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
         {1088, Kind::choice, {117, 59}, 0, 0, {117, 59}, 3},
         {1102, Kind::choice, {117, 60}, 0, 0, {117, 60}, 1},
         {1434, Kind::choice, {117, 39}, 0, 0, {117, 39}, 1},
+        {1424, Kind::choice, {117, 30}, 2, 0, {117, 30}, 0},
+        {1085, Kind::choice, {117, 59}, 3, 0, {117, 59}, 0},
+        {1101, Kind::choice, {117, 60}, 1, 0, {117, 60}, 0},
+        {1213, Kind::slider, {197, 3}, 11, -11, {197, 3}, 10},
+        {1130, Kind::slider, {117, 62}, 3, 3, {117, 62}, 4},
+        {1091, Kind::slider, {117, 61}, 3, 3, {117, 61}, 4},
+        {1422, Kind::lamp, {117, 24}, 1, 1, {117, 24}, 0},
+        {1423, Kind::lamp, {117, 24}, 0, 0, {117, 24}, 2},
+        // Delays and trims step on their up-downs.
+        {1261, Kind::upDown, {117, 27}, 2, 2, {117, 27}, 3},
+        {1249, Kind::upDown, {117, 53}, 2, 2, {117, 53}, 3},
+        {1250, Kind::upDown, {117, 54}, 2, 2, {117, 54}, 3},
+        {1252, Kind::upDown, {117, 28}, 2, 2, {117, 28}, 3},
+        {1254, Kind::upDown, {117, 26}, 2, 2, {117, 26}, 3},
+        {1259, Kind::upDown, {117, 52}, 2, 2, {117, 52}, 3},
+        {1263, Kind::upDown, {117, 64}, 2, 2, {117, 64}, 3},
+        {1953, Kind::upDown, {197, 14}, 150, 150, {197, 14}, 151},
+        {1945, Kind::upDown, {197, 12}, 150, 150, {197, 12}, 151},
+        {1946, Kind::upDown, {197, 13}, 150, 150, {197, 13}, 151},
+        {1930, Kind::upDown, {197, 4}, 150, 150, {197, 4}, 151},
+        {1937, Kind::upDown, {197, 11}, 150, 150, {197, 11}, 151},
     };
     CSetupDlg dialog(clock, nullptr);
     dialog.setDocument(&document);
@@ -141,6 +202,20 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
     // With analogue outputs every monitoring setting is in use.
     parameters().find({216, 21}).setValue(1);
     BindingTable::check(dialog.monitorPage(), parameters(), line, bindings);
+    const BindingTable::Greying greyings[] = {
+        {2201, {197, 15}}, {1950, {197, 14}}, {1951, {197, 14}}, {1940, {197, 12}},
+        {1941, {197, 12}}, {1942, {197, 13}}, {1900, {197, 4}},  {1901, {197, 4}},
+        {1908, {197, 11}}, {1909, {197, 11}}, {2191, {197, 3}},  {2192, {197, 3}},
+        {2193, {197, 3}},  {2194, {197, 3}},  {2195, {197, 3}},  {1475, {197, 3}},
+    };
+    BindingTable::checkGreying(dialog.monitorPage(), parameters(), greyings);
+    // The master trim is in use with analogue outputs only, and its captions with it.
+    parameters().find({216, 21}).setValue(0);
+    for (int caption : {2196, 2197, 2198, 2199, 2200}) {
+        const QWidget* widget = controlOf<QWidget>(dialog.monitorPage(), caption);
+        ASSERT_NE(widget, nullptr) << caption;
+        EXPECT_FALSE(BindingTable::enabledItself(*widget)) << caption;
+    }
 }
 // Per line a function, a trigger and a polarity list: inputs (201, 30 + l), (201, l), (201, 15 +
 // l); outputs (203, 32 + l), (203, 1 + l), (203, 17 + l).
@@ -170,9 +245,57 @@ TEST_F(BindingTablesTest, RouterDialog) {
         {crosspoint(4, 7), Kind::choice, {195, 6}, 3, 0, {195, 6}, 7},
         {crosspoint(7, 0), Kind::choice, {195, 9}, 3, 0, {195, 9}, 0},
         {CRouterDlg::configurationId, Kind::list, {141, 0}, 2, 2, {141, 0}, 4},
+        // Preset k's button is pushed while (212,4) is k, and recalls k through (115,10) unless
+        // k is in force already.
+        {1244, Kind::pushed, {212, 4}, 2, 0, {115, 10}, 0},
+        {1245, Kind::pushed, {212, 4}, 1, 1, BindingTable::noWrite, 0},
+        {1248, Kind::pushed, {212, 4}, 0, 0, {115, 10}, 2},
+        {1250, Kind::pushed, {212, 4}, 3, 1, BindingTable::noWrite, 0},
     };
     CRouterDlg dialog(document, seam, nullptr);
     dialog.show();
     BindingTable::check(dialog, parameters(), line, bindings);
+    // Each input's number heads its row of crosspoints, each output's number its column.
+    const auto labels = dialog.findChildren<QLabel*>();
+    const auto numbered = [&labels](int number, auto placed) {
+        return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == QString::number(number) && placed(label->geometry());
+        });
+    };
+    for (int n = 0; n < CRouterDlg::size; ++n) {
+        const QRect row = controlOf<QWidget>(dialog, crosspoint(0, n))->geometry();
+        EXPECT_TRUE(numbered(n + 1,
+                             [&row](const QRect& label) {
+                                 return label.right() < row.left() &&
+                                        std::abs(label.center().y() - row.center().y()) < 4;
+                             }))
+            << "input " << n;
+        const QRect column = controlOf<QWidget>(dialog, crosspoint(n, 0))->geometry();
+        EXPECT_TRUE(numbered(n + 1,
+                             [&column](const QRect& label) {
+                                 return label.bottom() < column.top() &&
+                                        label.left() <= column.center().x() &&
+                                        column.center().x() <= label.right();
+                             }))
+            << "output " << n;
+    }
+}
+
+// Preset s's button is drawn pushed while the unit's preset in force (210,64) is s, and recalls s
+// through (115,0) unless s is in force already; its caption is its label (23, s + 34).
+TEST_F(BindingTablesTest, UserPresetsDialog) {
+    const auto preset = [](int s) { return CUserPresetsDlg::firstPresetId + s; };
+    const Binding bindings[] = {
+        {preset(0), Kind::pushed, {210, 64}, 3, 0, {115, 0}, 0},
+        {preset(5), Kind::pushed, {210, 64}, 5, 1, BindingTable::noWrite, 0},
+        {preset(17), Kind::pushed, {210, 64}, 16, 0, {115, 0}, 17},
+        {preset(31), Kind::pushed, {210, 64}, 31, 1, BindingTable::noWrite, 0},
+    };
+    CUserPresetsDlg dialog(document, seam, nullptr);
+    dialog.show();
+    BindingTable::check(dialog, parameters(), line, bindings);
+    for (int s = 0; s < CUserPresetsDlg::presets; ++s)
+        EXPECT_EQ(controlOf<QAbstractButton>(dialog, preset(s))->text().section(' ', 0, 0),
+                  QString::number(s + 1));
 }
 } // namespace

@@ -94,7 +94,7 @@ TEST_F(DocumentLineTest, ConnectingReadsTheUnitOnceAndEveryFullReadAsksTheSame) 
 }
 
 // The operator's write goes to the line ahead of the rest of a poll step, and no answer of that
-// step takes the value back.
+// step takes the value back; a category read afterwards shows what the unit kept.
 TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
     // At 9600 a poll step goes in frames of a few ids, so the write meets the step under way.
     store.setNumber("baud rate", 0);
@@ -121,6 +121,13 @@ TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
         << "the write waited for the whole poll step";
     EXPECT_EQ(held(masterTrim), 50);
     tickAndWait(document);
+    EXPECT_EQ(held(masterTrim), 50);
+
+    // Reading the trims' category again brings back what the unit holds.
+    document.parameters().find(masterTrim).update({{masterTrim, ParameterValue(20)}});
+    ASSERT_EQ(held(masterTrim), 20);
+    document.refreshCategory('A');
+    waitForTheLine(document);
     EXPECT_EQ(held(masterTrim), 50);
 }
 

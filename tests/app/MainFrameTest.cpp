@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -11,6 +13,7 @@
 
 #include "app/CommandIds.h"
 #include "app/ModalSeam.h"
+#include "app/dialogs/CAboutDlg.h"
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CMainFrame.h"
 
@@ -127,6 +130,14 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheUserGuide) {
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->isVisible());
     EXPECT_EQ(guide->documentTitle(), "QuenlarRemote 41 User Guide");
+}
+
+TEST(AboutDlgTest, OkClosesTheDialog) {
+    CAboutDlg about(nullptr);
+    about.show();
+    about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_FALSE(about.isVisible());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
@@ -76,6 +77,29 @@ TEST_F(MetadataViewTest, ListsAreWordedByTheirItemsAndTrueFalseItemsAreCheckBoxe
     for (int item : {4, 5}) {
         EXPECT_NE(controlOf<QLabel>(view, 2262 + item), nullptr);
         EXPECT_FALSE(controlOf<QRadioButton>(view, rowIds + 4 * item + 1)->isEnabled());
+    }
+}
+
+// On every page with source buttons each column of them is headed by its source.
+TEST_F(MetadataViewTest, SourceColumnsAreHeadedByTheirSources) {
+    const QString heads[] = {"Int", "Ext1", "Ext2"};
+    // A row of each page: Audio Processing, Dynamic Range, Bitstream Info, Extended BSI.
+    const std::pair<int, int> pages[] = {
+        {1, rowIds + 4 * 3 + 1}, {2, 1007}, {3, rowIds + 4 * 13 + 1}, {4, rowIds + 4 * 17 + 1}};
+    for (const auto& [tab, firstButton] : pages) {
+        view.showTab(tab);
+        QCoreApplication::sendPostedEvents();
+        for (int source = 0; source < 3; ++source) {
+            const QWidget* button = controlOf<QRadioButton>(view, firstButton + source);
+            ASSERT_NE(button, nullptr) << firstButton;
+            const auto labels = button->parentWidget()->findChildren<QLabel*>();
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+                const QRect head = label->geometry();
+                return label->text() == heads[source] && head.bottom() < button->y() &&
+                       head.left() <= button->geometry().center().x() &&
+                       button->geometry().center().x() <= head.right();
+            })) << firstButton + source;
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
@@ -16,7 +17,6 @@ protected:
     MonitorViewTest() { view.show(); }
 
     Vx41Params& parameters() { return document.parameters(); }
-    int soloed() { return parameterOf(parameters(), 117, 50).getValue().toInt16(); }
     CMeterBar& inputMeter(int input) {
         return *controlOf<CMeterBar>(view, CMonitorView::meterIdBase + input);
     }
@@ -26,20 +26,6 @@ protected:
     CQuenlarRemoteDoc document{seam, clock};
     CMonitorView view{document};
 };
-
-TEST_F(MonitorViewTest, SoloOnAnotherChannelSoloesItAndOnTheLitOneClearsTheSolo) {
-    CLedButton* centre = controlOf<CLedButton>(view, 1392);
-    CLedButton* left = controlOf<CLedButton>(view, 1390);
-    centre->click();
-    EXPECT_EQ(soloed(), 2);
-    EXPECT_TRUE(centre->isOn());
-    left->click();
-    EXPECT_EQ(soloed(), 0);
-    EXPECT_FALSE(centre->isOn());
-    left->click();
-    EXPECT_EQ(soloed(), 7);
-    EXPECT_FALSE(left->isOn());
-}
 
 TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
     auto& rfl = dynamic_cast<SharedParameter&>(parameterOf(parameters(), 117, 37));
@@ -118,5 +104,22 @@ TEST_F(MonitorViewTest, OutputLabelsGreyWithTheChannelsTheSpeakerSelectionLeaves
     const int labels = CMonitorView::meterIdBase + 17;
     EXPECT_FALSE(controlOf<QLabel>(view, labels + 0)->isEnabled());
     EXPECT_TRUE(controlOf<QLabel>(view, labels + 2)->isEnabled());
+}
+
+// Each column of mute and solo buttons is headed by its channel; the volume reads in green.
+TEST_F(MonitorViewTest, MuteColumnsAreHeadedByTheirChannelsAndTheVolumeReadsInGreen) {
+    const QString channels[] = {"L", "R", "C", "SW", "Ls", "Rs", "Bs"};
+    for (int channel = 0; channel < 7; ++channel) {
+        const QWidget* mute = controlOf<QWidget>(view, 2080 + channel);
+        ASSERT_NE(mute, nullptr) << channel;
+        const auto labels = mute->parentWidget()->findChildren<QLabel*>();
+        const int middle = mute->geometry().center().x();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            const QRect head = label->geometry();
+            return label->text() == channels[channel] && head.bottom() < mute->y() &&
+                   head.left() <= middle && middle <= head.right();
+        })) << channel;
+    }
+    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1495), QColor(0, 255, 0)));
 }
 } // namespace

@@ -5,10 +5,9 @@
 
 #include "ObserverFixture.h"
 #include "app/frames/CBlinkingLed.h"
+#include "app/frames/CDigitalReadout.h"
 #include "app/observers/ButtonState.h"
-#include "app/observers/Win32ButtonControlOnlyObserver.h"
 #include "app/observers/Win32ButtonObserver.h"
-#include "app/observers/Win32ButtonStatusObserver.h"
 #include "app/observers/Win32ButtonToggleObserver.h"
 #include "app/observers/Win32CheckBoxObserver.h"
 #include "app/observers/Win32GroupedStateButtonObserver.h"
@@ -80,9 +79,10 @@ TEST_F(ObserverButtonTest, RadioButtonsOfOneParentAreCheckedOnlyByTheirParameter
     EXPECT_TRUE(radios[0]->isChecked() && !radios[1]->isChecked());
 }
 
-TEST_F(ObserverButtonTest, LedButtonsLightWithTheirValueAndSwitchIt) {
+// What the views' binding tables leave out: buttons greyed by limits and locks, and blinking.
+TEST_F(ObserverButtonTest, LedButtonsGreyOutsideTheLimitsAndBlink) {
     ControlParameter& bypass = parameter(0, 0, 1);
-    ControlParameter& programme = parameter(2, 0, 7);
+    ControlParameter& programme = parameter(0, 0, 7);
     CLedButton bypassButton("Bypass");
     Win32StateButtonObserver bypassObserver(bypassButton, 1218, 1, 0);
     std::vector<std::unique_ptr<CLedButton>> buttons;
@@ -91,21 +91,10 @@ TEST_F(ObserverButtonTest, LedButtonsLightWithTheirValueAndSwitchIt) {
         buttons.push_back(std::make_unique<CLedButton>(QString::number(value + 1)));
         group.push_back(std::make_unique<Win32GroupedStateButtonObserver>(*buttons.back(),
                                                                           1193 + value, value, 0));
-        ObserverActions::bind(*group.back(), guard);
         group.back()->attach(programme);
     }
-    ObserverActions::bind(bypassObserver, guard);
     bypassObserver.attach(bypass);
 
-    click(bypassButton);
-    EXPECT_TRUE(bypassButton.isOn());
-    click(bypassButton);
-    EXPECT_FALSE(bypassButton.isOn());
-
-    click(*buttons[2]); // the lit one: written again, stays lit
-    click(*buttons[0]);
-    EXPECT_EQ(written(), std::vector<int>({1, 0, 2, 0}));
-    EXPECT_TRUE(buttons[0]->isOn() && !buttons[2]->isOn());
     // A button whose value lies outside the parameter's limits cannot be pressed.
     programme.setMaximum(1);
     EXPECT_TRUE(buttons[1]->isEnabled());
@@ -130,24 +119,18 @@ TEST_F(ObserverButtonTest, LedButtonsLightWithTheirValueAndSwitchIt) {
     EXPECT_FALSE(blinking.timer().isActive());
 }
 
+// The preset buttons' holders are in the user presets dialog's binding table.
 TEST_F(ObserverButtonTest, PushButtonsAndButtonStateHolders) {
     ControlParameter& accept = parameter(0, 0, 1);
     ControlParameter& reset = parameter(1, 0, 1);
-    ControlParameter& recalled = parameter(0, 0, 4); // last preset recalled
-    ControlParameter& recall = parameter(0, 0, 4);   // recall command
-    QPushButton acceptButton, resetButton, recallButton;
+    QPushButton acceptButton, resetButton;
     Win32ButtonObserver acceptObserver(acceptButton, 1209, 1);
-    ButtonState resetState(resetButton), recallState(recallButton);
+    ButtonState resetState(resetButton);
     Win32ButtonToggleObserver resetObserver(resetState, 2280, 0, 1);
-    Win32ButtonStatusObserver recallStatus(recallState, 1244, 3);
-    Win32ButtonControlOnlyObserver recallObserver(recallState, 1244, 3);
     ObserverActions::bind(acceptObserver, guard);
     ObserverActions::bind(resetObserver, guard);
-    ObserverActions::bind(recallObserver, guard);
     acceptObserver.attach(accept);
     resetObserver.attach(reset);
-    recallStatus.attach(recalled);
-    recallObserver.attach(recall);
 
     click(acceptButton);
     EXPECT_TRUE(acceptButton.isDown());
@@ -157,18 +140,43 @@ TEST_F(ObserverButtonTest, PushButtonsAndButtonStateHolders) {
     click(resetButton);
     click(resetButton);
     EXPECT_EQ(written(), std::vector<int>({1, 0, 0, 1}));
-
-    line.clear();
-    recalled.assignValue(3); // preset 3 in force: the button is pushed and a click sends nothing
-    recalled.notify();
-    click(recallButton);
-    EXPECT_TRUE(recallButton.isDown());
-    EXPECT_TRUE(written().empty());
-    recalled.assignValue(1);
-    recalled.notify();
-    EXPECT_FALSE(recallButton.isDown());
-    click(recallButton);
-    EXPECT_EQ(written(), std::vector<int>({3}));
 }
 
+// A lamp is a bar along the top in its colour, dark when off, with the caption below it; a
+// read-out dims its digits when disabled.
+TEST(LampAndReadoutTest, LampsShowTheirColourAndCaptionAndReadoutsDimWhenDisabled) {
+    const std::pair<CLedButton::Colour, QColor> lamps[] = {{CLedButton::Green, {0, 255, 0}},
+                                                           {CLedButton::Red, {255, 0, 0}},
+                                                           {CLedButton::Yellow, {255, 255, 0}},
+                                                           {CLedButton::Grey, {192, 192, 192}}};
+    for (const auto& [colour, shown] : lamps) {
+        CLedButton lamp("Bypass", colour);
+        lamp.resize(lamp.sizeHint());
+        const QPoint middleOfBar(lamp.width() / 2, 6);
+        lamp.setOn();
+        EXPECT_EQ(lamp.grab().toImage().pixelColor(middleOfBar), shown) << colour;
+        lamp.setOff();
+        EXPECT_LT(lamp.grab().toImage().pixelColor(middleOfBar).value(), shown.value() / 3)
+            << colour;
+    }
+    CLedButton captioned("Bypass"), blank;
+    blank.resize(captioned.sizeHint());
+    captioned.resize(captioned.sizeHint());
+    EXPECT_NE(captioned.grab().toImage(), blank.grab().toImage());
+
+    CDigitalReadout readout;
+    readout.setText("88");
+    readout.resize(readout.sizeHint());
+    const auto brightest = [&readout] {
+        const QImage image = readout.grab().toImage();
+        int green = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                green = std::max(green, image.pixelColor(x, y).green());
+        return green;
+    };
+    EXPECT_EQ(brightest(), 255);
+    readout.setEnabled(false);
+    EXPECT_LT(brightest(), 160);
+}
 } // namespace

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -113,8 +114,9 @@ TEST_F(PollingClockTest, TheUserActionGuardReportsEachKindOfFailure) {
     EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
     expectPollingOffLine();
 }
-// Long work runs with the clock stopped, in front of a window that counts the exchanges; the
-// clock goes on afterwards without reading everything again.
+// Long work runs with the clock stopped, in front of a window that says what it does and counts
+// the exchanges, both laid out within its margins; the clock goes on afterwards without reading
+// everything again.
 TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
     pollingClock.start();
     QStringList shown;
@@ -123,9 +125,14 @@ TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
         document.parameters().protocol().read({117, 48});
         document.parameters().protocol().read({117, 49});
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == "ProgressWindow" && window->isVisible())
-                for (QLabel* label : window->findChildren<QLabel*>())
+            if (window->objectName() == "ProgressWindow" && window->isVisible()) {
+                const QRect inside =
+                    window->rect().marginsRemoved(window->layout()->contentsMargins());
+                for (QLabel* label : window->findChildren<QLabel*>()) {
                     shown << label->text();
+                    EXPECT_TRUE(inside.contains(label->geometry())) << label->text().toStdString();
+                }
+            }
     });
     shown.sort();
     EXPECT_EQ(shown.join('|').toStdString(), "Exchanges with the unit: 2|Saving");

@@ -172,4 +172,23 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
     });
     dialog.saveButton().click();
 }
+
+// When the number or the name cannot reach the unit, the dialog stays open and nothing is stored.
+TEST_F(UserPresetsDlgTest, APresetWhoseNumberFailedIsNotStored) {
+    seam.dialogAnswers.push_back([this](QDialog& shown) {
+        auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
+        enter(dialog.numberBox(), "7");
+        line.failWrites = true;
+        dialog.accept();
+        line.failWrites = false;
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        dialog.reject();
+        return dialog.result();
+    });
+    // The unit answers again when asked to.
+    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Accepted));
+    dialog.saveButton().click();
+    EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
+    EXPECT_FALSE(wrote(userStore, 1));
+}
 } // namespace

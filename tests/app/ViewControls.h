@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "catalogue/Vx41Params.h"
 #include "model/ControlParameter.h"
@@ -36,4 +38,34 @@ inline QColor colourAt(QWidget& widget, double share) {
     const QImage image = widget.grab().toImage();
     const int x = std::min(static_cast<int>(share * image.width()), image.width() - 1);
     return image.pixelColor(x, image.height() / 2);
+}
+
+// Whether some pixel of the grabbed widget has that colour.
+inline bool showsColour(QWidget& widget, const QColor& colour) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+// The controls of a shown window that overlap on screen, neither inside the other, as
+// "id/id": a control left out of its layout, or put in another's place.
+inline std::string overlaps(const QWidget& window) {
+    std::vector<const QWidget*> shown;
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->property("controlId").isValid() && widget->isVisible())
+            shown.push_back(widget);
+    const auto place = [&window](const QWidget* widget) {
+        return QRect(widget->mapTo(&window, QPoint()), widget->size());
+    };
+    std::string found;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (!shown[i]->isAncestorOf(shown[j]) && !shown[j]->isAncestorOf(shown[i]) &&
+                place(shown[i]).intersects(place(shown[j])))
+                found += std::to_string(shown[i]->property("controlId").toInt()) + "/" +
+                         std::to_string(shown[j]->property("controlId").toInt()) + " ";
+    return found;
 }

@@ -67,6 +67,15 @@ TEST_F(Restore, WritesInTheUnitsOrderBetweenTheRestoreFlags) {
     }
 }
 
+// The source of the programme configuration switches every item's source: it goes before them,
+// so that the sources the file holds are the ones the unit keeps.
+TEST_F(Restore, ItemSourcesOutlastTheConfigurationSource) {
+    file[idOf(121, 0)] = 1;
+    params.restoreConfiguration(file, true);
+    EXPECT_EQ(unit.read(idOf(121, 0)), ParameterValue(1));
+    EXPECT_EQ(unit.read(idOf(123, 3)), ParameterValue(2));
+}
+
 TEST_F(Restore, LeavesSetupAloneUnlessAskedFor) {
     params.restoreConfiguration(file, false);
     EXPECT_THAT(writes(), ::testing::Each(::testing::Not(::testing::AnyOf(

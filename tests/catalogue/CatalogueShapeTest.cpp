@@ -53,6 +53,17 @@ TEST_F(CatalogueShape, LocalAndReservedNumbersNeverReachTheUnit) {
     EXPECT_EQ(&at(23, 1).protocol(), &device) << "a compound takes its status's protocol";
 }
 
+// The level meters fall back gradually and the dialnorm meter (18) climbs: each has its
+// ballistics; 17, 21 and 22 show their readings as they come.
+TEST_F(CatalogueShape, MetersHaveTheirBallistics) {
+    for (int index = 0; index <= 22; ++index) {
+        Parameter& meter = at(204, index);
+        Interpolator* ballistics = meter.setInterpolator(nullptr);
+        EXPECT_EQ(ballistics != nullptr, index != 17 && index < 21) << index;
+        meter.setInterpolator(ballistics);
+    }
+}
+
 TEST_F(CatalogueShape, UnknownIdCannotBeObserved) {
     Observer observer;
     EXPECT_EQ(messageOf([&] { params.attachObserver(idOf(143, 9), observer); }),

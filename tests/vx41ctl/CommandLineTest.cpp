@@ -25,6 +25,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"get"}, 2, "ids"},
         {{"get", "197,256"}, 2, "'197,256' is not a parameter id"},
         {{"get", "12"}, 2, "'12' is not a parameter id"},
+        {{"get", "19x,0"}, 2, "'19x,0' is not a parameter id"},
         {{"get", "1,1"}, 2, "no parameter 1,1"},
         {{"set", "197,0"}, 2, "set needs a VALUE"},
         {{"set", "197,0", "1", "--text", "x"}, 2, "excludes"},
@@ -50,6 +51,8 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         EXPECT_TRUE(run.out.empty()) << shown;
     }
     EXPECT_EQ(CtlRun::of({"--help"}).status, 0);
+    for (const char* baud : {"9600", "19200", "38400", "115200"})
+        EXPECT_EQ(CtlRun::of({"--baud", baud, "status"}).status, 0) << baud;
 }
 
 } // namespace

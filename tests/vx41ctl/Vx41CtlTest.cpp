@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include "support/EmulatorProcess.h"
 #include "support/Ser2netProcess.h"
@@ -43,9 +44,11 @@ protected:
         return CtlRun::of(arguments);
     }
 
+    // Named by process too: two runs of the suite at once (two builds) must not share it.
     const fs::path folder =
         fs::temp_directory_path() /
-        ("vx41ctl-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        ("vx41ctl-" + std::to_string(::getpid()) + "-" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
 TEST_F(Vx41CtlTest, OffLineItSaysSoAndSetsWhatTheParameterTakes) {
@@ -106,6 +109,11 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
     };
     EXPECT_LT(total({"restore", file("unit.vxs")}),
               total({"restore", file("unit.vxs"), "--setup"}));
+    // With the setup every entry may be written: as many as the file's count (little-endian).
+    unsigned long entries = 0;
+    for (int byte = 3; byte >= 0; --byte)
+        entries = entries << 8 | static_cast<unsigned char>(saved[static_cast<std::size_t>(byte)]);
+    EXPECT_EQ(total({"restore", file("unit.vxs"), "--setup"}), entries);
 
     // The last byte is part of the stored checksum: the entries are intact, the sum is not.
     saved.back() = static_cast<char>(saved.back() ^ 0x55);
@@ -140,11 +148,13 @@ TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByt
     // The text dump shows every control byte escaped, DEL too.
     EXPECT_NE(onLine(unit, {"dump"}).out.find("\tCHANGED\\x7f\n"), std::string::npos);
     // A name that is not UTF-8 (stray, surrogate, overlong, past U+10FFFF) reaches the JSON dump
-    // as valid text, each of those bytes as U+00XX; valid UTF-8 (the last two bytes) stays.
-    const std::string name = "\xF5\x41\xED\xA0\x80\xC0\xAF\xF4\x90\x80\x80\xC3\xA9";
+    // as valid text, each of those bytes as U+00XX; valid UTF-8 (U+10FFFF after the stray byte,
+    // and the last four bytes) stays.
+    const std::string name =
+        "\xF5\xF4\x8F\xBF\xBF\xED\xA0\x80\xC0\xAF\xF4\x90\x80\x80\xC3\xA9\xC3\x80";
     ASSERT_EQ(onLine(unit, {"set", "141,10", "--text", name}).status, 0);
     EXPECT_EQ(jsonEntry(onLine(unit, {"dump", "--json"}).out, 141, 10).at("text"),
-              "\u00f5\u0041\u00ed\u00a0\u0080\u00c0\u00af\u00f4\u0090\u0080\u0080\u00e9");
+              "\u00f5\U0010ffff\u00ed\u00a0\u0080\u00c0\u00af\u00f4\u0090\u0080\u0080\u00e9\u00c0");
 
     ASSERT_EQ(onLine(unit, {"restore", file("before.vxs"), "--setup"}).status, 0);
     ASSERT_EQ(onLine(unit, {"save", file("after.vxs")}).status, 0);
@@ -166,6 +176,15 @@ TEST_F(Vx41CtlTest, ASaveThroughASerialServerIsTheSaveOverTheLine) {
     EXPECT_EQ(CtlRun::of({"--port", "tcp://127.0.0.1", "status"}).err,
               "vx41ctl: --port: tcp://127.0.0.1 names no port: give tcp://HOST:PORT.\n"
               "Run with --help for more information.\n");
+}
+
+// What the unit takes depends on the state it is in: without analogue outputs, no volume.
+TEST_F(Vx41CtlTest, OnLineASetIsJudgedByTheUnitsPresentState) {
+    const EmulatorProcess unit(VX41_EMULATOR, {});
+    ASSERT_EQ(onLine(unit, {"set", "216,21", "0"}).status, 0);
+    const auto refused = onLine(unit, {"set", "197,17", "100"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "vx41ctl: The unit does not take 197,17 in its present state.\n");
 }
 
 TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
@@ -211,6 +230,11 @@ TEST_F(Vx41CtlTest, TracePrintsTheDecodedExchangesOnStandardError) {
     EXPECT_NE(get.err.find("PC   > select 82 80: read (75; 29), checksum"), std::string::npos)
         << get.err;
     EXPECT_NE(get.err.find("UNIT < reply (75, 29) = 0 [00 00], checksum"), std::string::npos);
+    // A text shows as text only when every byte of it is printable.
+    const auto set = onLine(unit, {"--trace", "set", "210,5", "--text", "AB\x01"});
+    EXPECT_NE(set.err.find(" = [41 42 01]"), std::string::npos) << set.err;
+    const auto label = onLine(unit, {"--trace", "get", "210,0"});
+    EXPECT_NE(label.err.find(" = \"PRESET 1\" [50 52"), std::string::npos) << label.err;
 }
 
 // Each exchange has five attempts; with this seed the first one fails.
