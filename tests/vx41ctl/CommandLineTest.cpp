@@ -11,6 +11,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         int status;
         std::string says;
     } cases[] = {
+        {{}, 2, "A subcommand is required"},
         {{"frob"}, 2, "vx41ctl: frob: no such command\n"},
         {{"--baud", "57600", "status"}, 2, "--baud"},
         {{"--address", "827F", "status"}, 2, "between 8280 and FFFE"},
@@ -19,6 +20,8 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"--address", "0x", "status"}, 2, "must be hexadecimal"},
         {{"--address", "8280zz", "status"}, 2, "must be hexadecimal"},
         {{"--port", "/dev/null", "--offline", "status"}, 2, "--offline"},
+        {{"--port", "tcp://127.0.0.1", "status"}, 2, "names no port: give tcp://HOST:PORT."},
+        {{"--port", "rfc2217://[::1]:65536", "status"}, 2, "a number from 1 to 65535"},
         {{"report", "--text", "--html", "-"}, 2, "--html"},
         {{"watch", "--count", "0"}, 2, "1 or more"},
         {{"watch", "--count", "abc"}, 2, "1 or more"},
@@ -41,6 +44,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"--port", "/dev/vx41-no-such-port", "status"}, 1, "No such file or directory."},
         {{"--port", "/tmp", "status"}, 1, "/tmp: Is a directory."},
         {{"--port", "/tmp/\x1b[31m", "status"}, 1, "/tmp/\\x1B[31m: No such file or directory."},
+        {{"--port", "tcp://127.0.0.1:1", "status"}, 1, "tcp://127.0.0.1:1: Connection refused."},
         {{"set", "204,0", "5"}, 1, "204,0 is read-only"},
     };
     for (const auto& [line, status, says] : cases) {
