@@ -24,7 +24,7 @@ void reportMissingDisplay(QtMsgType type, const QMessageLogContext& context,
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-// The settings of the unit the command line names, if it names one; none when it is malformed.
+// The profile the command line names, empty for none; nothing when its name cannot be one.
 std::optional<QString> profileOf(const QApplication& application) {
     QCommandLineParser parser;
     parser.setApplicationDescription("The remote control of the VX41.");
