@@ -81,7 +81,7 @@ void AtomicFile::writeBytes(const fs::path& path, const std::string& bytes,
 
 fs::path AtomicFile::followLinks(const fs::path& path) {
     fs::path current = path;
-    for (int links = 0; links < maxLinks; ++links) {
+    for (int links = 0; links <= maxLinks; ++links) {
         std::error_code error;
         if (!fs::is_symlink(fs::symlink_status(current, error)))
             return current;

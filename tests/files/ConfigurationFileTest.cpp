@@ -293,6 +293,14 @@ TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) 
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(contentsOf(folder / "real.vxs.tmp"), "the user's own");
 
+    // Forty links are followed, as the system follows them; one more is taken for a loop.
+    for (int link = 1; link <= 41; ++link)
+        fs::create_symlink(link == 1 ? "real.vxs" : "chain" + std::to_string(link - 1),
+                           folder / ("chain" + std::to_string(link)));
+    set.saveFile(folder / "chain40", noDamage);
+    EXPECT_EQ(messageOf([&] { set.saveFile(folder / "chain41", noDamage); }),
+              "Too many links lead to " + (folder / "chain41").string());
+
     // What is not a regular file is written to, not replaced.
     const fs::path pipe = folder / "pipe";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
@@ -304,7 +312,7 @@ TEST_F(AtomicSave, FollowsNoPlantedLinkDestroysNoOtherFileAndReplacesOnlyFiles) 
     close(reader);
     EXPECT_TRUE(fs::is_fifo(pipe));
     EXPECT_EQ(received, saved());
-    EXPECT_EQ(entries(), 7) << "nothing left behind";
+    EXPECT_EQ(entries(), 48) << "nothing left behind";
 }
 
 } // namespace

@@ -54,7 +54,12 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         EXPECT_NE(run.err.find(says), std::string::npos) << shown << ": " << run.err;
         EXPECT_TRUE(run.out.empty()) << shown;
     }
-    EXPECT_EQ(CtlRun::of({"--help"}).status, 0);
+    // The help shows what is taken without the option, and every command.
+    const auto help = CtlRun::of({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* shown : {"=115200", "=8280", "  ports "})
+        EXPECT_NE(help.out.find(shown), std::string::npos) << shown;
+    EXPECT_EQ(CtlRun::of({"ports"}).status, 0);
     for (const char* baud : {"9600", "19200", "38400", "115200"})
         EXPECT_EQ(CtlRun::of({"--baud", baud, "status"}).status, 0) << baud;
 }
