@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+// Compares what the program produces with a listing kept beside the tests, reviewed when it was
+// made. A difference names the first line that differs; VX41_UPDATE_LISTINGS=1 writes the listing
+// anew, for a change that is meant (review its diff before committing it).
+inline void expectListing(const std::string& actual, const std::filesystem::path& file) {
+    if (std::getenv("VX41_UPDATE_LISTINGS")) {
+        std::ofstream(file, std::ios::binary) << actual;
+        return;
+    }
+    std::ifstream stream(file, std::ios::binary);
+    ASSERT_TRUE(stream) << "no listing " << file;
+    const std::string expected{std::istreambuf_iterator<char>(stream),
+                               std::istreambuf_iterator<char>()};
+    if (actual == expected)
+        return;
+    std::istringstream wanted(expected);
+    std::istringstream got(actual);
+    std::string wantedLine;
+    std::string gotLine;
+    for (int line = 1;; ++line) {
+        const bool more = static_cast<bool>(std::getline(wanted, wantedLine));
+        const bool moreGot = static_cast<bool>(std::getline(got, gotLine));
+        if (!more && !moreGot)
+            break;
+        if (more != moreGot || wantedLine != gotLine) {
+            ADD_FAILURE() << file.filename() << " line " << line << "\n  listed: " << wantedLine
+                          << "\n  now:    " << gotLine;
+            return;
+        }
+    }
+    ADD_FAILURE() << file.filename() << " differs in its line ends";
+}
+
+// A listing kept beside the test source that names it.
+inline std::filesystem::path listingBeside(const char* source, const std::string& name) {
+    return std::filesystem::path(source).parent_path() / "listings" / name;
+}
