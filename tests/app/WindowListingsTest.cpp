@@ -1,0 +1,175 @@
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/ConnectionSettings.h"
+#include "app/SettingsStore.h"
+#include "app/dialogs/COpenDeviceDlg.h"
+#include "app/dialogs/CRouterDlg.h"
+#include "app/dialogs/CSetupDlg.h"
+#include "app/dialogs/CUserPresetsDlg.h"
+#include "app/frames/CMainFrame.h"
+#include "app/views/CMainView.h"
+#include "app/views/CMetadataView.h"
+#include "app/views/CMonitorView.h"
+#include "support/FakeClock.h"
+#include "support/Listing.h"
+
+namespace {
+
+// Where widget sits in layout: the index of each item from the layout down to it, a grid's row
+// and column (and span) in place of the index; empty when it is not there.
+QString placeIn(const QLayout& layout, const QWidget& widget) {
+    const auto* grid = qobject_cast<const QGridLayout*>(&layout);
+    for (int i = 0; i < layout.count(); ++i) {
+        QString here = QString::number(i);
+        if (grid) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(i, &row, &column, &rows, &columns);
+            here = QString("%1,%2").arg(row).arg(column);
+            if (rows != 1 || columns != 1)
+                here += QString("+%1x%2").arg(rows).arg(columns);
+        }
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == &widget)
+            return here;
+        if (item->layout())
+            if (const QString inner = placeIn(*item->layout(), widget); !inner.isEmpty())
+                return here + "." + inner;
+    }
+    return {};
+}
+
+// What the widget shows the operator, without anything drawn: texts, a list's entries, a
+// slider's range.
+QString shownBy(const QWidget& widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        return '"' + label->text() + '"';
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
+               (button->isChecked() ? " checked" : "");
+    if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
+        return '"' + group->title() + '"';
+    if (const auto* box = qobject_cast<const QLineEdit*>(&widget))
+        return '"' + box->text() + '"' + (box->isReadOnly() ? " read-only" : "");
+    if (const auto* list = qobject_cast<const QComboBox*>(&widget)) {
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+        return '[' + entries.join('|') + QString("] at %1").arg(list->currentIndex());
+    }
+    if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget))
+        return QString("%1..%2 at %3").arg(slider->minimum()).arg(slider->maximum()).arg(
+            slider->value());
+    if (const auto* tabs = qobject_cast<const QTabBar*>(&widget)) {
+        QStringList names;
+        for (int i = 0; i < tabs->count(); ++i)
+            names << tabs->tabText(i);
+        return '<' + names.join('|') + '>';
+    }
+    return {};
+}
+
+// One line for each control and each caption of window: class, control id, what it shows, the
+// nearest control or group around it, its place in its parent's layout and its state.
+std::string listing(const QWidget& window) {
+    QString text = QString("%1 %2x%3\n")
+                       .arg(window.metaObject()->className())
+                       .arg(window.minimumWidth())
+                       .arg(window.minimumHeight());
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const QVariant id = widget->property("controlId");
+        const QString shown = shownBy(*widget).replace('\n', "\\n");
+        // Scroll bars belong to the lists that pop up.
+        if (qobject_cast<const QScrollBar*>(widget) ||
+            (!id.isValid() && (shown.isEmpty() || shown == "\"\"")))
+            continue;
+        QString around;
+        for (const QWidget* outer = widget->parentWidget(); outer && outer != &window;
+             outer = outer->parentWidget()) {
+            if (outer->property("controlId").isValid()) {
+                around = " in " + outer->property("controlId").toString();
+                break;
+            }
+            if (const auto* group = qobject_cast<const QGroupBox*>(outer)) {
+                around = " in \"" + group->title() + '"';
+                break;
+            }
+        }
+        const QLayout* layout = widget->parentWidget() ? widget->parentWidget()->layout() : nullptr;
+        text += QString("%1 %2 %3%4 @%5%6%7\n")
+                    .arg(widget->metaObject()->className(), id.isValid() ? id.toString() : "-",
+                         shown, around, layout ? placeIn(*layout, *widget) : "-")
+                    .arg(widget->isEnabledTo(&window) ? "" : " disabled")
+                    .arg(widget->isVisibleTo(&window) ? "" : " hidden");
+    }
+    return text.toStdString();
+}
+
+// Every menu entry: its text, command id, shortcut and state.
+std::string menus(const QMenuBar& bar) {
+    QString text;
+    for (const QMenu* menu : bar.findChildren<QMenu*>()) {
+        text += menu->title() + '\n';
+        for (const QAction* action : menu->actions())
+            text += QString("  %1 %2 %3%4%5\n")
+                        .arg(action->isSeparator() ? "----" : action->text(),
+                             action->property("commandId").toString(),
+                             action->shortcut().toString(QKeySequence::PortableText))
+                        .arg(action->isCheckable() ? " checkable" : "")
+                        .arg(action->isEnabled() ? "" : " disabled");
+    }
+    return text.toStdString();
+}
+
+// The windows over the freshly reset simulated unit, each as it was reviewed: a control given
+// another id, caption, list entry, range or place in its layout shows here.
+class WindowListingsTest : public ::testing::Test {
+protected:
+    static void expectListed(const std::string& actual, const std::string& name) {
+        expectListing(actual, listingBeside(__FILE__, name + ".txt"));
+    }
+
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+};
+
+TEST_F(WindowListingsTest, TheThreeWindows) {
+    expectListed(listing(CMainView(document)), "main");
+    expectListed(listing(CMetadataView(document)), "metadata");
+    expectListed(listing(CMonitorView(document)), "monitor");
+}
+
+TEST_F(WindowListingsTest, TheDialogs) {
+    CSetupDlg setup(clock, nullptr);
+    setup.setDocument(&document);
+    expectListed(listing(setup), "setup");
+    expectListed(listing(CRouterDlg(document, seam, nullptr)), "router");
+    expectListed(listing(CUserPresetsDlg(document, seam, nullptr)), "user-presets");
+
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    ConnectionSettings settings{store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}};
+    expectListed(listing(COpenDeviceDlg(settings, document, nullptr)), "open-device");
+}
+
+TEST_F(WindowListingsTest, TheMenus) {
+    CMainFrame frame{seam};
+    expectListed(menus(*frame.menuBar()), "menus");
+}
+
+} // namespace
