@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -62,6 +63,28 @@ TEST_F(CatalogueShape, EveryParameterIsAsListed) {
 }
 
 // (248, 1) = 100 and (210, 64) = 32 stand in the listing beyond their limits.
+// The text of every value of a parameter with a formatter and at most 256 values, and of the
+// values just beyond its limits; a parameter that shows the same texts as one before it names it.
+TEST_F(CatalogueShape, EveryValueHasTheTextListed) {
+    std::map<std::string, std::string> firstWith;
+    std::string listing;
+    for (const auto& [key, parameter] : params.parameters()) {
+        const int low = parameter->getMinimum().toInt16();
+        const int high = parameter->getMaximum().toInt16();
+        if (!parameter->formatter() || high - low >= 256)
+            continue;
+        std::string texts;
+        for (int value = low - 1; value <= high + 1; ++value) {
+            std::string text;
+            parameter->formatValue(text, value);
+            texts += "  " + std::to_string(value) + ' ' + printable(text) + '\n';
+        }
+        const auto [first, isNew] = firstWith.try_emplace(texts, key.toString());
+        listing += key.toString() + (isNew ? ":\n" + texts : " as " + first->second + '\n');
+    }
+    expectListing(listing, listingBeside(__FILE__, "texts.txt"));
+}
+
 TEST_F(CatalogueShape, ValuesOutsideTheirRangesAreKeptButNeverWritten) {
     device.clear(); // the rules' own writes while the set was built
     at(251, 0).setValue(0);
