@@ -1,28 +1,26 @@
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
-#include <chrono>
+#include <QToolBar>
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "LineWait.h"
 #include "ScriptedModalSeam.h"
+#include "ViewControls.h"
 #include "app/CQuenlarRemoteApp.h"
-#include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
 #include "app/SettingsStore.h"
+#include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/COpenDeviceDlg.h"
+#include "app/dialogs/CSetupDlg.h"
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CLedButton.h"
 #include "app/frames/CMainFrame.h"
 #include "app/frames/LedPictures.h"
 #include "app/views/CMainView.h"
-#include "catalogue/Vx41Params.h"
 #include "support/EmulatorProcess.h"
 #include "support/FakeClock.h"
 #include "support/RecordingProtocol.h"
@@ -51,20 +49,10 @@ protected:
     CMainFrame& frame() const { return *program->mainFrame(); }
     CQuenlarRemoteDoc& document() const { return *program->document(); }
     CMainView* mainView() const { return frame().findChild<CMainView*>("CMainView"); }
-
     template <typename Widget> Widget* control(int controlId) const {
-        for (Widget* widget : frame().findChildren<Widget*>())
-            if (widget->property("controlId").toInt() == controlId)
-                return widget;
-        return nullptr;
+        return controlOf<Widget>(frame(), controlId);
     }
-
-    QAction* command(int commandId) const {
-        for (QAction* action : frame().findChildren<QAction*>())
-            if (action->property("commandId").toInt() == commandId)
-                return action;
-        return nullptr;
-    }
+    QAction* command(int commandId) const { return ::command(frame(), commandId); }
 
     QTemporaryDir directory;
     SettingsStore store{directory.filePath("settings.ini")};
@@ -188,6 +176,39 @@ TEST_F(ApplicationTest, ALostUnitLeadsWithinOneTickToWorkingOffLine) {
     tickAndWait(document());
     EXPECT_EQ(seam.dialogs.size(), 2u);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
+}
+
+// The button bar and the Settings menu open the setup, router and user-preset dialogs; the setup
+// dialog is the same each time, bound to the document while shown.
+TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
+    ASSERT_TRUE(start(offLine));
+    std::vector<QDialog*> shown;
+    auto answer = [&shown](QDialog& dialog) {
+        dialog.show();
+        if (auto* setup = dynamic_cast<CSetupDlg*>(&dialog)) {
+            EXPECT_TRUE(setup->monitorPage().isBound());
+        }
+        shown.push_back(&dialog);
+        dialog.hide();
+        return QDialog::Rejected;
+    };
+    const auto* buttonBar = frame().findChild<QToolBar*>("ButtonBar");
+    ASSERT_NE(buttonBar, nullptr);
+    const QList<QAction*> buttons = buttonBar->actions();
+    for (int commandId :
+         {CommandId::Setup, CommandId::Router, CommandId::UserPresets, CommandId::Setup}) {
+        const auto found = std::find_if(buttons.begin(), buttons.end(), [commandId](QAction* a) {
+            return a->property("commandId").toInt() == commandId;
+        });
+        ASSERT_NE(found, buttons.end());
+        EXPECT_TRUE((*found)->isEnabled());
+        seam.dialogAnswers.push_back(answer);
+        (*found)->trigger();
+    }
+    EXPECT_EQ(seam.dialogs, std::vector<QString>({"COpenDeviceDlg", "CSetupDlg", "CRouterDlg",
+                                                  "CUserPresetsDlg", "CSetupDlg"}));
+    ASSERT_EQ(shown.size(), 4U);
+    EXPECT_EQ(shown[0], shown[3]);
 }
 
 // The first read stands over the main window, never over the splash: the splash closes by itself

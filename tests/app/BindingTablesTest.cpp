@@ -35,25 +35,11 @@ protected:
 };
 
 TEST_F(BindingTablesTest, MainWindow) {
-    enum {
-        configuration = 1157,
-        channelSelect = 2277,
-        emulatorInt = 1397,
-        emulatorExt1 = 1398,
-        emulatorExt2 = 1399,
-        programme1 = 1193,
-        programme8 = 1200,
-        dialNormInt = 1098,
-        dialNormExt2 = 1100,
-        integrationShortTerm = 2282,
-        integrationInfinite = 2283,
-        ltRt = 1220,
-        bypass = 1218,
-        pause = 1205,
-        metadataHold = 2281,
-        dialNormSlider = 1219,
-        reset = 2280,
-    };
+    const int configuration = 1157, channelSelect = 2277, emulatorInt = 1397, emulatorExt1 = 1398,
+              emulatorExt2 = 1399, programme1 = 1193, programme8 = 1200, dialNormInt = 1098,
+              dialNormExt2 = 1100, integrationShortTerm = 2282, integrationInfinite = 2283,
+              ltRt = 1220, bypass = 1218, pause = 1205, metadataHold = 2281, dialNormSlider = 1219,
+              reset = 2280;
     // A compound shows its status and writes its control: the programme configuration (179,0)
     // and (141,0); programme 1's dialogue-level source (25,8) and (137,8), and its level (19,8)
     // and (157,8).
@@ -87,25 +73,10 @@ TEST_F(BindingTablesTest, MainWindow) {
 }
 
 TEST_F(BindingTablesTest, MonitorWindow) {
-    enum {
-        volume = 1210,
-        multi = 1472,
-        stereo = 1473,
-        mono = 1474,
-        threeStereo = 1223,
-        custom = 1229,
-        rf = 1231,
-        soloLeft = 1390,
-        customCut = 1233,
-        customBoost = 1236,
-        fullDownmix = 1222,
-        monoDownmix = 1226,
-        line = 1230,
-        dim = 1212,
-        muteLeft = 2080,
-        muteBackSurround = 2086,
-        soloSubwoofer = 1393,
-    };
+    const int volume = 1210, multi = 1472, stereo = 1473, mono = 1474, threeStereo = 1223,
+              custom = 1229, rf = 1231, soloLeft = 1390, customCut = 1233, customBoost = 1236,
+              fullDownmix = 1222, monoDownmix = 1226, line = 1230, dim = 1212, muteLeft = 2080,
+              muteBackSurround = 2086, soloSubwoofer = 1393;
     const Binding bindings[] = {
         {multi, Kind::lamp, {197, 15}, 2, 0, {197, 15}, 0},
         {stereo, Kind::lamp, {197, 15}, 1, 1, {197, 15}, 1},

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
+#include "ViewControls.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
 #include "app/SettingsStore.h"
@@ -18,10 +19,7 @@ namespace {
 class COpenDeviceDlgTest : public ::testing::Test {
 protected:
     template <class Widget> Widget& control(int controlId) {
-        for (Widget* widget : dialog.findChildren<Widget*>())
-            if (widget->property("controlId").toInt() == controlId)
-                return *widget;
-        throw std::runtime_error("no control " + std::to_string(controlId));
+        return ::control<Widget>(dialog, controlId);
     }
     static void type(QLineEdit& box, const QString& text) {
         box.selectAll();
@@ -65,12 +63,17 @@ TEST_F(COpenDeviceDlgTest, TextTypedWithoutEnterCountsAtOk) {
     EXPECT_EQ(settings.portPath(), "/tmp/vx41");
 }
 
+// Off line greys the port, the speed and the address, and on line brings them back, the port
+// number with them.
 TEST_F(COpenDeviceDlgTest, OffLineGreysThePortTheSpeedAndTheAddress) {
-    control<QCheckBox>(COpenDeviceDlg::offLineId).click();
-    EXPECT_TRUE(settings.offLine());
-    EXPECT_FALSE(control<QComboBox>(COpenDeviceDlg::portId).isEnabled());
-    EXPECT_FALSE(control<QComboBox>(COpenDeviceDlg::baudRateId).isEnabled());
-    EXPECT_FALSE(control<QLineEdit>(COpenDeviceDlg::addressId).isEnabled());
-    EXPECT_FALSE(control<UpDownControl>(COpenDeviceDlg::addressUpDownId).isEnabled());
+    for (const bool offLine : {true, false}) {
+        control<QCheckBox>(COpenDeviceDlg::offLineId).click();
+        EXPECT_EQ(settings.offLine(), offLine);
+        EXPECT_NE(control<QComboBox>(COpenDeviceDlg::portId).isEnabled(), offLine);
+        EXPECT_NE(control<QComboBox>(COpenDeviceDlg::baudRateId).isEnabled(), offLine);
+        EXPECT_NE(control<QLineEdit>(COpenDeviceDlg::addressId).isEnabled(), offLine);
+        EXPECT_NE(control<UpDownControl>(COpenDeviceDlg::addressUpDownId).isEnabled(), offLine);
+        EXPECT_NE(settings.parameter(ConnectionSettings::portNumberId).isEnabled(), offLine);
+    }
 }
 } // namespace

@@ -23,15 +23,6 @@ protected:
     CQuenlarRemoteDoc document{seam, clock};
 };
 
-TEST_F(ConnectionSettingsTest, AnEmptyStoreGivesTheFirstPortAtFullSpeedOnLine) {
-    const ConnectionSettings fresh = settings();
-    EXPECT_FALSE(fresh.offLine());
-    EXPECT_EQ(fresh.port(), 1);
-    EXPECT_EQ(fresh.portPath(), "/dev/ttyUSB0");
-    EXPECT_EQ(fresh.baudRate(), 115200u);
-    EXPECT_EQ(fresh.deviceAddress(), 0x8280);
-}
-
 // Each stored value that cannot be taken falls back to its default on its own, and the operator
 // is told which; one that can is kept.
 TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
@@ -105,34 +96,4 @@ TEST_F(ConnectionSettingsTest, TheValuesGoBackToTheStoreWhenTheSettingsGo) {
     EXPECT_EQ(written.value("QuenlarRemote 41/Settings/off line").toInt(), 1);
 }
 
-TEST_F(ConnectionSettingsTest, AddressesKeepTheFormOfTheLineAndStepAcrossBytes) {
-    struct Case {
-        int entered;
-        int kept;
-    };
-    const Case cases[] = {
-        {0x8281, 0x8280}, // typed
-        {0x8300, 0x8380}, // typed
-        {0x837E, 0x82FE}, // 8380 stepped down by 2
-        {0x8300, 0x8380}, // 82FE stepped up by 2
-        {0x8340, 0x82C0}, // 8380 stepped down by 64
-    };
-    ConnectionSettings edited = settings();
-    for (const Case& c : cases) {
-        edited.parameter(ConnectionSettings::deviceAddressId).setValue(c.entered);
-        EXPECT_EQ(edited.deviceAddress(), c.kept) << std::hex << c.entered;
-    }
-}
-
-TEST_F(ConnectionSettingsTest, OffLineDisablesThePortTheSpeedAndTheAddress) {
-    ConnectionSettings edited = settings();
-    const ParameterId lineSettings[] = {
-        ConnectionSettings::portNumberId, ConnectionSettings::portPathId,
-        ConnectionSettings::baudRateId, ConnectionSettings::deviceAddressId};
-    for (const int offLine : {1, 0}) {
-        edited.parameter(ConnectionSettings::offLineId).setValue(offLine);
-        for (const ParameterId& id : lineSettings)
-            EXPECT_EQ(edited.parameter(id).isEnabled(), offLine == 0) << id.toString();
-    }
-}
 } // namespace

@@ -2,17 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
-#include <stdexcept>
-#include <string>
 
 #include "ScriptedModalSeam.h"
+#include "ViewControls.h"
 #include "app/CQuenlarRemoteDoc.h"
-#include "catalogue/Vx41Params.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/Protocol.h"
 #include "support/FakeClock.h"
@@ -34,14 +30,6 @@ protected:
     int value(const ParameterId& id) const { return parameter(id).getValue().toInt16(); }
     // What the unit holds.
     ParameterValue held(const ParameterId& id) { return unit.read(id); }
-
-    // The control of root carrying that id.
-    template <class Widget> static Widget& control(const QWidget& root, int controlId) {
-        for (Widget* widget : root.findChildren<Widget*>())
-            if (widget->property("controlId").toInt() == controlId)
-                return *widget;
-        throw std::runtime_error("no control " + std::to_string(controlId));
-    }
 
     // The unit changes a value of its own accord.
     void setInUnit(const ParameterId& id, const ParameterValue& value) {

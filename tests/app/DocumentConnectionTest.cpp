@@ -1,17 +1,9 @@
-#include <QTemporaryDir>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "OnLineFixture.h"
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
-#include "app/ConnectionSettings.h"
-#include "app/SettingsStore.h"
 #include "catalogue/Vx41Params.h"
 #include "link/posix/PosixSerialPort.h"
 #include "model/QuenlarException.h"
-#include "support/EmulatorProcess.h"
-#include "support/FakeClock.h"
 #include "support/Printers.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
-#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -169,12 +168,7 @@ TEST_F(DocumentLineTest, ACancelledRestoreReportsItsPass) {
     // Once a restore has read everything and told the unit it runs (six exchanges).
     cancelAfter(6);
     seam.fileNames = {path};
-    seam.dialogAnswers = {[](QDialog& dialog) {
-        for (QPushButton* button : dialog.findChildren<QPushButton*>())
-            if (button->property("controlId").toInt() == CSelectParametersDlg::operatingId)
-                button->click();
-        return dialog.result();
-    }};
+    seam.dialogAnswers = {ScriptedModalSeam::clicking(CSelectParametersDlg::operatingId)};
     commands.openConfiguration(nullptr);
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_TRUE(seam.messages[0].text.startsWith("Restoring was cancelled in pass 2."))

@@ -1,6 +1,6 @@
-#include <QDialog>
 #include <QFile>
-#include <QPushButton>
+#include <QLabel>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
@@ -9,9 +9,12 @@
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
+#include "app/ExtraWindows.h"
 #include "app/FileCommands.h"
 #include "app/SettingsStore.h"
+#include "app/dialogs/CCompareDlg.h"
 #include "app/dialogs/CSelectParametersDlg.h"
+#include "app/frames/CMainFrame.h"
 #include "catalogue/Vx41Params.h"
 #include "support/EmulatorProcess.h"
 #include "support/FakeClock.h"
@@ -19,16 +22,6 @@
 namespace {
 constexpr ParameterId operating{117, 48};
 constexpr ParameterId setup{117, 27};
-
-// Clicks the dialog's button with that control id, as the operator would.
-ScriptedModalSeam::DialogAnswer clicking(int controlId) {
-    return [controlId](QDialog& dialog) {
-        for (QPushButton* button : dialog.findChildren<QPushButton*>())
-            if (button->property("controlId").toInt() == controlId)
-                button->click();
-        return dialog.result();
-    };
-}
 
 class FileCommandsTest : public ::testing::Test {
 protected:
@@ -86,7 +79,7 @@ TEST_F(FileCommandsTest, AConfigurationComesBackWithTheParametersChosen) {
         save(file("unit.vxs"));
         set(0, 0);
         seam.dialogs.clear();
-        seam.dialogAnswers = {clicking(c.choice)};
+        seam.dialogAnswers = {ScriptedModalSeam::clicking(c.choice)};
         if (c.warning)
             seam.dialogAnswers.push_back(ScriptedModalSeam::result(*c.warning));
         open(file("unit.vxs"));
@@ -119,7 +112,7 @@ TEST_F(FileCommandsTest, ADamagedFileIsRestoredOnlyWhenTheOperatorInsists) {
     EXPECT_EQ(value(operating), 0);
 
     seam.messageAnswers = {QMessageBox::Yes};
-    seam.dialogAnswers = {clicking(CSelectParametersDlg::operatingId)};
+    seam.dialogAnswers = {ScriptedModalSeam::clicking(CSelectParametersDlg::operatingId)};
     open(file("unit.vxs"));
     EXPECT_EQ(value(operating), 5);
 
@@ -174,5 +167,55 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     EXPECT_EQ(seam.messages.size(), 2u);
     EXPECT_EQ(contents(file("unit.vxs")), saved);
     EXPECT_FALSE(QFile::exists(file("unit.vxs.tmp")));
+}
+TEST_F(FileCommandsTest, CompareListsTheSettingsInWhichTheFileAndTheUnitDifferWithBothTexts) {
+    CMainFrame frame{seam};
+    ExtraWindows extras{frame, document, seam};
+    const QString path = file("before.vxs");
+    document.saveConfiguration(path.toStdString());
+
+    struct Change {
+        ParameterId id;
+        int value;
+        std::string before;
+        std::string after;
+    };
+    std::vector<Change> changes{
+        {{117, 27}, 7, {}, {}}, {{117, 28}, 40, {}, {}}, {{117, 29}, 1, {}, {}}};
+    for (Change& change : changes) {
+        Parameter& parameter = document.parameters().find(change.id);
+        parameter.formatValue(change.before, parameter.getValue());
+        parameter.setValue(change.value);
+        parameter.formatValue(change.after, parameter.getValue());
+        ASSERT_NE(change.before, change.after);
+    }
+
+    std::vector<QStringList> rows;
+    QString summary;
+    seam.fileNames = {path};
+    seam.dialogAnswers = {[&](QDialog& dialog) {
+        auto& compare = dynamic_cast<CCompareDlg&>(dialog);
+        summary = compare.summary().text();
+        for (int row = 0; row < compare.table().rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < CCompareDlg::ColumnCount; ++column)
+                cells << compare.table().item(row, column)->text();
+            rows.push_back(cells);
+        }
+        EXPECT_TRUE(compare.damageNote().isHidden());
+        return QDialog::Rejected;
+    }};
+    extras.compareWithFile();
+
+    ASSERT_EQ(rows.size(), changes.size()) << summary.toStdString();
+    for (std::size_t row = 0; row < changes.size(); ++row) {
+        const Change& change = changes[row];
+        EXPECT_EQ(rows[row][CCompareDlg::IdColumn],
+                  QStringLiteral("(%1, %2)").arg(change.id.number).arg(change.id.index));
+        EXPECT_FALSE(rows[row][CCompareDlg::NameColumn].isEmpty());
+        EXPECT_EQ(rows[row][CCompareDlg::FileColumn].toStdString(), change.before);
+        EXPECT_EQ(rows[row][CCompareDlg::UnitColumn].toStdString(), change.after);
+    }
+    EXPECT_EQ(summary, QStringLiteral("before.vxs and the device differ in 3 settings."));
 }
 } // namespace

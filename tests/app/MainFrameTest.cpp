@@ -1,7 +1,7 @@
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -9,23 +9,19 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
-#include <vector>
 
+#include "ViewControls.h"
+#include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
 #include "app/ModalSeam.h"
 #include "app/dialogs/CAboutDlg.h"
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CMainFrame.h"
+#include "app/views/CMetadataView.h"
+#include "app/views/CMonitorView.h"
+#include "support/FakeClock.h"
 
 namespace {
-
-QAction* command(const QWidget& frame, int commandId) {
-    for (QAction* action : frame.findChildren<QAction*>())
-        if (action->property("commandId").toInt() == commandId)
-            return action;
-    return nullptr;
-}
-
 // Stand-ins of the three views with the sizes of their forms.
 QWidget* standIn(int width, int height) {
     auto* view = new QWidget;
@@ -49,15 +45,43 @@ protected:
         return child ? child->geometry() : QRect();
     }
 
+    FakeClock clock;
     ModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
     CMainFrame frame{seam};
 };
 
-TEST_F(MainFrameTest, AWindowReopenedAtAnUnchangedFrameSizeIsStillPlaced) {
-    run(CommandId::ViewAllWindows);
+// The View commands with the real Metadata and Monitor windows; a window reopened at an unchanged
+// frame size is still placed.
+TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
+    frame.setViewFactory(ViewKind::Metadata, [this] { return new CMetadataView(document); });
+    frame.setViewFactory(ViewKind::Monitor, [this] { return new CMonitorView(document); });
+    const QWidget* area = frame.findChild<QMdiArea*>()->viewport();
+    const QRect metadata(361, 0, 427, 324);
+    const QRect monitor(0, 324, 788, 207);
+    struct Step {
+        int commandId;
+        QSize least;
+        QRect metadata, monitor;
+    };
+    const Step steps[] = {{CommandId::ViewAllWindows, {800, 600}, metadata, monitor},
+                          {CommandId::ViewMain, {372, 395}, {}, {}},
+                          {CommandId::ViewMainAndMetadata, {800, 395}, metadata, {}},
+                          {CommandId::ViewAllWindows, {800, 600}, metadata, monitor}};
+    for (const Step& step : steps) {
+        run(step.commandId);
+        EXPECT_EQ(placeOf(ViewKind::Metadata), step.metadata) << step.commandId;
+        EXPECT_EQ(placeOf(ViewKind::Monitor), step.monitor) << step.commandId;
+        // Every window whole in the window area, and the frame no larger than its bars make it.
+        for (const CChildFrame* child : frame.findChildren<CChildFrame*>())
+            EXPECT_TRUE(area->rect().contains(child->geometry())) << step.commandId;
+        EXPECT_EQ(frame.size().expandedTo(step.least), frame.size()) << step.commandId;
+        EXPECT_LT(frame.width() - step.least.width(), 40) << step.commandId;
+        EXPECT_LT(frame.height() - step.least.height(), 120) << step.commandId;
+    }
     delete frame.childFrame(ViewKind::Monitor);
     run(CommandId::ViewAllWindows);
-    EXPECT_EQ(placeOf(ViewKind::Monitor), QRect(0, 324, 788, 207));
+    EXPECT_EQ(placeOf(ViewKind::Monitor), monitor);
 }
 
 // A right click in the frame offers the three arrangements; the one chosen is made.
@@ -102,8 +126,7 @@ TEST_F(MainFrameTest, EachShortcutShownRunsItsOwnCommand) {
 }
 
 TEST_F(MainFrameTest, CommandsWithoutTheirWindowsAreGreyed) {
-    ModalSeam otherSeam;
-    CMainFrame bare(otherSeam);
+    CMainFrame bare(seam);
     bare.setViewFactory(ViewKind::Main, [] { return standIn(361, 324); });
     for (int commandId : {CommandId::Setup, CommandId::Router, CommandId::UserPresets,
                           CommandId::ViewMainAndMetadata, CommandId::ViewAllWindows})

@@ -2,7 +2,6 @@
 // line, and one started again is reached by trying to reconnect.
 #include <QDialog>
 #include <QLabel>
-#include <gtest/gtest.h>
 
 #include "LineWait.h"
 #include "OnLineFixture.h"

@@ -27,25 +27,15 @@ protected:
     }
 };
 
-TEST_F(ObserverButtonTest, CheckBoxesWriteTheirChoiceAndShowWhatTheParameterTook) {
+// What the views' binding tables leave out: a refused click, and a box greyed with its parameter.
+TEST_F(ObserverButtonTest, CheckBoxesShowWhatTheParameterTook) {
     ControlParameter& pause = parameter(0, 0, 1);
-    ControlParameter& hold = parameter(0, 0, 1);
-    QCheckBox plain, inverted;
+    QCheckBox plain;
     Win32CheckBoxObserver plainObserver(plain, 1205, 1);
-    Win32CheckBoxObserver invertedObserver(inverted, 1206, 1, true);
-    for (auto* observer : {&plainObserver, &invertedObserver})
-        ObserverActions::bind(*observer, guard);
+    ObserverActions::bind(plainObserver, guard);
     plainObserver.attach(pause);
-    invertedObserver.attach(hold);
-    EXPECT_FALSE(plain.isChecked());
-    EXPECT_TRUE(inverted.isChecked());
-
     click(plain);
-    click(inverted);
-    EXPECT_EQ(written(), std::vector<int>({1, 1})); // unchecking the inverted one checks it
     EXPECT_TRUE(plain.isChecked());
-    EXPECT_FALSE(inverted.isChecked());
-
     unit.refusing = true;
     click(plain);
     EXPECT_TRUE(plain.isChecked());

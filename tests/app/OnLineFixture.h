@@ -14,6 +14,9 @@
 // and its questions answered by a script.
 class OnLineFixture : public ::testing::Test {
 protected:
+    explicit OnLineFixture(const std::vector<std::string>& emulatorOptions = {})
+        : emulator(VX41_EMULATOR, emulatorOptions) {}
+
     // Connects with the settings stored, the emulator's line offered as the only port; false when
     // the operator cancelled the reading.
     bool connect() {
@@ -21,7 +24,7 @@ protected:
         return document.connect(settings);
     }
 
-    EmulatorProcess emulator{VX41_EMULATOR, {}};
+    EmulatorProcess emulator;
     QTemporaryDir directory;
     SettingsStore store{directory.filePath("settings.ini")};
     FakeClock clock;

@@ -2,21 +2,12 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <optional>
 
 #include "LineWait.h"
 #include "OnLineFixture.h"
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
-#include "app/ConnectionSettings.h"
-#include "app/PollingClock.h"
-#include "app/SettingsStore.h"
 #include "catalogue/Vx41Params.h"
 #include "link/ProtocolException.h"
-#include "support/EmulatorProcess.h"
-#include "support/FakeClock.h"
 #include "support/RecordingProtocol.h"
 
 namespace {
@@ -36,18 +27,6 @@ protected:
 
     PollingClock& pollingClock = document.pollingClock();
 };
-
-TEST_F(PollingClockTest, AUnitLostWhilePollingAsksAtTheNextTickAndWorksOffLine) {
-    connectToTheEmulator();
-    tickAndWait(document);
-    EXPECT_TRUE(seam.dialogs.empty());
-
-    emulator.stop();
-    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
-    tickAndWait(document);
-    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
-    expectPollingOffLine();
-}
 
 // A lost adapter closes the port; once the unit is back on the same path, trying again opens it.
 TEST_F(PollingClockTest, TryingAgainOpensTheLostPortOnceTheUnitIsBack) {

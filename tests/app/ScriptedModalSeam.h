@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPushButton>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -21,6 +22,16 @@ public:
 
     static DialogAnswer result(int code) {
         return [code](QDialog&) { return code; };
+    }
+
+    // Clicks the dialog's button with that control id, as the operator would.
+    static DialogAnswer clicking(int controlId) {
+        return [controlId](QDialog& dialog) {
+            for (QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->property("controlId").toInt() == controlId)
+                    button->click();
+            return dialog.result();
+        };
     }
 
     int exec(QDialog& dialog) override {

@@ -33,11 +33,8 @@ protected:
 // configuration the program then saves is the one the command-line tool reads from the unit.
 TEST_F(SetupDialogsEndToEndTest, WhatTheDialogsChangeIsWhatTheUnitKeeps) {
     {
+        // The settings of a fresh store: on line, at full speed, on the first port offered.
         ConnectionSettings settings(store, document, {emulator.linePath()});
-        settings.parameter(ConnectionSettings::offLineId).setValue(0);
-        settings.parameter(ConnectionSettings::portPathId)
-            .setValue(ParameterValue::fromText(emulator.linePath()));
-        settings.parameter(ConnectionSettings::baudRateId).setValue(3);
         ASSERT_TRUE(document.connect(settings));
     }
     const QString before = directory.filePath("before.vxs");

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QAction>
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,21 @@ template <typename Widget> Widget* controlOf(const QWidget& view, int controlId)
     for (Widget* widget : view.findChildren<Widget*>())
         if (widget->property("controlId").toInt() == controlId)
             return widget;
+    return nullptr;
+}
+
+// The same, for a control that must be there.
+template <typename Widget> Widget& control(const QWidget& view, int controlId) {
+    if (Widget* widget = controlOf<Widget>(view, controlId))
+        return *widget;
+    throw std::runtime_error("no control " + std::to_string(controlId));
+}
+
+// The action of a window that runs a command.
+inline QAction* command(const QWidget& window, int commandId) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->property("commandId").toInt() == commandId)
+            return action;
     return nullptr;
 }
 

@@ -1,26 +1,19 @@
 #include <QLabel>
-#include <QTemporaryDir>
 #include <chrono>
-#include <gtest/gtest.h>
 #include <map>
 #include <set>
 
 #include "LineWait.h"
-#include "ScriptedModalSeam.h"
+#include "OnLineFixture.h"
 #include "ViewControls.h"
-#include "app/CQuenlarRemoteDoc.h"
-#include "app/ConnectionSettings.h"
-#include "app/SettingsStore.h"
 #include "app/frames/CMeterBar.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
-#include "support/EmulatorProcess.h"
-#include "support/FakeClock.h"
 
 namespace {
-class ViewsAgainstEmulatorTest : public ::testing::Test {
+class ViewsAgainstEmulatorTest : public OnLineFixture {
 protected:
-    ViewsAgainstEmulatorTest() { monitor.show(); }
+    ViewsAgainstEmulatorTest() : OnLineFixture({"--animate"}) { monitor.show(); }
 
     CMeterBar& meter(int index) {
         return *controlOf<CMeterBar>(monitor, CMonitorView::meterIdBase + index);
@@ -53,12 +46,6 @@ protected:
         parameterOf(document.parameters(), number, index).setValue(value);
     }
 
-    EmulatorProcess emulator{VX41_EMULATOR, {"--animate"}};
-    QTemporaryDir directory;
-    SettingsStore store{directory.filePath("settings.ini")};
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     CMonitorView monitor{document};
     CMetadataView metadata{document};
 };
@@ -66,8 +53,7 @@ protected:
 TEST_F(ViewsAgainstEmulatorTest, MetersOfEveryPageMoveAndLampsFollowTheUnit) {
     QLabel* analogLamp = controlOf<QLabel>(monitor, CMonitorView::analogLampId);
     const QImage unlit = analogLamp->pixmap().toImage();
-    ConnectionSettings settings(store, document, {emulator.linePath()});
-    document.connect(settings);
+    connect();
     ASSERT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
     document.refreshAll();
     // The unit has analogue monitoring outputs; the program starts out assuming none.

@@ -1,0 +1,359 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "ScriptedModalSeam.h"
+#include "ViewControls.h"
+#include "app/CQuenlarRemoteDoc.h"
+#include "app/frames/CLedButton.h"
+#include "app/frames/CMeterBar.h"
+#include "app/views/CMetadataView.h"
+#include "app/views/CMonitorView.h"
+#include "app/views/CParameterBrowser.h"
+#include "app/views/ParameterTableModel.h"
+#include "catalogue/Vx41Params.h"
+#include "model/SharedParameter.h"
+#include "support/FakeClock.h"
+
+namespace {
+// A window on the simulated unit, shown.
+template <class View> class ViewTest : public ::testing::Test {
+protected:
+    ViewTest() { view.show(); }
+
+    Vx41Params& parameters() { return document.parameters(); }
+
+    FakeClock clock;
+    ScriptedModalSeam seam;
+    CQuenlarRemoteDoc document{seam, clock};
+    View view{document};
+};
+
+class MonitorViewTest : public ViewTest<CMonitorView> {
+protected:
+    CMeterBar& inputMeter(int input) {
+        return *controlOf<CMeterBar>(view, CMonitorView::meterIdBase + input);
+    }
+};
+
+TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
+    auto& rfl = dynamic_cast<SharedParameter&>(parameterOf(parameters(), 117, 37));
+    CLedButton* button = controlOf<CLedButton>(view, 1227);
+    // Rear fill needs back-surround speakers: without them the catalogue locks it.
+    EXPECT_TRUE(rfl.isLocked());
+    EXPECT_FALSE(button->isEnabled());
+    parameterOf(parameters(), 117, 39).setValue(1);
+    ASSERT_FALSE(rfl.isLocked());
+    EXPECT_TRUE(button->isEnabled());
+    parameterOf(parameters(), 117, 39).setValue(0);
+    EXPECT_FALSE(button->isEnabled());
+}
+
+TEST_F(MonitorViewTest, AMeterFallsFromFullScaleToTheFloorInOneAndAHalfSeconds) {
+    CMeterBar& meter = inputMeter(0);
+    // A reading above full scale is full scale: the bar falls from there, not from above it.
+    deliver(parameters(), 204, 0, 1100);
+    EXPECT_EQ(colourAt(meter, 0.995), QColor(0, 255, 0));
+    // Silence, read every clock tick of 30 ms.
+    for (int tick = 1; tick <= 25; ++tick) {
+        clock.advanceMilliseconds(30);
+        deliver(parameters(), 204, 0, 0);
+    }
+    // 0.75 s at 40 dB a second: -30 dB, half way.
+    EXPECT_EQ(colourAt(meter, 0.48), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(meter, 0.52), QColor(Qt::black));
+    for (int tick = 1; tick <= 24; ++tick) {
+        clock.advanceMilliseconds(30);
+        deliver(parameters(), 204, 0, 0);
+    }
+    EXPECT_EQ(colourAt(meter, 0.01), QColor(0, 255, 0)) << "still above the floor at 1.47 s";
+    clock.advanceMilliseconds(30);
+    deliver(parameters(), 204, 0, 0);
+    EXPECT_EQ(colourAt(meter, 0.0), QColor(Qt::black));
+}
+
+TEST_F(MonitorViewTest, FullScaleFillsTheBarAnd64StepsLessShowMinus6Decibels) {
+    CMeterBar& meter = inputMeter(1);
+    // Levels rise at once: each reading shows as it comes.
+    deliver(parameters(), 204, 1, 959);
+    // -6.02 dB on a scale of -60 to 0.
+    const double level = 1 - 6.0206 / 60;
+    EXPECT_EQ(colourAt(meter, level - 0.01), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(meter, level + 0.01), QColor(Qt::black));
+    deliver(parameters(), 204, 1, 1023);
+    const QImage full = meter.grab().toImage();
+    EXPECT_EQ(full.pixelColor(full.width() - 1, full.height() / 2), QColor(0, 255, 0));
+}
+
+// Every meter shows its own reading and no other's: full scale at one meter at a time lights its
+// bar alone. Inputs 1 to 8, Lt and Rt, then the outputs L, R, C, SW, Ls, Rs, Bs.
+TEST_F(MonitorViewTest, EachMeterShowsItsOwnReading) {
+    const int readings[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 14, 15, 16};
+    const int meters = static_cast<int>(std::size(readings));
+    // The back-surround output in use: rear fill on back-surround speakers.
+    parameterOf(parameters(), 117, 39).setValue(1);
+    parameterOf(parameters(), 117, 37).setValue(2);
+    for (int lit = 0; lit < meters; ++lit) {
+        // The Lt/Rt meters are in use on the Lt/Rt input only, the input meters off it.
+        parameterOf(parameters(), 117, 21).setValue(lit == 8 || lit == 9 ? 1 : 0);
+        // Long enough for the meter lit before to have fallen to the floor.
+        clock.advanceMilliseconds(5000);
+        for (int meter = 0; meter < meters; ++meter)
+            deliver(parameters(), 204, readings[meter], meter == lit ? 1023 : 0);
+        for (int meter = 0; meter < meters; ++meter) {
+            auto& bar = *controlOf<CMeterBar>(view, CMonitorView::meterIdBase + meter);
+            EXPECT_EQ(colourAt(bar, 0.5) == QColor(0, 255, 0), meter == lit)
+                << "meter " << meter << " with (204, " << readings[lit] << ") at full scale";
+        }
+    }
+}
+
+TEST_F(MonitorViewTest, OutputLabelsGreyWithTheChannelsTheSpeakerSelectionLeavesOut) {
+    parameterOf(parameters(), 197, 15).setValue(2); // mono: the centre only
+    const int labels = CMonitorView::meterIdBase + 17;
+    EXPECT_FALSE(controlOf<QLabel>(view, labels + 0)->isEnabled());
+    EXPECT_TRUE(controlOf<QLabel>(view, labels + 2)->isEnabled());
+}
+
+// Each column of mute and solo buttons is headed by its channel; the volume reads in green.
+TEST_F(MonitorViewTest, MuteColumnsAreHeadedByTheirChannelsAndTheVolumeReadsInGreen) {
+    const QString channels[] = {"L", "R", "C", "SW", "Ls", "Rs", "Bs"};
+    for (int channel = 0; channel < 7; ++channel) {
+        const QWidget* mute = controlOf<QWidget>(view, 2080 + channel);
+        ASSERT_NE(mute, nullptr) << channel;
+        const auto labels = mute->parentWidget()->findChildren<QLabel*>();
+        const int middle = mute->geometry().center().x();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+            const QRect head = label->geometry();
+            return label->text() == channels[channel] && head.bottom() < mute->y() &&
+                   head.left() <= middle && middle <= head.right();
+        })) << channel;
+    }
+    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1495), QColor(0, 255, 0)));
+}
+
+constexpr int rowIds = CMetadataView::rowIdBase;
+
+class MetadataViewTest : public ViewTest<CMetadataView> {
+protected:
+    // The operator picks a programme in the Main window; its button then reads the metadata.
+    void selectProgramme(int programme) {
+        // A configuration of eight programmes ("8x1") first.
+        parameterOf(parameters(), 141, 0).setValue(10);
+        // Compounds keep out of refreshes for a while after they are made.
+        clock.advanceSeconds(3);
+        document.refreshCategory('M');
+        parameterOf(parameters(), 117, 0).setValue(programme);
+        for (char category : {'M', 'm', 's'})
+            document.refreshCategory(category);
+    }
+};
+
+TEST_F(MetadataViewTest, EveryPageShowsTheProgrammeChosenInTheMainWindow) {
+    // Programme 3's own values, different from the others'.
+    const int programme = 2;
+    const int authored = 143 + 2 * programme;
+    parameterOf(parameters(), authored, 13).setValue(2);           // Room Type
+    parameterOf(parameters(), authored, 7).setValue(1);            // LFE Channel
+    parameterOf(parameters(), authored, 23).setValue(2);           // Rearfill Mode
+    parameterOf(parameters(), authored, 38).setValue(4);           // Line Mode Compression
+    parameterOf(parameters(), 123 + 2 * programme, 3).setValue(2); // Channel Mode's source
+
+    selectProgramme(programme);
+
+    EXPECT_EQ(controlOf<QComboBox>(view, rowIds + 4 * 13)->currentIndex(), 2);
+    EXPECT_TRUE(controlOf<QCheckBox>(view, rowIds + 4 * 7)->isChecked());
+    EXPECT_EQ(controlOf<QComboBox>(view, rowIds + 4 * 23)->currentIndex(), 2);
+    EXPECT_EQ(controlOf<QComboBox>(view, 1002)->currentText(), "Music Light");
+    EXPECT_TRUE(controlOf<QRadioButton>(view, rowIds + 4 * 3 + 3)->isChecked());
+    EXPECT_EQ(controlOf<QLineEdit>(view, 1204)->text(), "Program 3");
+    EXPECT_EQ(controlOf<QLabel>(view, 1407)->text(), "Program 3");
+}
+
+TEST_F(MetadataViewTest, ListsAreWordedByTheirItemsAndTrueFalseItemsAreCheckBoxes) {
+    const QComboBox* roomType = controlOf<QComboBox>(view, rowIds + 4 * 13);
+    ASSERT_NE(roomType, nullptr);
+    std::string second;
+    parameterOf(parameters(), 19, 13).formatValue(second, ParameterValue(1));
+    EXPECT_EQ(roomType->count(), 3);
+    EXPECT_EQ(roomType->itemText(1).toStdString(), second);
+    for (int item : {7, 11, 14, 15, 25, 28, 29, 30, 31, 32})
+        EXPECT_NE(controlOf<QCheckBox>(view, rowIds + 4 * item), nullptr) << item;
+    // The mix levels the unit derives: text, with their source fixed.
+    for (int item : {4, 5}) {
+        EXPECT_NE(controlOf<QLabel>(view, 2262 + item), nullptr);
+        EXPECT_FALSE(controlOf<QRadioButton>(view, rowIds + 4 * item + 1)->isEnabled());
+    }
+}
+
+// On every page with source buttons each column of them is headed by its source.
+TEST_F(MetadataViewTest, SourceColumnsAreHeadedByTheirSources) {
+    const QString heads[] = {"Int", "Ext1", "Ext2"};
+    // A row of each page: Audio Processing, Dynamic Range, Bitstream Info, Extended BSI.
+    const std::pair<int, int> pages[] = {
+        {1, rowIds + 4 * 3 + 1}, {2, 1007}, {3, rowIds + 4 * 13 + 1}, {4, rowIds + 4 * 17 + 1}};
+    for (const auto& [tab, firstButton] : pages) {
+        view.showTab(tab);
+        QCoreApplication::sendPostedEvents();
+        for (int source = 0; source < 3; ++source) {
+            const QWidget* button = controlOf<QRadioButton>(view, firstButton + source);
+            ASSERT_NE(button, nullptr) << firstButton;
+            const auto labels = button->parentWidget()->findChildren<QLabel*>();
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+                const QRect head = label->geometry();
+                return label->text() == heads[source] && head.bottom() < button->y() &&
+                       head.left() <= button->geometry().center().x() &&
+                       button->geometry().center().x() <= head.right();
+            })) << firstButton + source;
+        }
+    }
+}
+
+TEST_F(MetadataViewTest, ANegativeLineModeGainDrawsRedFromItsLevelToTheCentre) {
+    view.showTab(CMetadataView::DynamicRange);
+    CMeterBar* meter = controlOf<CMeterBar>(view, 1163);
+    ASSERT_NE(meter, nullptr);
+    // Long after the last reading: the bar has had time to fall to the new gain.
+    clock.advanceMilliseconds(2000);
+    deliver(parameters(), 204, 20, 256 - 6);
+
+    // -6 units of 0.1875 dB: -1.125 on a scale of -24 to 24, 2.34 % of the width left of the
+    // centre.
+    const double left = 0.5 - 1.125 / 48;
+    EXPECT_EQ(colourAt(*meter, left - 0.01), QColor(Qt::black));
+    EXPECT_EQ(colourAt(*meter, left + 0.005), QColor(255, 0, 0));
+    EXPECT_EQ(colourAt(*meter, 0.495), QColor(255, 0, 0));
+    EXPECT_EQ(colourAt(*meter, 0.51), QColor(Qt::black));
+}
+
+TEST_F(MetadataViewTest, TabsWithoutAPageOfTheirOwnShowAudioProcessing) {
+    const std::pair<int, CMetadataView::Page> cases[] = {
+        {0, CMetadataView::Tessera},         {1, CMetadataView::AudioProcessing},
+        {2, CMetadataView::DynamicRange},    {3, CMetadataView::BitstreamInfo},
+        {4, CMetadataView::ExtendedBsi},     {5, CMetadataView::AudioProcessing},
+        {-1, CMetadataView::AudioProcessing}};
+    for (const auto& [tab, page] : cases) {
+        view.showTab(tab);
+        EXPECT_EQ(view.pageShown(), page) << tab;
+    }
+    controlOf<QTabBar>(view, 1000)->setCurrentIndex(3);
+    EXPECT_EQ(view.pageShown(), CMetadataView::BitstreamInfo);
+}
+
+TEST_F(MetadataViewTest, TheProgrammeNameCommitsWhenTheBoxLosesTheFocus) {
+    QLineEdit* name = controlOf<QLineEdit>(view, 1204);
+    name->setFocus();
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(name, &in);
+    name->setText("Drama");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(name, &out);
+
+    EXPECT_EQ(parameterOf(parameters(), 141, 8).getValue().bytes(), "Drama");
+    EXPECT_EQ(controlOf<QLabel>(view, 1407)->text(), "Drama");
+}
+
+constexpr ParameterId bypass{117, 22};
+constexpr ParameterId frameRate{207, 7};
+
+// The browser on the simulated unit, read through its table as the operator sees it.
+class ParameterBrowserTest : public ViewTest<CParameterBrowser> {
+protected:
+    QAbstractItemModel& shown() const { return *browser.table().model(); }
+
+    // The texts of one column of the rows shown.
+    QStringList column(int column) const {
+        QStringList texts;
+        for (int row = 0; row < shown().rowCount(); ++row)
+            texts << shown().index(row, column).data().toString();
+        return texts;
+    }
+
+    int rowOf(const ParameterId& id) const {
+        const QString text = QStringLiteral("(%1, %2)").arg(id.number).arg(id.index);
+        return static_cast<int>(column(ParameterTableModel::IdColumn).indexOf(text));
+    }
+
+    void filter(const QString& text) {
+        browser.filterBox().clear();
+        QTest::keyClicks(&browser.filterBox(), text);
+    }
+
+    // Double-clicks the value of the parameter, types text and presses Enter.
+    void edit(const ParameterId& id, const QString& text) {
+        QTableView& table = browser.table();
+        const QModelIndex cell = shown().index(rowOf(id), ParameterTableModel::ValueColumn);
+        table.scrollTo(cell);
+        const QPoint centre = table.visualRect(cell).center();
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, centre);
+        auto* editor = table.viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr) << "no editor opened";
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits on the next turn of the event loop; the closed editor goes then.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    Parameter& parameter(const ParameterId& id) const { return document.parameters().find(id); }
+
+    CParameterBrowser& browser = view;
+};
+
+TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsValuesChange) {
+    const int all = shown().rowCount();
+    ASSERT_GT(all, 1000);
+
+    filter(QStringLiteral("(117, 22)"));
+    EXPECT_EQ(column(ParameterTableModel::NameColumn), QStringList{"Emulator Bypass"});
+
+    filter(QStringLiteral("emulator BYPASS"));
+    EXPECT_GE(rowOf(bypass), 0);
+    for (const QString& name : column(ParameterTableModel::NameColumn))
+        EXPECT_TRUE(name.contains("Emulator Bypass", Qt::CaseInsensitive)) << name.toStdString();
+
+    // By value text: the frame rate's row leaves the list once the unit polls another rate.
+    std::string rate;
+    parameter(frameRate).formatValue(rate, parameter(frameRate).getValue());
+    filter(QString::fromStdString(rate));
+    ASSERT_GE(rowOf(frameRate), 0);
+    for (const QString& value : column(ParameterTableModel::ValueColumn))
+        EXPECT_TRUE(value.contains(QString::fromStdString(rate))) << value.toStdString();
+    parameter(frameRate).assignValue(0);
+    parameter(frameRate).notify();
+    EXPECT_LT(rowOf(frameRate), 0);
+
+    filter(QString());
+    EXPECT_EQ(shown().rowCount(), all);
+}
+
+TEST_F(ParameterBrowserTest, AnEditGoesThroughTheParameterWhichRefusesWhatItRefusesElsewhere) {
+    filter(QStringLiteral("Emulator Bypass"));
+    const int before = parameter(bypass).getValue().toInt16();
+    const QString shownBefore =
+        shown().index(rowOf(bypass), ParameterTableModel::ValueColumn).data().toString();
+
+    edit(bypass, QStringLiteral("5"));
+    EXPECT_EQ(parameter(bypass).getValue().toInt16(), before);
+    EXPECT_EQ(shown().index(rowOf(bypass), ParameterTableModel::ValueColumn).data().toString(),
+              shownBefore);
+
+    edit(bypass, QString::number(1 - before));
+
+    EXPECT_EQ(parameter(bypass).getValue().toInt16(), 1 - before);
+    EXPECT_NE(shown().index(rowOf(bypass), ParameterTableModel::ValueColumn).data().toString(),
+              shownBefore);
+    EXPECT_TRUE(seam.messages.empty());
+}
+} // namespace
