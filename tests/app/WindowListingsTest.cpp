@@ -8,23 +8,33 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
+#include "ViewControls.h"
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
+#include "app/ProgressWindow.h"
 #include "app/SettingsStore.h"
+#include "app/dialogs/CAboutDlg.h"
+#include "app/dialogs/CCommErrorDlg.h"
 #include "app/dialogs/COpenDeviceDlg.h"
+#include "app/dialogs/CRestoreWarningDlg.h"
 #include "app/dialogs/CRouterDlg.h"
+#include "app/dialogs/CSelectParametersDlg.h"
 #include "app/dialogs/CSetupDlg.h"
 #include "app/dialogs/CUserPresetsDlg.h"
+#include "app/frames/CLineMonitorBar.h"
 #include "app/frames/CMainFrame.h"
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
+#include "app/views/CParameterBrowser.h"
 #include "catalogue/Vx41Params.h"
 #include "support/FakeClock.h"
 #include "support/Listing.h"
@@ -77,6 +87,12 @@ QString shownBy(const QWidget& widget) {
             .arg(slider->minimum())
             .arg(slider->maximum())
             .arg(slider->value());
+    if (const auto* table = qobject_cast<const QTableView*>(&widget)) {
+        QStringList heads;
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            heads << table->model()->headerData(column, Qt::Horizontal).toString();
+        return '{' + heads.join('|') + '}';
+    }
     if (const auto* tabs = qobject_cast<const QTabBar*>(&widget)) {
         QStringList names;
         for (int i = 0; i < tabs->count(); ++i)
@@ -163,8 +179,20 @@ TEST_F(WindowListingsTest, TheDialogs) {
     CSetupDlg setup(clock, nullptr);
     setup.setDocument(&document);
     expectListed(listing(setup), "setup");
-    expectListed(listing(CRouterDlg(document, seam, nullptr)), "router");
-    expectListed(listing(CUserPresetsDlg(document, seam, nullptr)), "user-presets");
+    CRouterDlg router(document, seam, nullptr);
+    expectListed(listing(router), "router");
+    CUserPresetsDlg presets(document, seam, nullptr);
+    expectListed(listing(presets), "user-presets");
+    // The preset naming dialog of each, listed as it comes up.
+    std::string naming;
+    const auto list = [&naming](QDialog& dialog) {
+        naming += listing(dialog);
+        return static_cast<int>(QDialog::Rejected);
+    };
+    seam.dialogAnswers = {list, list};
+    controlOf<QPushButton>(presets, CUserPresetsDlg::saveId)->click();
+    controlOf<QPushButton>(router, CRouterDlg::savePresetId)->click();
+    expectListed(naming, "save-preset");
 
     QTemporaryDir directory;
     SettingsStore store{directory.filePath("settings.ini")};
@@ -172,9 +200,14 @@ TEST_F(WindowListingsTest, TheDialogs) {
     expectListed(listing(COpenDeviceDlg(settings, document, nullptr)), "open-device");
 }
 
-TEST_F(WindowListingsTest, TheMenus) {
+TEST_F(WindowListingsTest, TheMenusAndTheSmallerWindows) {
     CMainFrame frame{seam};
     expectListed(menus(*frame.menuBar()), "menus");
+    expectListed(listing(CLineMonitorBar(document, seam)) + listing(CParameterBrowser(document)) +
+                     listing(CCommErrorDlg("The cause.", nullptr)) +
+                     listing(CRestoreWarningDlg(nullptr)) + listing(CSelectParametersDlg(nullptr)) +
+                     listing(CAboutDlg(nullptr)) + listing(ProgressWindow("Saving", nullptr)),
+                 "smaller-windows");
 }
 
 } // namespace
