@@ -68,7 +68,9 @@ QString placeIn(const QLayout& layout, const QWidget& widget) {
 // slider's range.
 QString shownBy(const QWidget& widget) {
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
-        return '"' + label->text() + '"';
+        return '"' + label->text() + '"' +
+               (label->alignment() & Qt::AlignHCenter ? " centred" : "") +
+               (label->frameShape() != QFrame::NoFrame ? " framed" : "");
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
                (button->isChecked() ? " checked" : "");
@@ -105,10 +107,14 @@ QString shownBy(const QWidget& widget) {
 // One line for each control and each caption of window: class, control id, what it shows, the
 // nearest control or group around it, its place in its parent's layout and its state.
 std::string listing(const QWidget& window) {
-    QString text = QString("%1 %2x%3\n")
+    // A layout that fixes the window's size makes it one the operator cannot resize.
+    const bool fixed =
+        window.layout() && window.layout()->sizeConstraint() == QLayout::SetFixedSize;
+    QString text = QString("%1 %2x%3%4\n")
                        .arg(window.metaObject()->className())
                        .arg(window.minimumWidth())
-                       .arg(window.minimumHeight());
+                       .arg(window.minimumHeight())
+                       .arg(fixed ? " fixed" : "");
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QVariant id = widget->property("controlId");
         const QString shown = shownBy(*widget).replace('\n', "\\n");
@@ -138,9 +144,10 @@ std::string listing(const QWidget& window) {
     return printable(text.toStdString(), true);
 }
 
-// Every menu entry: its text, command id, shortcut and state.
-std::string menus(const QMenuBar& bar) {
-    QString text;
+// The frame's title and every menu entry: its text, command id, shortcut and state.
+std::string menus(const QMainWindow& frame) {
+    QString text = frame.windowTitle() + '\n';
+    const QMenuBar& bar = *frame.menuBar();
     for (const QMenu* menu : bar.findChildren<QMenu*>()) {
         text += menu->title() + '\n';
         for (const QAction* action : menu->actions())
@@ -202,7 +209,7 @@ TEST_F(WindowListingsTest, TheDialogs) {
 
 TEST_F(WindowListingsTest, TheMenusAndTheSmallerWindows) {
     CMainFrame frame{seam};
-    expectListed(menus(*frame.menuBar()), "menus");
+    expectListed(menus(frame), "menus");
     expectListed(listing(CLineMonitorBar(document, seam)) + listing(CParameterBrowser(document)) +
                      listing(CCommErrorDlg("The cause.", nullptr)) +
                      listing(CRestoreWarningDlg(nullptr)) + listing(CSelectParametersDlg(nullptr)) +
