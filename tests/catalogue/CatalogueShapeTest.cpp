@@ -85,13 +85,6 @@ TEST_F(CatalogueShape, EveryValueHasTheTextListed) {
     expectListing(listing, listingBeside(__FILE__, "texts.txt"));
 }
 
-TEST_F(CatalogueShape, ValuesOutsideTheirRangesAreKeptButNeverWritten) {
-    device.clear(); // the rules' own writes while the set was built
-    at(251, 0).setValue(0);
-    at(251, 0).setValue(-1);
-    EXPECT_TRUE(device.writes.empty());
-}
-
 TEST_F(CatalogueShape, LocalAndReservedNumbersNeverReachTheUnit) {
     settle();
     device.clear(); // the rules' own writes while the set was built

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -17,26 +18,24 @@
 #include "model/ConfigurationReader.h"
 #include "tests/support/ConfigurationTestSet.h"
 #include "tests/support/FailureMessage.h"
+#include "tests/support/Listing.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // A byte string from hexadecimal pairs, blanks and bars ignored: "01 00 | A0 81".
-inline std::string hexBytes(const std::string& hex) {
+std::string hexBytes(std::string hex) {
+    std::replace(hex.begin(), hex.end(), '|', ' ');
+    std::istringstream pairs(hex);
     std::string bytes;
-    std::string digits;
-    for (char c : hex) {
-        if (c == ' ' || c == '|')
-            continue;
-        digits += c;
-        if (digits.size() == 2) {
-            bytes += static_cast<char>(std::stoi(digits, nullptr, 16));
-            digits.clear();
-        }
-    }
+    for (int byte = 0; pairs >> std::hex >> byte;)
+        bytes += static_cast<char>(byte);
     return bytes;
 }
+
+// Two entries, for counts that do not match them.
+const std::string two = "A0 81 | 01 00 00 00 | 05 | A1 81 | 01 00 00 00 | 06 |";
 
 struct ReadCase {
     std::string hex;
@@ -46,7 +45,6 @@ struct ReadCase {
 
 TEST(ConfigurationReader, ReadsEntriesAndChecksTheChecksum) {
     const ParameterId id(0x20, 1);
-    const std::string two = "A0 81 | 01 00 00 00 | 05 | A1 81 | 01 00 00 00 | 06 |";
     for (const ReadCase& read : std::vector<ReadCase>{
              {"01 00 00 00 | A0 81 | 02 00 00 00 | 00 05 | 29 00 00 00",
               {{id, ParameterValue(hexBytes("00 05"))}},
@@ -78,7 +76,6 @@ TEST(ConfigurationReader, ReadsEntriesAndChecksTheChecksum) {
 }
 
 TEST(ConfigurationReader, BrokenFilesFailWithTheirMessages) {
-    const std::string two = "A0 81 | 01 00 00 00 | 05 | A1 81 | 01 00 00 00 | 06 |";
     for (const auto& [hex, message] : std::vector<std::pair<std::string, std::string>>{
              {"", "Error reading the parameter count."},
              {"01 00 00", "Error reading the parameter count."},
@@ -206,11 +203,6 @@ TEST_F(ConfigurationFile, FailuresWhileRestoringKeepWhatWasAppliedAndTheWriteDel
     EXPECT_EQ(set.control(Set::plain).writeDelay(), 500u);
 
     expectLoadFailure(hexBytes("01 00 00 00 | F5"), "Error restoring a parameter id");
-}
-
-std::string contentsOf(const fs::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 class AtomicSave : public ConfigurationFile {

@@ -87,8 +87,6 @@ TEST_F(Report, TextSectionMovesAuxiliaryTextsOutWithTabs) {
               "\nMONITOR SETUP\n"
               "\tGain: 1234" +
                   std::string(12, '\t') + "Aux: 10\n\t" + std::string(53, 'x') + ": 2Aux: 20\n");
-    EXPECT_EQ(textSection("", {197, 5, 5, 199, 1}),
-              "\t(c5, 5): 5" + std::string(12, '\t') + "Aux: 10\n");
     EXPECT_EQ(textSection("", {195, 0, 9, 0, 0}), "\tStatus: 2\n") << "a compound shows its status";
 }
 

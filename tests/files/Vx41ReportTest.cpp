@@ -8,10 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "catalogue/Vx41Params.h"
-#include "link/DummyVx41Protocol.h"
-#include "link/Protocol.h"
-#include "tests/support/FakeClock.h"
+#include "tests/catalogue/CatalogueFixture.h"
 #include "tests/support/Listing.h"
 
 namespace {
@@ -25,26 +22,20 @@ std::size_t occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-class Vx41Report : public ::testing::Test {
-protected:
-    FakeClock clock;
-    DummyVx41Protocol device;
-    Protocol protocol{device};
-    Vx41Params set{protocol, clock};
-};
+class Vx41Report : public CatalogueFixture, public ::testing::Test {};
 
 // The sections in order with their headings once, every metadata item of a programme beside its
 // source, as the report of a reset unit was reviewed.
 TEST_F(Vx41Report, TextReportOfAResetUnitIsAsListed) {
     std::ostringstream stream;
-    set.writeTextReport(stream, "unit.txt");
+    params.writeTextReport(stream, "unit.txt");
     expectListing(stream.str(), listingBeside(__FILE__, "reset-unit-report.txt"));
 }
 
 TEST_F(Vx41Report, HtmlReportEscapesTheUnitsTextsAndPassesTidy) {
-    set.find({141, 8}).setValue(ParameterValue::fromText("Film & <Dub>"));
+    params.find({141, 8}).setValue(ParameterValue::fromText("Film & <Dub>"));
     std::ostringstream stream;
-    set.writeHtmlReport(stream, "unit & co <1>.htm");
+    params.writeHtmlReport(stream, "unit & co <1>.htm");
     const std::string page = stream.str();
     EXPECT_THAT(page, ::testing::StartsWith(
                           "<HTML><HEAD><TITLE>unit &amp; co &lt;1>.htm</TITLE> </HEAD> <BODY> \n"

@@ -1,5 +1,3 @@
-#include <numeric>
-
 #include <gtest/gtest.h>
 
 #include "link/FaultTolerantProtocol.h"
@@ -23,22 +21,7 @@ public:
     std::vector<std::string> lines;
 };
 
-Bytes reply(const Bytes& payload, int damage = 0) {
-    const auto length = static_cast<std::uint8_t>(payload.size());
-    Bytes bytes{0x02, length};
-    for (const auto byte : payload)
-        bytes.push_back(byte);
-    const int sum = std::accumulate(payload.begin(), payload.end(), int{length});
-    bytes.push_back(static_cast<std::uint8_t>(-sum + damage));
-    return bytes;
-}
-
-Bytes concat(std::initializer_list<Bytes> parts) {
-    Bytes bytes;
-    for (const auto& part : parts)
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    return bytes;
-}
+using unitBytes::concat, unitBytes::reply;
 
 // The line after a failure is quiet: the drain that follows it takes nothing of the next answer.
 class QuietDrainDevice : public AbstractSerialDevice {

@@ -5,22 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/IdOf.h"
-#include "catalogue/Vx41Params.h"
-#include "link/DummyVx41Protocol.h"
-#include "link/Protocol.h"
 #include "model/CompoundParameter.h"
 #include "model/SharedParameter.h"
 #include "support/FailureMessage.h"
-#include "support/FakeClock.h"
 #include "support/Printers.h"
-#include "support/RecordingProtocol.h"
+#include "tests/catalogue/CatalogueFixture.h"
 
 // The whole catalogue with its rules over the off-line unit, every exchange logged and the clock
 // in the test's hand.
-class RulesFixture : public ::testing::Test {
+class RulesFixture : public CatalogueFixture, public ::testing::Test {
 protected:
-    Parameter& at(int number, int index) { return params.find(idOf(number, index)); }
     CompoundParameter& compound(int number, int index) {
         return dynamic_cast<CompoundParameter&>(at(number, index));
     }
@@ -45,10 +39,4 @@ protected:
                 values.push_back(write.value);
         return values;
     }
-
-    DummyVx41Protocol unit;
-    Protocol link{unit};
-    RecordingProtocol device{link};
-    FakeClock clock;
-    Vx41Params params{device, clock};
 };

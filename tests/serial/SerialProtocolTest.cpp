@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "link/IdleCommand.h"
 #include "link/ProtocolException.h"
 #include "link/SerialFrame.h"
@@ -26,22 +24,7 @@ public:
     int runs = 0;
 };
 
-// A reply frame from the unit: STX, length, payload, checksum.
-Bytes reply(const Bytes& payload) {
-    const auto length = static_cast<std::uint8_t>(payload.size());
-    Bytes bytes{0x02, length};
-    bytes.insert(bytes.end(), payload.begin(), payload.end());
-    const int sum = std::accumulate(payload.begin(), payload.end(), int{length});
-    bytes.push_back(static_cast<std::uint8_t>(-sum));
-    return bytes;
-}
-
-Bytes concat(std::initializer_list<Bytes> parts) {
-    Bytes bytes;
-    for (const auto& part : parts)
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    return bytes;
-}
+using unitBytes::concat, unitBytes::reply;
 
 // The unit's whole answer to a read request: ACK, ready at the first poll, then the reply.
 Bytes readAnswer(const Bytes& payload) {
@@ -412,63 +395,50 @@ TEST_F(SerialProtocolTest, StatusPollsOnceAndNamesTheAnswerOrTheSilenceOrTheBrok
     EXPECT_EQ(protocol.status().name(), "Error");
 }
 
-enum class Exchange { Read, Write };
-
-struct FailureCase {
-    Exchange exchange;
-    Bytes answer;
-    std::string message;
-};
-
-void PrintTo(const FailureCase& failure, std::ostream* stream) {
-    *stream << '"' << failure.message << '"';
-}
-
-class SerialProtocolFailureTest : public SerialProtocolTest,
-                                  public ::testing::WithParamInterface<FailureCase> {};
-
 // Every failure drains what the unit may still send, and leaves values alone.
-TEST_P(SerialProtocolFailureTest, DrainsAndReports) {
-    device.answer(GetParam().answer);
-    ParameterValueMap values;
-    EXPECT_EQ(lineFailure([&] {
-                  if (GetParam().exchange == Exchange::Read)
-                      protocol.readMany({{0x21, 0x05}}, values);
-                  else
-                      protocol.write({0x20, 0x05}, 1, 0);
-              }),
-              GetParam().message);
-    EXPECT_EQ(device.reads().back(), 256u);
-    EXPECT_EQ(device.unread(), 0u);
-    EXPECT_TRUE(values.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Messages, SerialProtocolFailureTest,
-    ::testing::ValuesIn(std::vector<FailureCase>{
-        {Exchange::Read, {}, "No response when expecting an ACK."},
-        {Exchange::Write, {0x05, 0x04}, "The device returned 5 instead of ACK"},
-        {Exchange::Read, {0x04}, "There was no response to a poll."},
-        {Exchange::Read, {0x04, 0x06, 0x09, 0x08}, "The device returned 9 instead of 8"},
-        {Exchange::Read, concat({ack, Bytes(100, 0x06), {0x08}}),
-         "The device returned 6 instead of 8"},
-        {Exchange::Write, concat({ack, Bytes(100, 0x06), ack}),
+TEST_F(SerialProtocolTest, EveryFailureDrainsAndReportsItself) {
+    enum class Exchange { Read, Write };
+    using enum Exchange;
+    const struct {
+        Exchange exchange;
+        Bytes answer;
+        std::string message;
+    } cases[] = {
+        {Read, {}, "No response when expecting an ACK."},
+        {Write, {0x05, 0x04}, "The device returned 5 instead of ACK"},
+        {Read, {0x04}, "There was no response to a poll."},
+        {Read, {0x04, 0x06, 0x09, 0x08}, "The device returned 9 instead of 8"},
+        {Read, concat({ack, Bytes(100, 0x06), {0x08}}), "The device returned 6 instead of 8"},
+        {Write, concat({ack, Bytes(100, 0x06), ack}),
          "The device seems to be stuck in the busy state."},
-        {Exchange::Read, {0x04, 0x08}, "The device didn't transmit after receiving authorization."},
-        {Exchange::Read,
+        {Read, {0x04, 0x08}, "The device didn't transmit after receiving authorization."},
+        {Read,
          {0x04, 0x08, 0x03, 0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD5},
          "The Smpte keyword is not STX"},
-        {Exchange::Read, {0x04, 0x08, 0x02}, "The message length is missing."},
-        {Exchange::Read,
-         {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00},
-         "Some of the message data is missing."},
-        {Exchange::Read,
-         {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD4, 0x04},
-         "Incorrect checksum"},
+        {Read, {0x04, 0x08, 0x02}, "The message length is missing."},
+        {Read, {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00}, "Some of the message data is missing."},
+        {Read, {0x04, 0x08, 0x02, 0x04, 0x21, 0x05, 0x00, 0x01, 0xD4, 0x04}, "Incorrect checksum"},
         // 0x21 became 0x25 and 0x01 became 0xFD: the checksum still holds.
-        {Exchange::Read,
+        {Read,
          {0x04, 0x08, 0x02, 0x04, 0x25, 0x05, 0x00, 0xFD, 0xD5},
-         "The device returned a reply for another parameter."}}));
+         "The device returned a reply for another parameter."}};
+    for (const auto& [exchange, answer, message] : cases) {
+        ScriptedSerialDevice unit;
+        SerialProtocol line(0x8280, &unit, clock);
+        unit.answer(answer);
+        ParameterValueMap values;
+        EXPECT_EQ(lineFailure([&] {
+                      if (exchange == Read)
+                          line.readMany({{0x21, 0x05}}, values);
+                      else
+                          line.write({0x20, 0x05}, 1, 0);
+                  }),
+                  message);
+        EXPECT_EQ(unit.reads().back(), 256u) << message;
+        EXPECT_EQ(unit.unread(), 0u) << message;
+        EXPECT_TRUE(values.empty()) << message;
+    }
+}
 
 TEST_F(SerialProtocolTest, ALongReplyMayTakeSeveralReadsOnASlowLine) {
     Bytes payload{0x21};

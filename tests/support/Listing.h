@@ -9,6 +9,12 @@
 #include <sstream>
 #include <string>
 
+// The whole of a file's bytes; empty when it cannot be read.
+inline std::string contentsOf(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
 // Compares what the program produces with a listing kept beside the tests, reviewed when it was
 // made. A difference names the first line that differs; VX41_UPDATE_LISTINGS=1 writes the listing
 // anew, for a change that is meant (review its diff before committing it).
@@ -17,10 +23,8 @@ inline void expectListing(const std::string& actual, const std::filesystem::path
         std::ofstream(file, std::ios::binary) << actual;
         return;
     }
-    std::ifstream stream(file, std::ios::binary);
-    ASSERT_TRUE(stream) << "no listing " << file;
-    const std::string expected{std::istreambuf_iterator<char>(stream),
-                               std::istreambuf_iterator<char>()};
+    ASSERT_TRUE(std::filesystem::exists(file)) << "no listing " << file;
+    const std::string expected = contentsOf(file);
     if (actual == expected)
         return;
     std::istringstream wanted(expected);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 #include "link/AbstractSerialDevice.h"
@@ -74,3 +76,25 @@ private:
     std::vector<std::size_t> reads_;
     std::vector<std::uint32_t> timeouts_;
 };
+
+// What a scripted unit answers with.
+namespace unitBytes {
+using Bytes = ScriptedSerialDevice::Bytes;
+
+// A reply frame: STX, length, payload, checksum (off by damage if given).
+inline Bytes reply(const Bytes& payload, int damage = 0) {
+    const auto length = static_cast<std::uint8_t>(payload.size());
+    Bytes bytes{0x02, length};
+    bytes.insert(bytes.end(), payload.begin(), payload.end());
+    const int sum = std::accumulate(payload.begin(), payload.end(), int{length});
+    bytes.push_back(static_cast<std::uint8_t>(-sum + damage));
+    return bytes;
+}
+
+inline Bytes concat(std::initializer_list<Bytes> parts) {
+    Bytes bytes;
+    for (const auto& part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
+}
+} // namespace unitBytes

@@ -3,30 +3,23 @@
 #include <algorithm>
 #include <sstream>
 
-#include "catalogue/Vx41Params.h"
-#include "link/DummyVx41Protocol.h"
-#include "link/Protocol.h"
-#include "support/FakeClock.h"
+#include "tests/catalogue/CatalogueFixture.h"
 #include "tools/vx41ctl/LevelMeters.h"
 
 namespace {
 
-class LevelMetersTest : public ::testing::Test {
+class LevelMetersTest : public CatalogueFixture, public ::testing::Test {
 protected:
-    FakeClock clock;
-    DummyVx41Protocol device;
-    Protocol protocol{device};
-    Vx41Params unit{protocol, clock};
     std::ostringstream out;
 
     // As a poll brings the meter's reading.
     void read(std::uint8_t index, int raw) {
-        unit.find({204, index}).update({{ParameterId(204, index), ParameterValue(raw)}});
+        params.find({204, index}).update({{ParameterId(204, index), ParameterValue(raw)}});
     }
 };
 
 TEST_F(LevelMetersTest, PipedEveryChangeIsALineInDecibelsWithABar) {
-    LevelMeters meters(unit, out, false);
+    LevelMeters meters(params, out, false);
     meters.show();
     EXPECT_EQ(out.str().substr(0, 70),
               "Input 1   -60.0 dB |                                        |\nInput 2 ");
@@ -40,7 +33,7 @@ TEST_F(LevelMetersTest, PipedEveryChangeIsALineInDecibelsWithABar) {
 }
 
 TEST_F(LevelMetersTest, OnATerminalTheBlockIsRedrawnInPlaceOnlyWhenALevelChanged) {
-    LevelMeters meters(unit, out, true);
+    LevelMeters meters(params, out, true);
     meters.show();
     out.str("");
     meters.show();

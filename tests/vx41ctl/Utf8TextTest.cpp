@@ -18,14 +18,8 @@ TEST(Utf8Text, ValidSequencesStayAndEveryOtherByteBecomesItsOwnCharacter) {
         {"\xF0\x90\x80\x80", "\xF0\x90\x80\x80"},
         {"\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},
         {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
-        {"\xE2\x82"
-         "A",
-         "\xC3\xA2\xC2\x82"
-         "A"},
-        {"\xF0\x90\x80"
-         "A",
-         "\xC3\xB0\xC2\x90\xC2\x80"
-         "A"},
+        {std::string("\xE2\x82") + 'A', std::string("\xC3\xA2\xC2\x82") + 'A'},
+        {std::string("\xF0\x90\x80") + 'A', std::string("\xC3\xB0\xC2\x90\xC2\x80") + 'A'},
         {"\xE2\x82", "\xC3\xA2\xC2\x82"},
     };
     for (const auto& [bytes, text] : cases)

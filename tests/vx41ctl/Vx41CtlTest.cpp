@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
@@ -22,11 +21,6 @@ nlohmann::json jsonEntry(const std::string& dump, int number, int index) {
         if (entry.at("id") == nlohmann::json{number, index})
             return entry;
     return {};
-}
-
-std::string contents(const fs::path& path) {
-    std::ifstream stream(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 // Runs with a scratch folder. Runs on line go through the serial stack to the unit emulator on a
@@ -95,7 +89,7 @@ TEST_F(Vx41CtlTest, DumpListsEveryParameterInIdOrderAsTextOrJson) {
 
 TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
     ASSERT_EQ(CtlRun::of({"save", file("unit.vxs")}).status, 0);
-    std::string saved = contents(file("unit.vxs"));
+    std::string saved = contentsOf(file("unit.vxs"));
     ASSERT_GT(saved.size(), 8u);
     // On a terminal the progress line counts against what may be written: setup only if asked.
     const auto total = [&](std::vector<std::string> line) {
@@ -117,7 +111,7 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("damaged"), std::string::npos);
     EXPECT_EQ(CtlRun::of({"restore", file("damaged.vxs"), "--force"}).status, 0);
-    std::ofstream(file("longer.vxs"), std::ios::binary) << contents(file("unit.vxs")) << "more";
+    std::ofstream(file("longer.vxs"), std::ios::binary) << contentsOf(file("unit.vxs")) << "more";
     EXPECT_NE(CtlRun::of({"restore", file("longer.vxs")}).err.find("bytes follow the checksum"),
               std::string::npos);
 
@@ -126,7 +120,7 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
 
 TEST_F(Vx41CtlTest, ReportsGoToAFileTitledWithItsNameOrToStandardOutput) {
     ASSERT_EQ(CtlRun::of({"report", "--html", file("settings.htm")}).status, 0);
-    const std::string page = contents(file("settings.htm"));
+    const std::string page = contentsOf(file("settings.htm"));
     EXPECT_EQ(page.rfind("<HTML><HEAD><TITLE>settings.htm</TITLE>", 0), 0u);
     EXPECT_EQ(CtlRun::of({"report", "--text", "-"}).out.rfind("VX41\n\n", 0), 0u);
 }
@@ -153,7 +147,7 @@ TEST_F(Vx41CtlTest, OnLineTheUnitKeepsWhatWasSetAndGivesASavedFileBackByteForByt
 
     ASSERT_EQ(onLine(unit, {"restore", file("before.vxs"), "--setup"}).status, 0);
     ASSERT_EQ(onLine(unit, {"save", file("after.vxs")}).status, 0);
-    EXPECT_EQ(contents(file("before.vxs")), contents(file("after.vxs")));
+    EXPECT_EQ(contentsOf(file("before.vxs")), contentsOf(file("after.vxs")));
 }
 
 // Through a serial server on the network the unit's configuration arrives byte for byte as over
@@ -166,7 +160,7 @@ TEST_F(Vx41CtlTest, ASaveThroughASerialServerIsTheSaveOverTheLine) {
         const Ser2netProcess server(unit.linePath(), mode);
         const CtlRun run = CtlRun::of({"--port", server.address(), "save", file("server.vxs")});
         ASSERT_EQ(run.status, 0) << server.address() << ": " << run.err;
-        EXPECT_EQ(contents(file("server.vxs")), contents(file("line.vxs"))) << server.address();
+        EXPECT_EQ(contentsOf(file("server.vxs")), contentsOf(file("line.vxs"))) << server.address();
     }
 }
 
@@ -206,7 +200,7 @@ TEST_F(Vx41CtlTest, DiffListsWhatASetChangedAndNamesADamagedFile) {
     EXPECT_EQ(json.at("differences").at(0).at("id"), nlohmann::json::array({117, 29}));
     EXPECT_EQ(json.at("differences").at(0).at("second").at("raw"), "0001");
 
-    std::string bytes = contents(file("after.vxs"));
+    std::string bytes = contentsOf(file("after.vxs"));
     bytes[bytes.size() - 1] = static_cast<char>(bytes.back() ^ 1);
     std::ofstream(file("damaged.vxs"), std::ios::binary) << bytes;
     const auto damaged = CtlRun::of({"diff", file("after.vxs"), file("damaged.vxs")});
