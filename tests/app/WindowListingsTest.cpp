@@ -106,15 +106,18 @@ QString shownBy(const QWidget& widget) {
 
 // One line for each control and each caption of window: class, control id, what it shows, the
 // nearest control or group around it, its place in its parent's layout and its state.
-std::string listing(const QWidget& window) {
-    // A layout that fixes the window's size makes it one the operator cannot resize.
-    const bool fixed =
-        window.layout() && window.layout()->sizeConstraint() == QLayout::SetFixedSize;
-    QString text = QString("%1 %2x%3%4\n")
-                       .arg(window.metaObject()->className())
-                       .arg(window.minimumWidth())
-                       .arg(window.minimumHeight())
-                       .arg(fixed ? " fixed" : "");
+// Shown first, as a window binds its controls when it comes up.
+std::string listing(QWidget& window) {
+    window.show();
+    // A layout that fixes the window's size to its contents makes it one the operator cannot
+    // resize; that size, like a layout's least size, depends on the fonts, so only a size fixed
+    // in numbers is listed.
+    QString size;
+    if (window.layout() && window.layout()->sizeConstraint() == QLayout::SetFixedSize)
+        size = " fixed";
+    else if (window.minimumSize() == window.maximumSize())
+        size = QString(" %1x%2").arg(window.width()).arg(window.height());
+    QString text = QString("%1%2\n").arg(window.metaObject()->className(), size);
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QVariant id = widget->property("controlId");
         const QString shown = shownBy(*widget).replace('\n', "\\n");
@@ -142,6 +145,10 @@ std::string listing(const QWidget& window) {
                     .arg(widget->isVisibleTo(&window) ? "" : " hidden");
     }
     return printable(text.toStdString(), true);
+}
+
+std::string listing(QWidget&& window) {
+    return listing(window);
 }
 
 // The frame's title and every menu entry: its text, command id, shortcut and state.
