@@ -48,6 +48,9 @@ std::string line(const ParameterId& key, const Parameter& parameter) {
          << (parameter.isRestorable(false) ? "r" : "-");
     if (control && control->writeDelay())
         text << ' ' << control->writeDelay() << " ms";
+    if (const auto* compound = dynamic_cast<const CompoundParameter*>(&parameter))
+        text << " shows " << compound->status().getId().toString() << " writes "
+             << compound->control().getId().toString();
     text << " | ";
     parameter.writeText(text);
     return text.str();

@@ -93,6 +93,12 @@ TEST_F(LineTraceDecoderTest, DecodesAWriteAndSilence) {
         "   0.000  UNIT < no answer (quiet after a write)",
     };
     EXPECT_EQ(sink.lines, expected);
+
+    // A unit that reports an error by its keyword has answered, but not as it should.
+    sink.lines.clear();
+    device.answer({0x05});
+    EXPECT_FALSE(line.status().isOk());
+    EXPECT_EQ(sink.lines.back(), "   0.000  UNIT < ERROR  [FAILED]");
 }
 
 // A write whose bytes repeat is still a write, and the same write sent again with nothing failed

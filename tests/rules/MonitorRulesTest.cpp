@@ -38,6 +38,11 @@ TEST_F(MonitorRulesTest, SpeakerSelectionShapesTrimsMetersAndTheMasterTrim) {
     }
     set(117, 39, 2);
     EXPECT_TRUE(at(197, 11).isVisible());
+    set(197, 15, stereo); // speakers fitted later show no back-surround trim on stereo
+    set(117, 39, 1);
+    EXPECT_EQ(visibleTrims(), (std::vector<int>{12, 13}));
+    set(117, 39, 2);
+    set(197, 15, multiChannel);
 
     set(197, 15, stereo);
     EXPECT_FALSE(at(117, 29).isEnabled()); // bass management

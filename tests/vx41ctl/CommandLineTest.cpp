@@ -39,6 +39,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"set", "19,4", "--text", "hello"}, 2, "19,4 holds a number, not a text"},
         // 65535 is taken, as -1, and refused by the unit's range in the operator's words.
         {{"set", "19,4", "65535"}, 1, "The value 65535 is outside the range of 19,4 (0 to 2)."},
+        {{"set", "19,4", "-32768"}, 1, "The value -32768 is outside the range of 19,4 (0 to 2)."},
         {{"restore", "/dev/null"}, 1, "/dev/null is not a regular file"},
         {{"restore", "/vx41-no-such.vxs"}, 1, "Cannot open /vx41-no-such.vxs"},
         {{"--port", "/dev/null", "status"}, 1, "/dev/null: it is not a serial device."},
