@@ -1,9 +1,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDialogButtonBox>
 #include <QMdiArea>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -14,7 +12,6 @@
 #include "app/CQuenlarRemoteDoc.h"
 #include "app/CommandIds.h"
 #include "app/ModalSeam.h"
-#include "app/dialogs/CAboutDlg.h"
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CMainFrame.h"
 #include "app/views/CMetadataView.h"
@@ -150,14 +147,6 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheUserGuide) {
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->isVisible());
     EXPECT_EQ(guide->documentTitle(), "QuenlarRemote 41 User Guide");
-}
-
-TEST(AboutDlgTest, OkClosesTheDialog) {
-    CAboutDlg about(nullptr);
-    about.show();
-    about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    EXPECT_EQ(about.result(), QDialog::Accepted);
-    EXPECT_FALSE(about.isVisible());
 }
 
 } // namespace

@@ -62,16 +62,6 @@ TEST_F(ObserverListTest, TheListFollowsTheLimitsAndShowsOnlyValuesTheParameterTo
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(ObserverListTest, AListWithoutItsTextsCannotBeBuilt) {
-    QComboBox box;
-    try {
-        Win32ComboBoxObserver observer(box, 1, 30000, 30001);
-        ADD_FAILURE() << "built";
-    } catch (const QuenlarException& error) {
-        EXPECT_STREQ(error.what(), "Unable to load the string with id: 30000");
-    }
-}
-
 // Shows the value's bytes as they are, as a preset name from the unit would be.
 class NameFormatter : public ParameterFormatter {
 public:

@@ -8,11 +8,8 @@
 #include "UnitLine.h"
 #include "support/FakeClock.h"
 
-using ::testing::AllOf;
 using ::testing::ElementsAre;
-using ::testing::Ge;
 using ::testing::IsEmpty;
-using ::testing::Le;
 
 namespace {
 class UnitLineTest : public ::testing::Test {
@@ -159,19 +156,6 @@ TEST_F(UnitLineTest, StaysBusyForTheWriteDelay) {
     EXPECT_THAT(poll(), ElementsAre(0x06));
     clock.advanceMilliseconds(500);
     EXPECT_THAT(poll(), ElementsAre(0x08));
-}
-
-TEST_F(UnitLineTest, MovesTheMetersWhenAnimated) {
-    UnitSettings settings;
-    settings.animateMeters = true;
-    start(settings);
-    const Bytes first = read(LineBytes::readRequest(204, {0, 5, 18, 22}));
-    clock.advanceMilliseconds(1500);
-    EXPECT_NE(read(LineBytes::readRequest(204, {0, 5, 18, 22})), first);
-    for (std::uint8_t meter = 0; meter <= 21; ++meter)
-        EXPECT_THAT(held(204, meter), AllOf(Ge(0), Le(1023))) << int{meter};
-    EXPECT_NEAR(held(204, 18), 15, 5);
-    EXPECT_EQ(held(204, 22), 1);
 }
 
 TEST_F(UnitLineTest, SeededFaultsRepeatAndCertainOnesHitEveryByte) {
