@@ -3,7 +3,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <numeric>
 
 #include "ScriptedModalSeam.h"
 #include "app/CQuenlarRemoteDoc.h"
@@ -19,17 +18,6 @@ namespace {
 using Bytes = ScriptedSerialDevice::Bytes;
 constexpr ParameterId meter{204, 0};
 
-// A reply frame; damage spoils its checksum.
-Bytes reply(const Bytes& payload, int damage = 0) {
-    const auto length = static_cast<std::uint8_t>(payload.size());
-    Bytes bytes{0x02, length};
-    for (const auto byte : payload)
-        bytes.push_back(byte);
-    bytes.push_back(static_cast<std::uint8_t>(
-        -std::accumulate(payload.begin(), payload.end(), int{length}) + damage));
-    return bytes;
-}
-
 // The monitor of a document, and a serial line that the test scripts, on which the monitor's tap
 // is set as the document would set it on its own line.
 class LineMonitorTest : public ::testing::Test {
@@ -38,14 +26,8 @@ protected:
     void readWithOneRetry() {
         tapped.setTap(document.lineTap());
         const Bytes answer{meter.number, meter.index, 0x03, 0xFF};
-        Bytes first{0x04, 0x08};
-        const Bytes damaged = reply(answer, 1);
-        first.insert(first.end(), damaged.begin(), damaged.end());
-        device.answer(first);
-        Bytes second{0x04, 0x08};
-        const Bytes good = reply(answer);
-        second.insert(second.end(), good.begin(), good.end());
-        device.answerAfterSilence(second);
+        device.answer(unitBytes::concat({{0x04, 0x08}, unitBytes::reply(answer, 1)}));
+        device.answerAfterSilence(unitBytes::concat({{0x04, 0x08}, unitBytes::reply(answer)}));
         ASSERT_EQ(tolerant.read(meter), ParameterValue(1023));
     }
 

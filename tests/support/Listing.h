@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // The whole of a file's bytes; empty when it cannot be read.
 inline std::string contentsOf(const std::filesystem::path& file) {
@@ -16,7 +18,8 @@ inline std::string contentsOf(const std::filesystem::path& file) {
 }
 
 // Compares what the program produces with a listing kept beside the tests, reviewed when it was
-// made. A difference names the first line that differs; VX41_UPDATE_LISTINGS=1 writes the listing
+// made. A difference names the first line that differs (a difference in line ends
+// alone names the line after the last); VX41_UPDATE_LISTINGS=1 writes the listing
 // anew, for a change that is meant (review its diff before committing it).
 inline void expectListing(const std::string& actual, const std::filesystem::path& file) {
     if (std::getenv("VX41_UPDATE_LISTINGS")) {
@@ -27,22 +30,19 @@ inline void expectListing(const std::string& actual, const std::filesystem::path
     const std::string expected = contentsOf(file);
     if (actual == expected)
         return;
-    std::istringstream wanted(expected);
-    std::istringstream got(actual);
-    std::string wantedLine;
-    std::string gotLine;
-    for (int line = 1;; ++line) {
-        const bool more = static_cast<bool>(std::getline(wanted, wantedLine));
-        const bool moreGot = static_cast<bool>(std::getline(got, gotLine));
-        if (!more && !moreGot)
-            break;
-        if (more != moreGot || wantedLine != gotLine) {
-            ADD_FAILURE() << file.filename() << " line " << line << "\n  listed: " << wantedLine
-                          << "\n  now:    " << gotLine;
-            return;
-        }
-    }
-    ADD_FAILURE() << file.filename() << " differs in its line ends";
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> all;
+        std::istringstream stream(text);
+        for (std::string line; std::getline(stream, line);)
+            all.push_back(line);
+        return all;
+    };
+    const auto listed = lines(expected);
+    const auto now = lines(actual);
+    const auto [was, is] = std::mismatch(listed.begin(), listed.end(), now.begin(), now.end());
+    ADD_FAILURE() << file.filename() << " line " << (was - listed.begin()) + 1
+                  << "\n  listed: " << (was == listed.end() ? "(the end)" : *was)
+                  << "\n  now:    " << (is == now.end() ? "(the end)" : *is);
 }
 
 // text with every control character but the line end, and every byte past ASCII, written as \xNN,
