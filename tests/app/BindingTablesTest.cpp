@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BindingTable.h"
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
+#include "DocumentFixture.h"
 #include "app/dialogs/CGpioSetupPage.h"
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CRouterDlg.h"
@@ -13,23 +12,19 @@
 #include "app/views/CMainView.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
-#include "support/FakeClock.h"
 
 namespace {
 using BindingTable::Binding;
 using BindingTable::Kind;
 
 // The windows on the simulated unit, their writes recorded on the way to it.
-class BindingTablesTest : public ::testing::Test {
+class BindingTablesTest : public DocumentFixture {
 protected:
     BindingTablesTest() { parameters().switchProtocol(line); }
     ~BindingTablesTest() override { parameters().switchProtocol(unit); }
 
     Vx41Params& parameters() { return document.parameters(); }
 
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     GenericProtocol& unit = document.parameters().protocol();
     RecordingProtocol line{unit};
 };

@@ -6,17 +6,15 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-#include "ScriptedModalSeam.h"
+#include "DocumentFixture.h"
 #include "ViewControls.h"
-#include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
 #include "app/SettingsStore.h"
 #include "app/dialogs/COpenDeviceDlg.h"
 #include "app/frames/UpDownControl.h"
-#include "support/FakeClock.h"
 
 namespace {
-class COpenDeviceDlgTest : public ::testing::Test {
+class COpenDeviceDlgTest : public DocumentFixture {
 protected:
     template <class Widget> Widget& control(int controlId) {
         return ::control<Widget>(dialog, controlId);
@@ -28,9 +26,6 @@ protected:
 
     QTemporaryDir directory;
     SettingsStore store{directory.filePath("settings.ini")};
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     ConnectionSettings settings{store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}};
     COpenDeviceDlg dialog{settings, document, nullptr};
 };

@@ -3,24 +3,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
+#include "DocumentFixture.h"
 #include "app/ConnectionSettings.h"
 #include "app/SettingsStore.h"
 #include "model/QuenlarException.h"
-#include "support/FakeClock.h"
 
 namespace {
-class ConnectionSettingsTest : public ::testing::Test {
+class ConnectionSettingsTest : public DocumentFixture {
 protected:
     QString storeFile() const { return directory.filePath("settings.ini"); }
     ConnectionSettings settings() { return {store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}}; }
 
     QTemporaryDir directory;
     SettingsStore store{storeFile()};
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
 };
 
 // Each stored value that cannot be taken falls back to its default on its own, and the operator

@@ -6,8 +6,7 @@
 #include <optional>
 #include <sys/stat.h>
 
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
+#include "DocumentFixture.h"
 #include "app/ConnectionSettings.h"
 #include "app/ExtraWindows.h"
 #include "app/FileCommands.h"
@@ -17,13 +16,12 @@
 #include "app/frames/CMainFrame.h"
 #include "catalogue/Vx41Params.h"
 #include "support/EmulatorProcess.h"
-#include "support/FakeClock.h"
 
 namespace {
 constexpr ParameterId operating{117, 48};
 constexpr ParameterId setup{117, 27};
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public DocumentFixture {
 protected:
     QString file(const QString& name) const { return directory.filePath(name); }
     int value(const ParameterId& id) const {
@@ -47,9 +45,6 @@ protected:
     }
 
     QTemporaryDir directory;
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     FileCommands commands{document, seam};
 };
 

@@ -4,14 +4,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ScriptedModalSeam.h"
-#include "app/CQuenlarRemoteDoc.h"
+#include "DocumentFixture.h"
 #include "app/frames/CLineMonitorBar.h"
 #include "link/FaultTolerantProtocol.h"
 #include "link/Protocol.h"
 #include "link/SerialProtocol.h"
 #include "link/TappedSerialDevice.h"
-#include "support/FakeClock.h"
 #include "support/ScriptedSerialDevice.h"
 
 namespace {
@@ -20,7 +18,7 @@ constexpr ParameterId meter{204, 0};
 
 // The monitor of a document, and a serial line that the test scripts, on which the monitor's tap
 // is set as the document would set it on its own line.
-class LineMonitorTest : public ::testing::Test {
+class LineMonitorTest : public DocumentFixture {
 protected:
     // A read of the meter whose first answer arrives damaged and whose second is good.
     void readWithOneRetry() {
@@ -39,9 +37,6 @@ protected:
     }
 
     QTemporaryDir directory;
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     CLineMonitorBar monitor{document, seam};
     ScriptedSerialDevice device;
     TappedSerialDevice tapped{device};

@@ -11,9 +11,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "ScriptedModalSeam.h"
+#include "DocumentFixture.h"
 #include "ViewControls.h"
-#include "app/CQuenlarRemoteDoc.h"
 #include "app/frames/CLedButton.h"
 #include "app/frames/CMeterBar.h"
 #include "app/views/CMetadataView.h"
@@ -22,19 +21,15 @@
 #include "app/views/ParameterTableModel.h"
 #include "catalogue/Vx41Params.h"
 #include "model/SharedParameter.h"
-#include "support/FakeClock.h"
 
 namespace {
 // A window on the simulated unit, shown.
-template <class View> class ViewTest : public ::testing::Test {
+template <class View> class ViewTest : public DocumentFixture {
 protected:
     ViewTest() { view.show(); }
 
     Vx41Params& parameters() { return document.parameters(); }
 
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
     View view{document};
 };
 

@@ -15,9 +15,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "ScriptedModalSeam.h"
+#include "DocumentFixture.h"
 #include "ViewControls.h"
-#include "app/CQuenlarRemoteDoc.h"
 #include "app/ConnectionSettings.h"
 #include "app/ProgressWindow.h"
 #include "app/SettingsStore.h"
@@ -36,7 +35,6 @@
 #include "app/views/CMonitorView.h"
 #include "app/views/CParameterBrowser.h"
 #include "catalogue/Vx41Params.h"
-#include "support/FakeClock.h"
 #include "support/Listing.h"
 
 namespace {
@@ -170,17 +168,13 @@ std::string menus(const QMainWindow& frame) {
 
 // The windows over the freshly reset simulated unit, each as it was reviewed: a control given
 // another id, caption, list entry, range or place in its layout shows here.
-class WindowListingsTest : public ::testing::Test {
+class WindowListingsTest : public DocumentFixture {
 protected:
     WindowListingsTest() { document.parameters().refreshEverything(); }
 
     static void expectListed(const std::string& actual, const std::string& name) {
         expectListing(actual, listingBeside(__FILE__, name + ".txt"));
     }
-
-    FakeClock clock;
-    ScriptedModalSeam seam;
-    CQuenlarRemoteDoc document{seam, clock};
 };
 
 TEST_F(WindowListingsTest, TheThreeWindows) {
