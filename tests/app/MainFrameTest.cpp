@@ -2,6 +2,7 @@
 #include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -70,9 +71,13 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
         EXPECT_EQ(placeOf(ViewKind::Main), QRect(0, 0, 361, 324)) << step.commandId;
         EXPECT_EQ(placeOf(ViewKind::Metadata), step.metadata) << step.commandId;
         EXPECT_EQ(placeOf(ViewKind::Monitor), step.monitor) << step.commandId;
-        // Every window whole in the window area, and the frame no larger than its bars make it.
+        // Every window shown whole in the window area, the Edit and Window menus with them.
         for (const CChildFrame* child : frame.findChildren<CChildFrame*>())
-            EXPECT_TRUE(area->rect().contains(child->geometry())) << step.commandId;
+            EXPECT_TRUE(child->isVisible() && area->rect().contains(child->geometry()))
+                << step.commandId;
+        for (const QAction* menu : frame.menuBar()->actions())
+            EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
+        // The frame no larger than its bars make it.
         EXPECT_EQ(frame.size().expandedTo(step.least), frame.size()) << step.commandId;
         EXPECT_LT(frame.width() - step.least.width(), 40) << step.commandId;
         EXPECT_LT(frame.height() - step.least.height(), 120) << step.commandId;
