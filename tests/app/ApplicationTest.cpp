@@ -212,7 +212,7 @@ TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
 }
 
 // The first read stands over the main window, never over the splash: the splash closes by itself
-// and would take a window made on the stack with it.
+// and would take a window made on the stack with it. The port is remembered once it answered.
 TEST_F(ApplicationTest, TheFirstReadOfTheUnitStandsOverTheMainWindow) {
     EmulatorProcess emulator(VX41_EMULATOR, {});
     store.setNumber("off line", 0);
@@ -227,6 +227,9 @@ TEST_F(ApplicationTest, TheFirstReadOfTheUnitStandsOverTheMainWindow) {
         return static_cast<int>(QDialog::Accepted);
     }));
     EXPECT_EQ(progressParent, program->mainFrame());
+    // The port that answered leads what 'Open Device' offers next time.
+    EXPECT_EQ(store.texts("recent ports"),
+              QStringList{QString::fromStdString(emulator.linePath())});
 }
 
 } // namespace

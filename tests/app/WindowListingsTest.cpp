@@ -68,7 +68,12 @@ QString shownBy(const QWidget& widget) {
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return '"' + label->text() + '"' +
                (label->alignment() & Qt::AlignHCenter ? " centred" : "") +
-               (label->frameShape() != QFrame::NoFrame ? " framed" : "");
+               (label->frameShape() != QFrame::NoFrame ? " framed" : "") +
+               // A size in pixels is the window's own; one in points follows the desktop's.
+               (label->font().pixelSize() > 0 ? QString(" font %1px/%2")
+                                                    .arg(label->font().pixelSize())
+                                                    .arg(label->font().weight())
+                                              : "");
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
                (button->isChecked() ? " checked" : "");
