@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <algorithm>
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
 #include <QFile>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

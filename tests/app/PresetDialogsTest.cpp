@@ -1,4 +1,3 @@
-#include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>

@@ -1,8 +1,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QProcess>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTemporaryDir>
 
 #include "DeviceDialogFixture.h"
