@@ -6,7 +6,6 @@
 #include "DocumentFixture.h"
 #include "app/ConnectionSettings.h"
 #include "app/SettingsStore.h"
-#include "model/QuenlarException.h"
 
 namespace {
 class ConnectionSettingsTest : public DocumentFixture {

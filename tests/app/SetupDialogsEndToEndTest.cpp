@@ -9,7 +9,6 @@
 #include "app/dialogs/CGpioSetupPage.h"
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CRouterDlg.h"
-#include "app/dialogs/CSavePresetDlg.h"
 #include "app/dialogs/CSetupDlg.h"
 #include "app/dialogs/CUserPresetsDlg.h"
 #include "support/EmulatorProcess.h"

@@ -4,8 +4,6 @@
 #include "app/dialogs/CGpioSetupPage.h"
 #include "app/dialogs/CMonitorSetupPage.h"
 #include "app/dialogs/CSetupDlg.h"
-#include "app/frames/CLedButton.h"
-#include "app/views/CMonitorView.h"
 
 namespace {
 constexpr ParameterId speakerSelection{197, 15};

@@ -6,7 +6,6 @@
 
 #include "link/PortName.h"
 #include "link/TelnetComPort.h"
-#include "model/QuenlarException.h"
 #include "support/FailureMessage.h"
 
 namespace {
