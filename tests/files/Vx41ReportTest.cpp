@@ -5,7 +5,6 @@
 #include <random>
 #include <sstream>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "tests/catalogue/CatalogueFixture.h"
@@ -14,13 +13,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
 
 class Vx41Report : public CatalogueFixture, public ::testing::Test {};
 
@@ -37,14 +29,8 @@ TEST_F(Vx41Report, HtmlReportEscapesTheUnitsTextsAndPassesTidy) {
     std::ostringstream stream;
     params.writeHtmlReport(stream, "unit & co <1>.htm");
     const std::string page = stream.str();
-    EXPECT_THAT(page, ::testing::StartsWith(
-                          "<HTML><HEAD><TITLE>unit &amp; co &lt;1>.htm</TITLE> </HEAD> <BODY> \n"
-                          "<H1>unit &amp; co &lt;1>.htm</H1>\n"
-                          "<BR><CAPTION><FONT SIZE=+1>OPERATING MODE </FONT></CAPTION>\n"
-                          "<TABLE BORDER COLS=2>\n"));
-    EXPECT_THAT(page, ::testing::EndsWith("</TABLE>\n</BODY></HTML>\n"));
-    EXPECT_THAT(page, ::testing::HasSubstr("<TD>Film &amp; &lt;Dub></TD>"));
-    EXPECT_EQ(occurrences(page, "<TR>"), occurrences(page, "</TR>"));
+    // The title and the unit's texts escaped ("Film &amp; &lt;Dub>"), the catalogue's as they are.
+    expectListing(page, listingBeside(__FILE__, "report.htm"));
 
     if (std::system("tidy -v > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "tidy is not installed";
