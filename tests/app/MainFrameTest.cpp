@@ -85,6 +85,12 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
     delete frame.childFrame(ViewKind::Monitor);
     run(CommandId::ViewAllWindows);
     EXPECT_EQ(placeOf(ViewKind::Monitor), monitor);
+    // The Metadata window alone keeps the Edit and Window menus too.
+    delete frame.childFrame(ViewKind::Main);
+    delete frame.childFrame(ViewKind::Monitor);
+    frame.updateCommandStates();
+    for (const QAction* menu : frame.menuBar()->actions())
+        EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
 }
 
 // A right click in the frame offers the three arrangements; the one chosen is made.
