@@ -145,6 +145,8 @@ TEST(LampAndReadoutTest, LampsShowTheirColourAndCaptionAndReadoutsDimWhenDisable
         const QPoint middleOfBar(lamp.width() / 2, 6);
         lamp.setOn();
         EXPECT_EQ(lamp.grab().toImage().pixelColor(middleOfBar), shown) << colour;
+        // The bar's rim, its top row, is of a darker shade of its colour.
+        EXPECT_EQ(lamp.grab().toImage().pixel(lamp.width() / 2, 4), shown.darker(250).rgb());
         lamp.setOff();
         EXPECT_LT(lamp.grab().toImage().pixelColor(middleOfBar).value(), shown.value() / 3)
             << colour;
