@@ -60,7 +60,7 @@ TEST(OtherConverters, HexReadsEitherCaseBcdPacksDigitsAndStringsAreCut) {
     EXPECT_EQ(formatted(HexParameterConverter(4), -1), "ffff");
 
     const BCDParameterConverter bcd(2);
-    EXPECT_EQ(parsed(bcd, "45"), ParameterValue(0x45));
+    EXPECT_EQ(parsed(bcd, "64"), ParameterValue(0x64));
     EXPECT_EQ(parsed(bcd, "7"), ParameterValue(0x07));
     EXPECT_EQ(formatted(bcd, 0x09), "09");
     EXPECT_EQ(formatted(bcd, 0x1A), "20"); // nibbles above 9 are taken as they are
