@@ -128,30 +128,33 @@ void TelnetComPort::take(const std::uint8_t* bytes, std::size_t count,
     }
 }
 
+namespace {
+// Takes up an option the other side offers or asks for once, or turns it down.
+void agree(bool acceptable, bool& inForce, std::uint8_t yes, std::uint8_t no, std::uint8_t option,
+           std::vector<std::uint8_t>& replies) {
+    if (!acceptable) {
+        replies.insert(replies.end(), {iac, no, option});
+    } else if (!inForce) {
+        inForce = true;
+        replies.insert(replies.end(), {iac, yes, option});
+    }
+}
+} // namespace
+
 // Answers a request only when it changes what is in force or asked for, so that the two sides
 // never echo each other's agreements back and forth.
 void TelnetComPort::negotiate(std::uint8_t verb, std::uint8_t option,
                               std::vector<std::uint8_t>& replies) {
     switch (verb) {
     case doOption:
-        if (!weOffer(option)) {
-            replies.insert(replies.end(), {iac, wont, option});
-        } else if (!ours_[option]) {
-            ours_[option] = true;
-            replies.insert(replies.end(), {iac, will, option});
-        }
+        agree(weOffer(option), ours_[option], will, wont, option, replies);
         break;
     case dont:
         refused_ = refused_ || (ours_[option] && (option == binary || option == comPort));
         ours_[option] = false;
         break;
     case will:
-        if (!weAccept(option)) {
-            replies.insert(replies.end(), {iac, dont, option});
-        } else if (!theirs_[option]) {
-            theirs_[option] = true;
-            replies.insert(replies.end(), {iac, doOption, option});
-        }
+        agree(weAccept(option), theirs_[option], doOption, dont, option, replies);
         break;
     default: // wont
         refused_ = refused_ || (theirs_[option] && option == binary);
