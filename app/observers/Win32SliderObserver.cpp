@@ -12,7 +12,7 @@ Win32SliderObserver::Win32SliderObserver(QSlider& slider, int controlId, bool in
         slider_.setInvertedAppearance(true);
         slider_.setInvertedControls(true);
     }
-    slider_.setSingleStep(1);
+    // An arrow key moves one step, as Qt has it; a page is one step too, until configured.
     slider_.setPageStep(1);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -87,6 +89,27 @@ void check(const QWidget& window, const Vx41Params& parameters, RecordingProtoco
         ASSERT_FALSE(line.writes.empty()) << binding.control;
         EXPECT_EQ(line.writes.front().id, binding.writes) << binding.control;
         EXPECT_EQ(line.writes.front().value.toInt16(), binding.written) << binding.control;
+    }
+}
+
+// A read-out: the text a control shows for a value the unit reports.
+struct Readout {
+    int control;
+    ParameterId shows;
+    int reported;
+    const char* text;
+};
+
+template <std::size_t rows>
+void checkReadouts(const QWidget& window, const Vx41Params& parameters,
+                   const Readout (&readouts)[rows]) {
+    for (const Readout& readout : readouts) {
+        const QWidget* widget = controlOf<QWidget>(window, readout.control);
+        ASSERT_NE(widget, nullptr) << readout.control;
+        deliver(parameters, readout.shows.number, readout.shows.index, readout.reported);
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const QString text = label ? label->text() : static_cast<const QLineEdit*>(widget)->text();
+        EXPECT_EQ(text.toStdString(), readout.text) << readout.control;
     }
 }
 

@@ -62,6 +62,11 @@ TEST_F(BindingTablesTest, MainWindow) {
     EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1492), QColor(0, 255, 0)));
     EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1491), QColor(255, 255, 0)));
     BindingTable::check(view, parameters(), line, bindings);
+    const BindingTable::Readout readouts[] = {{2150, {207, 7}, 3, "25 fps"},
+                                              {2285, {204, 22}, 5, "00:00:05"},
+                                              {1491, {23, 12}, 77, "-23"},
+                                              {1492, {19, 8}, 17, "-17"}};
+    BindingTable::checkReadouts(view, parameters(), readouts);
     EXPECT_EQ(view.findChildren<CLedButton*>().size(), 8u + 2u)
         << "eight programmes, Bypass, Lt/Rt";
 }
@@ -96,6 +101,9 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     CMonitorView view(document);
     view.show();
     BindingTable::check(view, parameters(), this->line, bindings);
+    const BindingTable::Readout readouts[] = {
+        {1495, {197, 17}, 80, "-56.0"}, {1496, {117, 49}, 5, "0.5"}, {1497, {117, 48}, 6, "0.6"}};
+    BindingTable::checkReadouts(view, parameters(), readouts);
     const BindingTable::Greying greyings[] = {{2184, {197, 17}}, {2185, {197, 17}},
                                               {2188, {197, 17}}, {2189, {197, 15}},
                                               {2190, {216, 2}},  {1217, {23, 2}}};
@@ -166,6 +174,12 @@ TEST_F(BindingTablesTest, MonitorSetupPage) {
     dialog.show();
     // With analogue outputs every monitoring setting is in use.
     parameters().find({216, 21}).setValue(1);
+    // Delays in milliseconds, levels in decibels.
+    const BindingTable::Readout readouts[] = {
+        {1256, {117, 27}, 4, "4 ms"},  {1247, {117, 53}, 5, "5 ms"}, {1248, {117, 54}, 6, "6 ms"},
+        {1251, {117, 28}, 7, "17 ms"}, {1253, {117, 26}, 8, "5 ms"}, {1255, {117, 52}, 1, "-9 dB"},
+        {1262, {117, 64}, 5, "-5 dB"}, {1493, {197, 3}, 9, "-22"},   {1494, {23, 1}, 30, "-15.0"}};
+    BindingTable::checkReadouts(dialog.monitorPage(), parameters(), readouts);
     BindingTable::check(dialog.monitorPage(), parameters(), line, bindings);
     const BindingTable::Greying greyings[] = {
         {2201, {197, 15}}, {1950, {197, 14}}, {1951, {197, 14}}, {1940, {197, 12}},

@@ -54,6 +54,8 @@ protected:
 TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
     frame.setViewFactory(ViewKind::Metadata, [this] { return new CMetadataView(document); });
     frame.setViewFactory(ViewKind::Monitor, [this] { return new CMonitorView(document); });
+    // The frame comes up at 800 by 600, before any window opens.
+    EXPECT_EQ(frame.size(), QSize(800, 600));
     const QWidget* area = frame.findChild<QMdiArea*>()->viewport();
     const QRect metadata(361, 0, 427, 324);
     const QRect monitor(0, 324, 788, 207);
@@ -91,6 +93,14 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
     frame.updateCommandStates();
     for (const QAction* menu : frame.menuBar()->actions())
         EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
+    // With no window, they go.
+    delete frame.childFrame(ViewKind::Metadata);
+    frame.updateCommandStates();
+    QStringList shown;
+    for (const QAction* menu : frame.menuBar()->actions())
+        if (menu->isVisible())
+            shown << menu->text();
+    EXPECT_EQ(shown.join(' '), "&File &View &Settings &Help");
 }
 
 // A right click in the frame offers the three arrangements; the one chosen is made.

@@ -261,6 +261,7 @@ TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsV
 
     filter(QStringLiteral("(117, 22)"));
     EXPECT_EQ(column(ParameterTableModel::NameColumn), QStringList{"Emulator Bypass"});
+    EXPECT_EQ(browser.findChild<QLabel*>("count")->text(), QString("1 of %1").arg(all));
 
     filter(QStringLiteral("emulator BYPASS"));
     EXPECT_GE(rowOf(bypass), 0);
@@ -298,6 +299,8 @@ TEST_F(ParameterBrowserTest, AnEditGoesThroughTheParameterWhichRefusesWhatItRefu
     EXPECT_EQ(parameter(bypass).getValue().toInt16(), 1 - before);
     EXPECT_NE(shown().index(rowOf(bypass), ParameterTableModel::ValueColumn).data().toString(),
               shownBefore);
+    edit(bypass, QStringLiteral("0x%1").arg(before));
+    EXPECT_EQ(parameter(bypass).getValue().toInt16(), before);
     EXPECT_TRUE(seam.messages.empty());
 }
 } // namespace

@@ -1,6 +1,6 @@
 #include <QAbstractButton>
-#include <QAbstractSlider>
 #include <QAction>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "app/SettingsStore.h"
 #include "app/dialogs/CAboutDlg.h"
 #include "app/dialogs/CCommErrorDlg.h"
+#include "app/dialogs/CCompareDlg.h"
 #include "app/dialogs/COpenDeviceDlg.h"
 #include "app/dialogs/CRestoreWarningDlg.h"
 #include "app/dialogs/CRouterDlg.h"
@@ -52,6 +54,9 @@ QString placeIn(const QLayout& layout, const QWidget& widget) {
             if (rows != 1 || columns != 1)
                 here += QString("+%1x%2").arg(rows).arg(columns);
         }
+        // A share of the spare room other than none.
+        if (const auto* box = qobject_cast<const QBoxLayout*>(&layout); box && box->stretch(i))
+            here += QString("*%1").arg(box->stretch(i));
         QLayoutItem* item = layout.itemAt(i);
         if (item->widget() == &widget)
             return here;
@@ -87,11 +92,16 @@ QString shownBy(const QWidget& widget) {
             entries << list->itemText(i);
         return '[' + entries.join('|') + QString("] at %1").arg(list->currentIndex());
     }
-    if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget))
-        return QString("%1..%2 at %3")
-            .arg(slider->minimum())
-            .arg(slider->maximum())
-            .arg(slider->value());
+    if (const auto* slider = qobject_cast<const QSlider*>(&widget))
+        return QString("%1..%2 at %3 step %4/%5")
+                   .arg(slider->minimum())
+                   .arg(slider->maximum())
+                   .arg(slider->value())
+                   .arg(slider->singleStep())
+                   .arg(slider->pageStep()) +
+               (slider->tickPosition() != QSlider::NoTicks
+                    ? QString(" ticks %1").arg(slider->tickInterval())
+                    : "");
     if (const auto* table = qobject_cast<const QTableView*>(&widget)) {
         QStringList heads;
         for (int column = 0; column < table->model()->columnCount(); ++column)
@@ -107,26 +117,42 @@ QString shownBy(const QWidget& widget) {
     return {};
 }
 
+// A width or height fixed in a form laid out in pixels. Elsewhere a fixed size is measured
+// from the fonts.
+QString fixedSizeOf(const QWidget& widget, bool inPixels) {
+    QString fixed;
+    if (!inPixels)
+        return fixed;
+    if (widget.minimumWidth() == widget.maximumWidth())
+        fixed += QString(" w=%1").arg(widget.minimumWidth());
+    if (widget.minimumHeight() == widget.maximumHeight())
+        fixed += QString(" h=%1").arg(widget.minimumHeight());
+    return fixed;
+}
+
 // One line for each control and each caption of window: class, control id, what it shows, the
-// nearest control or group around it, its place in its parent's layout and its state.
+// nearest control or group around it, its place and share of spare room in its parent's layout,
+// a size fixed in pixels and its state.
 // Shown first, as a window binds its controls when it comes up.
 std::string listing(QWidget& window) {
     window.show();
     // A layout that fixes the window's size to its contents makes it one the operator cannot
     // resize; that size, like a layout's least size, depends on the fonts, so only a size fixed
     // in numbers is listed.
-    QString size;
-    if (window.layout() && window.layout()->sizeConstraint() == QLayout::SetFixedSize)
-        size = " fixed";
-    else if (window.minimumSize() == window.maximumSize())
-        size = QString(" %1x%2").arg(window.width()).arg(window.height());
+    const bool fixedByLayout =
+        window.layout() && window.layout()->sizeConstraint() == QLayout::SetFixedSize;
+    const bool inPixels = !fixedByLayout && window.minimumSize() == window.maximumSize();
+    const QString size = fixedByLayout ? QString(" fixed")
+                         : inPixels    ? QString(" %1x%2").arg(window.width()).arg(window.height())
+                                       : QString();
     QString text = QString("%1%2\n").arg(window.metaObject()->className(), size);
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QVariant id = widget->property("controlId");
         const QString shown = shownBy(*widget).replace('\n', "\\n");
+        const QString fixed = fixedSizeOf(*widget, inPixels);
         // Scroll bars belong to the lists that pop up.
         if (qobject_cast<const QScrollBar*>(widget) ||
-            (!id.isValid() && (shown.isEmpty() || shown == "\"\"")))
+            (!id.isValid() && (shown.isEmpty() || shown == "\"\"") && fixed.isEmpty()))
             continue;
         QString around;
         for (const QWidget* outer = widget->parentWidget(); outer && outer != &window;
@@ -141,9 +167,9 @@ std::string listing(QWidget& window) {
             }
         }
         const QLayout* layout = widget->parentWidget() ? widget->parentWidget()->layout() : nullptr;
-        text += QString("%1 %2 %3%4 @%5%6%7\n")
+        text += QString("%1 %2 %3%4 @%5%6%7%8\n")
                     .arg(widget->metaObject()->className(), id.isValid() ? id.toString() : "-",
-                         shown, around, layout ? placeIn(*layout, *widget) : "-")
+                         shown, around, layout ? placeIn(*layout, *widget) : "-", fixed)
                     .arg(widget->isEnabledTo(&window) ? "" : " disabled")
                     .arg(widget->isVisibleTo(&window) ? "" : " hidden");
     }
@@ -219,7 +245,8 @@ TEST_F(WindowListingsTest, TheMenusAndTheSmallerWindows) {
     expectListed(listing(CLineMonitorBar(document, seam)) + listing(CParameterBrowser(document)) +
                      listing(CCommErrorDlg("The cause.", nullptr)) +
                      listing(CRestoreWarningDlg(nullptr)) + listing(CSelectParametersDlg(nullptr)) +
-                     listing(CAboutDlg(nullptr)) + listing(ProgressWindow("Saving", nullptr)),
+                     listing(CAboutDlg(nullptr)) + listing(ProgressWindow("Saving", nullptr)) +
+                     listing(CCompareDlg("unit.vxs", "its end is missing", {})),
                  "smaller-windows");
 }
 
