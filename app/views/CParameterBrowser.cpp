@@ -52,7 +52,6 @@ CParameterBrowser::CParameterBrowser(CQuenlarRemoteDoc& document, QWidget* paren
     layout->addWidget(table_, 1);
     connect(filtered_, &QAbstractItemModel::rowsInserted, this, &CParameterBrowser::showCount);
     connect(filtered_, &QAbstractItemModel::rowsRemoved, this, &CParameterBrowser::showCount);
-    connect(filtered_, &QAbstractItemModel::modelReset, this, &CParameterBrowser::showCount);
     showCount();
     resize(760, 520);
 }

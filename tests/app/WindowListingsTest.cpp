@@ -82,6 +82,8 @@ QString shownBy(const QWidget& widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
                (button->isChecked() ? " checked" : "");
+    if (widget.metaObject() == &QFrame::staticMetaObject)
+        return static_cast<const QFrame&>(widget).frameShape() != QFrame::NoFrame ? "framed" : "";
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
         return '"' + group->title() + '"';
     if (const auto* box = qobject_cast<const QLineEdit*>(&widget))
