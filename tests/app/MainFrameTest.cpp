@@ -15,6 +15,7 @@
 #include "app/ModalSeam.h"
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CMainFrame.h"
+#include "app/frames/FrameLayout.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
 #include "support/FakeClock.h"
@@ -101,6 +102,17 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
         if (menu->isVisible())
             shown << menu->text();
     EXPECT_EQ(shown.join(' '), "&File &View &Settings &Help");
+}
+
+// The frame size each set of windows asks for; the frame adds what its own bars take beyond the
+// bars these sizes were made for.
+TEST(FrameLayoutTest, EachSetOfWindowsAsksForItsFrameSize) {
+    EXPECT_EQ(FrameLayout(true, false, true).frameSize(), QSize(800, 600));
+    EXPECT_EQ(FrameLayout(false, false, true).frameSize(), QSize(800, 300));
+    EXPECT_EQ(FrameLayout(true, true, false).frameSize(), QSize(800, 395));
+    EXPECT_EQ(FrameLayout(true, false, false).frameSize(), QSize(372, 395));
+    EXPECT_EQ(FrameLayout(false, true, false).frameSize(), QSize(439, 395));
+    EXPECT_EQ(FrameLayout(false, false, false).frameSize(), std::nullopt);
 }
 
 // A right click in the frame offers the three arrangements; the one chosen is made.

@@ -114,7 +114,7 @@ QString shownBy(const QWidget& widget) {
         QStringList names;
         for (int i = 0; i < tabs->count(); ++i)
             names << tabs->tabText(i);
-        return '<' + names.join('|') + '>';
+        return '<' + names.join('|') + '>' + (tabs->usesScrollButtons() ? " scrolling" : "");
     }
     return {};
 }
