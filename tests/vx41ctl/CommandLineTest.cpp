@@ -24,6 +24,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"--port", "tcp://127.0.0.1", "status"}, 2, "names no port: give tcp://HOST:PORT."},
         {{"--port", "rfc2217://[::1]:65536", "status"}, 2, "a number from 1 to 65535"},
         {{"report", "--text", "--html", "-"}, 2, "--html"},
+        {{"report"}, 2, "file is required"},
         {{"watch", "--count", "0"}, 2, "1 or more"},
         {{"watch", "--count", "abc"}, 2, "1 or more"},
         {{"get"}, 2, "ids"},

@@ -35,6 +35,8 @@ TEST_F(LevelMetersTest, PipedEveryChangeIsALineInDecibelsWithABar) {
 TEST_F(LevelMetersTest, OnATerminalTheBlockIsRedrawnInPlaceOnlyWhenALevelChanged) {
     LevelMeters meters(params, out, true);
     meters.show();
+    // The first block is drawn where the cursor stands.
+    EXPECT_EQ(out.str().rfind("\x1b[2KInput 1 ", 0), 0u) << out.str();
     out.str("");
     meters.show();
     EXPECT_EQ(out.str(), "");
