@@ -30,7 +30,7 @@ std::string checkValue(const std::string& text) {
 std::string checkCount(const std::string& text) {
     long number = 0;
     if (!readWhole(text, number) || number < 1 || number > 1'000'000'000)
-        return "the count must be a whole number of poll steps, 1 or more";
+        return "the count must be a whole number of poll steps from 1 to 1000000000";
     return {};
 }
 
