@@ -14,12 +14,7 @@
 
 namespace {
 
-class CatalogueShape : public CatalogueFixture, public testing::Test {
-protected:
-    ControlParameter& control(int number, int index) {
-        return dynamic_cast<ControlParameter&>(at(number, index));
-    }
-};
+class CatalogueShape : public CatalogueFixture, public testing::Test {};
 
 std::string shown(const ParameterValue& value) {
     return value.size() == 2 ? std::to_string(value.toInt16()) : ::testing::PrintToString(value);

@@ -18,11 +18,11 @@ std::optional<int> parse(EmulatorCommandLine& commandLine, const std::string& li
     return commandLine.parse(static_cast<int>(argv.size()), argv.data());
 }
 
-// What the unit cannot be is refused; an address is hexadecimal in either case.
+// What the unit cannot be is refused; an address is hexadecimal in either case. Which addresses
+// are refused is checked with vx41ctl's command line, which takes them alike.
 TEST(EmulatorCommandLineTest, RefusesWhatTheUnitCannotBe) {
-    for (const std::string line :
-         {"--address 12345", "--address 0x", "--address 82g0", "--address 8000", "--address 8281",
-          "--baud 57600", "--drop 1.5", "--drop nan", "--corrupt -0.1", "--pace extra"}) {
+    for (const std::string line : {"--address 8281", "--baud 57600", "--drop 1.5", "--drop nan",
+                                   "--corrupt -0.1", "--pace extra"}) {
         EmulatorCommandLine commandLine;
         EXPECT_EQ(parse(commandLine, line), EmulatorCommandLine::badUsage) << line;
     }

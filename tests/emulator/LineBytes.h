@@ -2,11 +2,10 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "link/SerialFrame.h"
+#include "support/ScriptedSerialDevice.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -20,13 +19,8 @@ struct LineBytes {
     static Bytes poll(std::uint16_t address = 0x8280) {
         return select(static_cast<std::uint16_t>((address & 0xFF00) | ((address + 1) & 0xFF)));
     }
-    // STX, length, payload, checksum.
-    static Bytes frame(const Bytes& payload) {
-        Bytes bytes{0x02, static_cast<std::uint8_t>(payload.size())};
-        append(bytes, payload);
-        bytes.push_back(SerialFrame::checksum(bytes[1], std::span(bytes).subspan(2)));
-        return bytes;
-    }
+    // STX, length, payload, checksum, framed as the scripted unit of the line tests frames it.
+    static Bytes frame(const Bytes& payload) { return unitBytes::reply(payload); }
     static Bytes readRequest(std::uint8_t number, std::initializer_list<std::uint8_t> indexes) {
         Bytes payload{number};
         append(payload, indexes);
@@ -42,12 +36,7 @@ struct LineBytes {
         append(payload, text);
         return frame(payload);
     }
-    static Bytes join(std::initializer_list<Bytes> parts) {
-        Bytes all;
-        for (const Bytes& part : parts)
-            append(all, part);
-        return all;
-    }
+    static Bytes join(std::initializer_list<Bytes> parts) { return unitBytes::concat(parts); }
     // Byte by byte: the library's bulk insert trips a false bounds warning of the compiler.
     template <typename Range> static void append(Bytes& bytes, const Range& more) {
         for (auto byte : more)

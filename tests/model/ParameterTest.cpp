@@ -50,11 +50,6 @@ TEST_F(ParameterTest, SetValueWritesAndKeepsWhatTheUnitReportsButIgnoresInvalidV
     ASSERT_EQ(line.writes.size(), 4u);
     EXPECT_EQ(line.writes[2].delayMs, 0u); // the no-delay value
     EXPECT_EQ(line.writes[3].delayMs, 2000u);
-
-    level.setEnabled(false);
-    level.setValue(60);
-    EXPECT_EQ(line.writes.size(), 4u);
-    EXPECT_EQ(level.getValue(), ParameterValue(1));
 }
 
 TEST_F(ParameterTest, AUnitThatRefusesAWriteLeavesTheValueAndTellsNobody) {

@@ -1,46 +1,14 @@
 #pragma once
 
 #include <memory>
-#include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "link/DummyVx41Protocol.h"
-#include "link/ProtocolException.h"
 #include "model/ControlParameter.h"
 #include "model/Observer.h"
 #include "model/ParameterFormatter.h"
 #include "model/ParameterSet.h"
-
-// The off-line unit with faults to order: bulk reads or writes that fail, ids whose value the
-// unit refuses to take (it keeps its own), and a record of every write with its delay.
-class ScriptedVx41Protocol : public DummyVx41Protocol {
-public:
-    struct Write {
-        ParameterId id;
-        ParameterValue value;
-        std::uint32_t delayMs;
-    };
-
-    void write(const ParameterId& id, const ParameterValue& value, std::uint32_t delayMs) override {
-        if (failWrites)
-            throw ProtocolException("Not Responding");
-        writes.push_back({id.next(), value, delayMs});
-        if (!refused.contains(id.next()))
-            DummyVx41Protocol::write(id, value, delayMs);
-    }
-    void readMany(const ParameterIdSet& ids, ParameterValueMap& values) override {
-        if (failReads)
-            throw ProtocolException("Not Responding");
-        DummyVx41Protocol::readMany(ids, values);
-    }
-
-    std::vector<Write> writes;
-    std::set<ParameterId> refused;
-    bool failWrites = false;
-    bool failReads = false;
-};
 
 // Words a value as its bytes (text-valued parameters) or as a signed number.
 class PlainFormatter : public ParameterFormatter {
@@ -54,6 +22,11 @@ public:
 private:
     bool text_;
 };
+
+// A PlainFormatter under name, for the sets of these tests.
+inline std::unique_ptr<ParameterFormatter> plainFormatter(std::string name, bool text = false) {
+    return std::make_unique<PlainFormatter>(std::move(name), text);
+}
 
 // Enables its target only while the observed parameter is not 0, like the unit's rules that
 // accept a value only once another parameter holds its own.
@@ -81,15 +54,15 @@ public:
 
     explicit ConfigurationTestSet(GenericProtocol& protocol) : ParameterSet(protocol) {
         addControl(plain, -10, 10, nullptr).setPersistent(true);
-        addControl(dependent, 0, 5, formatted("Emulator Mode", false)).setPersistent(true);
-        addControl(enabler, 0, 1, formatted("Emulator", false)).setPersistent(true);
-        addControl(trim, 0, 72, formatted("Master Trim", false)).setSetup(true);
+        addControl(dependent, 0, 5, plainFormatter("Emulator Mode")).setPersistent(true);
+        addControl(enabler, 0, 1, plainFormatter("Emulator")).setPersistent(true);
+        addControl(trim, 0, 72, plainFormatter("Master Trim")).setSetup(true);
         addControl(label, ParameterValue::smallest(), ParameterValue::largest(),
-                   formatted("Preset 1", true))
+                   plainFormatter("Preset 1", true))
             .setPersistent(true);
         add(std::make_unique<Parameter>(protocol, status, ParameterValue(0),
                                         ParameterValue::smallest(), ParameterValue::largest(), 'A',
-                                        formatted("Status", false)));
+                                        plainFormatter("Status")));
         auto rule = std::make_unique<EnableWhenSetRule>(find(dependent));
         rule->attach(find(enabler));
         addRule(std::move(rule));
@@ -100,9 +73,6 @@ public:
     }
 
 private:
-    static std::unique_ptr<ParameterFormatter> formatted(std::string name, bool text) {
-        return std::make_unique<PlainFormatter>(std::move(name), text);
-    }
     ControlParameter& addControl(const ParameterId& id, const ParameterValue& minimum,
                                  const ParameterValue& maximum,
                                  std::unique_ptr<ParameterFormatter> formatter) {
