@@ -158,6 +158,13 @@ TEST_F(DocumentLineTest, ACancelledSaveKeepsTheOldFile) {
     EXPECT_TRUE(document.pollingClock().isRunning());
 }
 
+// Cancelling the first full read leaves the unit for the simulated one, and says it was not read.
+TEST_F(DocumentLineTest, ACancelledFirstReadGoesOffLine) {
+    cancelAfter(3);
+    EXPECT_FALSE(connect());
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+}
+
 // A cancelled restore says how far it got, and the unit is told the restore is over.
 TEST_F(DocumentLineTest, ACancelledRestoreReportsItsPass) {
     ASSERT_TRUE(connect());

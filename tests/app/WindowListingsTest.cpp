@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
@@ -67,6 +68,13 @@ QString placeIn(const QLayout& layout, const QWidget& widget) {
     return {};
 }
 
+// A size in points other than the desktop's.
+QString pointSize(const QLabel& label) {
+    const double points = label.font().pointSizeF();
+    return points != QApplication::font().pointSizeF() ? QString(" font %1pt").arg(points)
+                                                       : QString();
+}
+
 // What the widget shows the operator, without anything drawn: texts, a list's entries, a
 // slider's range.
 QString shownBy(const QWidget& widget) {
@@ -78,7 +86,7 @@ QString shownBy(const QWidget& widget) {
                (label->font().pixelSize() > 0 ? QString(" font %1px/%2")
                                                     .arg(label->font().pixelSize())
                                                     .arg(label->font().weight())
-                                              : "");
+                                              : pointSize(*label));
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
                (button->isChecked() ? " checked" : "");
@@ -203,11 +211,21 @@ std::string menus(const QMainWindow& frame) {
 // another id, caption, list entry, range or place in its layout shows here.
 class WindowListingsTest : public DocumentFixture {
 protected:
-    WindowListingsTest() { document.parameters().refreshEverything(); }
+    // The desktop's font at 10 points, so that a size given as a share of it lists alike on any
+    // machine.
+    WindowListingsTest() {
+        QFont tenPoints = desktopFont;
+        tenPoints.setPointSize(10);
+        QApplication::setFont(tenPoints);
+        document.parameters().refreshEverything();
+    }
+    ~WindowListingsTest() override { QApplication::setFont(desktopFont); }
 
     static void expectListed(const std::string& actual, const std::string& name) {
         expectListing(actual, listingBeside(__FILE__, name + ".txt"));
     }
+
+    const QFont desktopFont = QApplication::font();
 };
 
 TEST_F(WindowListingsTest, TheThreeWindows) {

@@ -14,6 +14,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
     } cases[] = {
         {{}, 2, "A subcommand is required"},
         {{"frob"}, 2, "vx41ctl: frob: no such command\n"},
+        {{"--frob"}, 2, "A subcommand is required"},
         {{"--baud", "57600", "status"}, 2, "--baud"},
         {{"--address", "827F", "status"}, 2, "between 8280 and FFFE"},
         {{"--address", "FFFF", "status"}, 2, "between 8280 and FFFE"},

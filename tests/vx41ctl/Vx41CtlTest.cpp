@@ -80,6 +80,7 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
     // On a terminal the progress line counts against what may be written: setup only if asked.
     const auto total = [&](std::vector<std::string> line) {
         const std::string err = CtlRun::of(line, true).err;
+        EXPECT_EQ(err.back(), '\n') << "the progress line is ended";
         return std::stoul(err.substr(err.rfind(" of ") + 4));
     };
     EXPECT_LT(total({"restore", file("unit.vxs")}),
