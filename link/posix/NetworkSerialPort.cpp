@@ -100,10 +100,6 @@ int connectTo(const addrinfo& address, Clock::time_point deadline, int& error) {
 
 NetworkSerialPort::NetworkSerialPort() = default;
 
-NetworkSerialPort::NetworkSerialPort(const std::string& name, std::uint32_t baud) {
-    open(name, baud);
-}
-
 NetworkSerialPort::~NetworkSerialPort() {
     release();
 }

@@ -22,7 +22,6 @@ public:
     static constexpr std::uint32_t writeTimeoutMs = 200;
 
     NetworkSerialPort();
-    NetworkSerialPort(const std::string& name, std::uint32_t baud);
     ~NetworkSerialPort() override;
 
     void open(const std::string& name, std::uint32_t baud) override;

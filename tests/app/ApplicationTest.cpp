@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CLedButton.h"
 #include "app/frames/CMainFrame.h"
+#include "app/frames/CSplash.h"
 #include "app/frames/LedPictures.h"
 #include "app/views/CMainView.h"
 #include "support/EmulatorProcess.h"
@@ -73,6 +75,13 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     EXPECT_TRUE(document().pollingClock().isRunning());
     EXPECT_TRUE(control<CLedButton>(1193)->isOn());
     EXPECT_FALSE(control<CLedButton>(1194)->isOn());
+    // The splash stays two seconds at least.
+    QTimer* timer = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* splash = qobject_cast<CSplashWnd*>(window))
+            timer = splash->findChild<QTimer*>("SplashTimer");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 2000);
 }
 
 // One program per unit: each profile keeps its own settings, and its name is in the title.

@@ -122,16 +122,17 @@ TEST_F(MainFrameTest, TheRightClickMenuOffersTheArrangements) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         for (const QAction* item : menu->actions())
-            offered << item->text();
+            offered << item->text() + (item->isChecked() ? " (checked)" : "");
         menu->actions().last()->trigger();
         menu->close();
     });
+    run(CommandId::ViewMain);
     QWidget* area = frame.centralWidget();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                             area->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(area, &click);
 
-    EXPECT_EQ(offered, QStringList({"&Main", "Ma&in && Metadata", "&All Windows"}));
+    EXPECT_EQ(offered, QStringList({"&Main (checked)", "Ma&in && Metadata", "&All Windows"}));
     EXPECT_NE(frame.childFrame(ViewKind::Monitor), nullptr);
 }
 

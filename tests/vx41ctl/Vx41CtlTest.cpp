@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -51,6 +52,25 @@ TEST_F(Vx41CtlTest, OffLineItSaysSoAndGetsWhatTheParametersHold) {
     const auto watch = CtlRun::of({"watch", "--count", "3"});
     EXPECT_EQ(std::count(watch.out.begin(), watch.out.end(), '\n'), 17);
     EXPECT_EQ(watch.elapsedMs, 3u * 30);
+}
+
+// The program itself with both outputs into a pipe, as a script runs it: no terminal, so neither
+// meters drawn in place nor a progress line.
+TEST_F(Vx41CtlTest, IntoAPipeTheProgramDrawsNothingInPlace) {
+    const auto outputOf = [](const std::string& command) {
+        std::string output;
+        FILE* pipe = ::popen((std::string(VX41CTL) + " " + command + " 2>&1").c_str(), "r");
+        for (char buffer[256]; std::fgets(buffer, sizeof buffer, pipe);)
+            output += buffer;
+        EXPECT_EQ(::pclose(pipe), 0) << command;
+        return output;
+    };
+    const std::string watched = outputOf("watch --count 2");
+    EXPECT_NE(watched.find("Input 1"), std::string::npos) << watched;
+    EXPECT_EQ(watched.find('\x1b'), std::string::npos) << watched;
+    outputOf("save " + file("unit.vxs"));
+    EXPECT_EQ(outputOf("restore " + file("unit.vxs")),
+              "vx41ctl: no --port given: working off line with the simulated unit\n");
 }
 
 // A report nobody can read, standard output closed, is a failure and says so.
