@@ -4,6 +4,7 @@
 #include "link/LineTraceDecoder.h"
 #include "link/LineTraceSink.h"
 #include "link/Protocol.h"
+#include "link/ProtocolException.h"
 #include "link/SerialProtocol.h"
 #include "link/TappedSerialDevice.h"
 #include "tests/support/FakeClock.h"
@@ -105,6 +106,11 @@ TEST_F(LineTraceDecoderTest, TheSameWriteTwiceIsNoRetry) {
     EXPECT_EQ(sink.lines[4], sink.lines[0]);
     EXPECT_NE(sink.lines[8].find(": write (20, 1) = 770 [03 02]"), std::string::npos)
         << sink.lines[8];
+    // Three indexes that ascend under that number are a read.
+    sink.lines.clear();
+    ParameterValueMap values;
+    EXPECT_THROW(line.readMany({{0x20, 1}, {0x20, 2}, {0x20, 3}}, values), ProtocolException);
+    EXPECT_NE(sink.lines.at(0).find(": read (20; 1 2 3)"), std::string::npos) << sink.lines.at(0);
 }
 
 } // namespace

@@ -116,6 +116,7 @@ TEST_F(ProgramRulesTest, OnlyOneExternalSourceIsOfferedOnceOneIsInUse) {
 
 TEST_F(ProgramRulesTest, SourceStateFollowsTheConfigurationSourceWhileTheItemIsInternal) {
     set(121, 0, 2); // the unit now takes all metadata from external 2
+    EXPECT_FALSE(at(179, 0).isEnabled()) << "the configuration comes with the metadata";
     compound(25, 12).setValue(0);
     EXPECT_EQ(valueOf(218, 12), 2);
     EXPECT_EQ(valueOf(23, 33), 2) << "the configuration source counts as a use";

@@ -27,9 +27,10 @@ protected:
     void TearDown() override { fs::remove_all(folder); }
 
     std::string file(const std::string& name) const { return (folder / name).string(); }
-    static CtlRun onLine(const EmulatorProcess& unit, std::vector<std::string> arguments) {
+    static CtlRun onLine(const EmulatorProcess& unit, std::vector<std::string> arguments,
+                         bool outTerminal = false) {
         arguments.insert(arguments.begin(), {"--port", unit.linePath()});
-        return CtlRun::of(arguments);
+        return CtlRun::of(arguments, false, outTerminal);
     }
 
     // Named by process too: two runs of the suite at once (two builds) must not share it.
@@ -189,6 +190,9 @@ TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
     EXPECT_EQ(watch.status, 0);
     // The first levels, then changes.
     EXPECT_GT(std::count(watch.out.begin(), watch.out.end(), '\n'), 17) << watch.out;
+    // On a terminal the block is drawn again in place.
+    const auto drawn = onLine(unit, {"watch", "--count", "64"}, true);
+    EXPECT_NE(drawn.out.find("\x1b[17A"), std::string::npos) << drawn.out;
 }
 
 TEST_F(Vx41CtlTest, DiffListsWhatASetChangedAndNamesADamagedFile) {
