@@ -33,6 +33,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsExitCodeAndSaysWhy) {
         {{"get", "12"}, 2, "'12' is not a parameter id"},
         {{"get", "19x,0"}, 2, "'19x,0' is not a parameter id"},
         {{"get", "1,1"}, 2, "no parameter 1,1"},
+        {{"get", "255,255"}, 2, "no parameter 255,255"},
         {{"set", "197,0"}, 2, "set needs a VALUE"},
         {{"set", "197,0", "1", "--text", "x"}, 2, "excludes"},
         {{"set", "197,0", "12abc"}, 2, "'12abc' is not a value"},
