@@ -134,6 +134,8 @@ void CMainFrame::openViews() {
     layOut();
     if (first)
         area_->setActiveSubWindow(first);
+    // The Edit and Window menus and the View ticks follow the windows now open.
+    updateCommandStates();
 }
 
 void CMainFrame::layOut() {
@@ -376,6 +378,8 @@ void CMainFrame::showViews(bool metadata, bool monitor) {
     layOut();
     if (first)
         area_->setActiveSubWindow(first);
+    // The Edit and Window menus and the View ticks follow the windows now open.
+    updateCommandStates();
 }
 
 void CMainFrame::showUserGuide() {

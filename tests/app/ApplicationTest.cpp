@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -70,6 +71,8 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     ASSERT_NE(mainView(), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Metadata), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Monitor), nullptr);
+    for (const QAction* menu : frame().menuBar()->actions())
+        EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
     EXPECT_TRUE(document().pollingClock().isRunning());
