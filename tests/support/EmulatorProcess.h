@@ -4,6 +4,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -14,9 +17,22 @@
 // The unit emulator run as a child process: started with its arguments, its line path read from
 // the first line it prints, and stopped (SIGTERM, then SIGKILL if it lingers) when the object
 // goes.
+//
+// A pseudo-terminal's number is given to the next one made once it is closed, perhaps to another
+// test's emulator running alongside. So unless the arguments name a device or a link, the line is
+// reached through a link of its own, which goes with the emulator: a port reopened after the stop
+// finds nothing there rather than the other test's unit.
 class EmulatorProcess {
 public:
-    EmulatorProcess(const std::string& program, const std::vector<std::string>& arguments) {
+    EmulatorProcess(const std::string& program, std::vector<std::string> arguments) {
+        if (!names(arguments, "--device") && !names(arguments, "--link")) {
+            std::string directory =
+                (std::filesystem::temp_directory_path() / "vx41-emulator-XXXXXX").string();
+            if (::mkdtemp(directory.data()) == nullptr)
+                throw std::runtime_error("cannot make a folder for the emulator's link");
+            directory_ = directory;
+            arguments.insert(arguments.end(), {"--link", directory + "/line"});
+        }
         int output[2];
         if (::pipe2(output, O_CLOEXEC) != 0)
             throw std::runtime_error("cannot make a pipe for the emulator");
@@ -24,10 +40,13 @@ public:
         ::close(output[1]);
         output_ = output[0];
         linePath_ = readLine();
+        if (!directory_.empty())
+            linePath_ = directory_ + "/line";
     }
     ~EmulatorProcess() {
         stop();
         ::close(output_);
+        removeDirectory();
     }
     EmulatorProcess(const EmulatorProcess&) = delete;
     EmulatorProcess& operator=(const EmulatorProcess&) = delete;
@@ -38,6 +57,16 @@ public:
     int stop() { return process_->stop(); }
 
 private:
+    static bool names(const std::vector<std::string>& arguments, const std::string& option) {
+        return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
+    }
+
+    void removeDirectory() {
+        std::error_code ignored;
+        if (!directory_.empty())
+            std::filesystem::remove_all(directory_, ignored);
+    }
+
     // Each byte must come within ten seconds; a failed start ends the output at once.
     std::string readLine() {
         std::string line;
@@ -50,10 +79,12 @@ private:
             line += c;
         }
         stop();
+        removeDirectory();
         throw std::runtime_error("the emulator did not start or print its line path");
     }
 
     std::unique_ptr<ChildProcess> process_;
     int output_ = -1;
+    std::string directory_;
     std::string linePath_;
 };
