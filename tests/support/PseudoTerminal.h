@@ -48,6 +48,24 @@ public:
         return bytes;
     }
 
+    // Everything written on the slave side until the last program holding it closed it, waiting
+    // at most ten seconds.
+    std::vector<std::uint8_t> receiveUntilClosed() const {
+        std::vector<std::uint8_t> bytes;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            pollfd line{master_, POLLIN, 0};
+            if (::poll(&line, 1, 100) <= 0)
+                continue;
+            std::uint8_t chunk[4096];
+            const ssize_t n = ::read(master_, chunk, sizeof chunk);
+            if (n <= 0)
+                break;
+            bytes.insert(bytes.end(), chunk, chunk + n);
+        }
+        return bytes;
+    }
+
     // The other end goes away, as when a USB adapter is pulled.
     void hangUp() {
         if (master_ >= 0)

@@ -15,10 +15,8 @@ struct CtlRun {
     std::string err;
     std::uint64_t elapsedMs = 0; // on the run's clock
 
-    // terminal: whether the error output is taken for a terminal, which shows progress;
-    // outTerminal: the same of standard output, where the meters are drawn in place.
-    static CtlRun of(std::vector<std::string> arguments, bool terminal = false,
-                     bool outTerminal = false) {
+    // terminal: whether the error output is taken for a terminal, which shows progress.
+    static CtlRun of(std::vector<std::string> arguments, bool terminal = false) {
         arguments.insert(arguments.begin(), "vx41ctl");
         std::vector<const char*> argv;
         for (const auto& argument : arguments)
@@ -26,7 +24,7 @@ struct CtlRun {
         std::ostringstream out, err;
         FakeClock clock;
         const std::uint64_t start = clock.milliseconds();
-        Vx41Ctl tool(out, err, terminal, clock, outTerminal);
+        Vx41Ctl tool(out, err, terminal, clock);
         const int status = tool.run(static_cast<int>(argv.size()), argv.data());
         return {status, out.str(), err.str(), clock.milliseconds() - start};
     }

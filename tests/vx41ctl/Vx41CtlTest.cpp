@@ -7,8 +7,10 @@
 #include <nlohmann/json.hpp>
 #include <unistd.h>
 
+#include "support/ChildProcess.h"
 #include "support/EmulatorProcess.h"
 #include "support/Listing.h"
+#include "support/PseudoTerminal.h"
 #include "support/Ser2netProcess.h"
 #include "tests/vx41ctl/CtlRun.h"
 
@@ -27,10 +29,9 @@ protected:
     void TearDown() override { fs::remove_all(folder); }
 
     std::string file(const std::string& name) const { return (folder / name).string(); }
-    static CtlRun onLine(const EmulatorProcess& unit, std::vector<std::string> arguments,
-                         bool outTerminal = false) {
+    static CtlRun onLine(const EmulatorProcess& unit, std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), {"--port", unit.linePath()});
-        return CtlRun::of(arguments, false, outTerminal);
+        return CtlRun::of(arguments);
     }
 
     // Named by process too: two runs of the suite at once (two builds) must not share it.
@@ -190,9 +191,15 @@ TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
     EXPECT_EQ(watch.status, 0);
     // The first levels, then changes.
     EXPECT_GT(std::count(watch.out.begin(), watch.out.end(), '\n'), 17) << watch.out;
-    // On a terminal the block is drawn again in place.
-    const auto drawn = onLine(unit, {"watch", "--count", "64"}, true);
-    EXPECT_NE(drawn.out.find("\x1b[17A"), std::string::npos) << drawn.out;
+    // The program itself, its output on a terminal, draws the block again in place.
+    const PseudoTerminal terminal;
+    const int screen = ::open(terminal.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    ChildProcess tool(VX41CTL, {"--port", unit.linePath(), "watch", "--count", "16"}, screen);
+    ::close(screen);
+    const std::vector<std::uint8_t> shown = terminal.receiveUntilClosed();
+    const std::string drawn(shown.begin(), shown.end());
+    EXPECT_NE(drawn.find("\x1b[17A"), std::string::npos) << drawn;
+    EXPECT_EQ(tool.stop(), 0);
 }
 
 TEST_F(Vx41CtlTest, DiffListsWhatASetChangedAndNamesADamagedFile) {
