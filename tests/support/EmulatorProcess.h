@@ -25,13 +25,18 @@
 class EmulatorProcess {
 public:
     EmulatorProcess(const std::string& program, std::vector<std::string> arguments) {
-        if (!names(arguments, "--device") && !names(arguments, "--link")) {
+        const auto names = [&](const char* option) {
+            return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
+        };
+        if (!names("--device") && !names("--link")) {
             std::string directory =
                 (std::filesystem::temp_directory_path() / "vx41-emulator-XXXXXX").string();
             if (::mkdtemp(directory.data()) == nullptr)
                 throw std::runtime_error("cannot make a folder for the emulator's link");
             directory_ = directory;
-            arguments.insert(arguments.end(), {"--link", directory + "/line"});
+            // Named as no other emulator's link is: a serial server locks a device by its name.
+            link_ = directory + "/vx41-" + directory.substr(directory.size() - 6);
+            arguments.insert(arguments.end(), {"--link", link_});
         }
         int output[2];
         if (::pipe2(output, O_CLOEXEC) != 0)
@@ -40,8 +45,8 @@ public:
         ::close(output[1]);
         output_ = output[0];
         linePath_ = readLine();
-        if (!directory_.empty())
-            linePath_ = directory_ + "/line";
+        if (!link_.empty())
+            linePath_ = link_;
     }
     ~EmulatorProcess() {
         stop();
@@ -57,10 +62,6 @@ public:
     int stop() { return process_->stop(); }
 
 private:
-    static bool names(const std::vector<std::string>& arguments, const std::string& option) {
-        return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
-    }
-
     void removeDirectory() {
         std::error_code ignored;
         if (!directory_.empty())
@@ -86,5 +87,6 @@ private:
     std::unique_ptr<ChildProcess> process_;
     int output_ = -1;
     std::string directory_;
+    std::string link_;
     std::string linePath_;
 };

@@ -31,34 +31,18 @@ public:
             throw std::runtime_error("pseudo-terminal write failed");
     }
 
-    // What the port sent: up to count bytes, waiting at most two seconds for them.
-    std::vector<std::uint8_t> receive(std::size_t count) const {
+    // What the port sent: up to count bytes, waiting at most wait for them, or until the last
+    // program holding the slave side closed it.
+    std::vector<std::uint8_t> receive(std::size_t count,
+                                      std::chrono::seconds wait = std::chrono::seconds(2)) const {
         std::vector<std::uint8_t> bytes;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        const auto deadline = std::chrono::steady_clock::now() + wait;
         while (bytes.size() < count && std::chrono::steady_clock::now() < deadline) {
             pollfd line{master_, POLLIN, 0};
             if (::poll(&line, 1, 100) <= 0)
                 continue;
             std::uint8_t chunk[4096];
             const ssize_t n = ::read(master_, chunk, std::min(sizeof(chunk), count - bytes.size()));
-            if (n <= 0)
-                break;
-            bytes.insert(bytes.end(), chunk, chunk + n);
-        }
-        return bytes;
-    }
-
-    // Everything written on the slave side until the last program holding it closed it, waiting
-    // at most ten seconds.
-    std::vector<std::uint8_t> receiveUntilClosed() const {
-        std::vector<std::uint8_t> bytes;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < deadline) {
-            pollfd line{master_, POLLIN, 0};
-            if (::poll(&line, 1, 100) <= 0)
-                continue;
-            std::uint8_t chunk[4096];
-            const ssize_t n = ::read(master_, chunk, sizeof chunk);
             if (n <= 0)
                 break;
             bytes.insert(bytes.end(), chunk, chunk + n);

@@ -95,7 +95,7 @@ TEST_F(Vx41CtlTest, DumpListsEveryParameterInIdOrderAsTextOrJson) {
     expectListing(CtlRun::of({"dump", "--json"}).out, listingBeside(__FILE__, "dump.json"));
 }
 
-TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
+TEST_F(Vx41CtlTest, SavedFilesRestoreDamagedOnesFailWithOneAndReportsGoWhereTold) {
     ASSERT_EQ(CtlRun::of({"save", file("unit.vxs")}).status, 0);
     std::string saved = contentsOf(file("unit.vxs"));
     ASSERT_GT(saved.size(), 8u);
@@ -125,9 +125,8 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreAndDamagedOnesFailWithOne) {
               std::string::npos);
 
     EXPECT_EQ(CtlRun::of({"save", file("no/such/folder.vxs")}).status, 1);
-}
 
-TEST_F(Vx41CtlTest, ReportsGoToAFileTitledWithItsNameOrToStandardOutput) {
+    // Reports go to a file titled with its name, or to standard output.
     ASSERT_EQ(CtlRun::of({"report", "--html", file("settings.htm")}).status, 0);
     const std::string page = contentsOf(file("settings.htm"));
     EXPECT_EQ(page.rfind("<HTML><HEAD><TITLE>settings.htm</TITLE>", 0), 0u);
@@ -196,9 +195,8 @@ TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
     const int screen = ::open(terminal.slavePath().c_str(), O_RDWR | O_NOCTTY);
     ChildProcess tool(VX41CTL, {"--port", unit.linePath(), "watch", "--count", "16"}, screen);
     ::close(screen);
-    const std::vector<std::uint8_t> shown = terminal.receiveUntilClosed();
-    const std::string drawn(shown.begin(), shown.end());
-    EXPECT_NE(drawn.find("\x1b[17A"), std::string::npos) << drawn;
+    const auto shown = terminal.receive(SIZE_MAX, std::chrono::seconds(10));
+    EXPECT_NE(std::string(shown.begin(), shown.end()).find("\x1b[17A"), std::string::npos);
     EXPECT_EQ(tool.stop(), 0);
 }
 
