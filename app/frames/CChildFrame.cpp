@@ -1,6 +1,7 @@
 #include "app/frames/CChildFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QMenu>
 
@@ -22,6 +23,12 @@ void CChildFrame::changeEvent(QEvent* event) {
         return;
     }
     QMdiSubWindow::changeEvent(event);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void CChildFrame::greySizingCommands() {

@@ -11,8 +11,13 @@ public:
     // Takes the view as its Qt child.
     explicit CChildFrame(QWidget* view);
 
+signals:
+    // Closed by the operator (from its window menu, say): it is deleted a little later.
+    void closed();
+
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void greySizingCommands();

@@ -349,10 +349,17 @@ CChildFrame* CMainFrame::openView(ViewKind kind) {
         return nullptr;
     auto* opened = new CChildFrame(factories_[slot(kind)]());
     child = opened;
-    // Closed from its own window menu, it goes later: the pointer is cleared then.
-    connect(opened, &QObject::destroyed, this, [this, kind, opened] {
+    // However it goes, its place is free. Closed from its own window menu, it goes later, and the
+    // commands follow at once; they are not updated on its deletion, which the frame's own
+    // teardown makes too, the commands gone by then.
+    const auto freePlace = [this, kind, opened] {
         if (children_[slot(kind)] == opened)
             children_[slot(kind)] = nullptr;
+    };
+    connect(opened, &QObject::destroyed, this, freePlace);
+    connect(opened, &CChildFrame::closed, this, [this, freePlace] {
+        freePlace();
+        updateCommandStates();
     });
     area_->addSubWindow(opened);
     opened->show();

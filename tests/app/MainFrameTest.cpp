@@ -88,15 +88,15 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
     delete frame.childFrame(ViewKind::Monitor);
     run(CommandId::ViewAllWindows);
     EXPECT_EQ(placeOf(ViewKind::Monitor), monitor);
-    // The Metadata window alone keeps the Edit and Window menus too.
-    delete frame.childFrame(ViewKind::Main);
-    delete frame.childFrame(ViewKind::Monitor);
-    frame.updateCommandStates();
+    // Windows closed from their own window menus: the Metadata window alone keeps the Edit and
+    // Window menus too, but the windows shown are no longer all.
+    frame.childFrame(ViewKind::Main)->close();
+    frame.childFrame(ViewKind::Monitor)->close();
+    EXPECT_FALSE(command(frame, CommandId::ViewAllWindows)->isChecked());
     for (const QAction* menu : frame.menuBar()->actions())
         EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
     // With no window, they go.
-    delete frame.childFrame(ViewKind::Metadata);
-    frame.updateCommandStates();
+    frame.childFrame(ViewKind::Metadata)->close();
     QStringList shown;
     for (const QAction* menu : frame.menuBar()->actions())
         if (menu->isVisible())
