@@ -169,26 +169,8 @@ TEST_F(ApplicationTest, TheErrorLampFollowsTheUnitsErrorState) {
     }
 }
 
-// On line against the emulated unit: when the unit goes away, the next tick offers the recovery,
-// and working off line offers to connect again.
-TEST_F(ApplicationTest, ALostUnitLeadsWithinOneTickToWorkingOffLine) {
-    EmulatorProcess emulator(VX41_EMULATOR, {});
-    store.setNumber("off line", 0);
-    store.setText("port path", QString::fromStdString(emulator.linePath()));
-    ASSERT_TRUE(start(ScriptedModalSeam::result(QDialog::Accepted)));
-    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::connectedState);
-    EXPECT_FALSE(command(CommandId::Connect)->isEnabled());
-
-    emulator.stop();
-    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
-    tickAndWait(document());
-    EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
-    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
-    EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
-}
-
 // The button bar and the Settings menu open the setup, router and user-preset dialogs; the setup
-// dialog is the same each time, bound to the document while shown.
+// dialog is the same each time, bound to the document while shown. Help opens the About box.
 TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
     ASSERT_TRUE(start(offLine));
     std::vector<QDialog*> shown;
@@ -214,15 +196,19 @@ TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
         seam.dialogAnswers.push_back(answer);
         (*found)->trigger();
     }
+    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Accepted));
+    command(CommandId::About)->trigger();
     EXPECT_EQ(seam.dialogs, std::vector<QString>({"COpenDeviceDlg", "CSetupDlg", "CRouterDlg",
-                                                  "CUserPresetsDlg", "CSetupDlg"}));
+                                                  "CUserPresetsDlg", "CSetupDlg", "CAboutDlg"}));
     ASSERT_EQ(shown.size(), 4U);
     EXPECT_EQ(shown[0], shown[3]);
 }
 
 // The first read stands over the main window, never over the splash: the splash closes by itself
 // and would take a window made on the stack with it. The port is remembered once it answered.
-TEST_F(ApplicationTest, TheFirstReadOfTheUnitStandsOverTheMainWindow) {
+// When the unit goes away, the next tick offers the recovery, and working off line offers to
+// connect again.
+TEST_F(ApplicationTest, OnLineTheFirstReadStandsOverTheMainWindowAndALostUnitEndsOffLine) {
     EmulatorProcess emulator(VX41_EMULATOR, {});
     store.setNumber("off line", 0);
     store.setText("port path", QString::fromStdString(emulator.linePath()));
@@ -239,6 +225,15 @@ TEST_F(ApplicationTest, TheFirstReadOfTheUnitStandsOverTheMainWindow) {
     // The port that answered leads what 'Open Device' offers next time.
     EXPECT_EQ(store.texts("recent ports"),
               QStringList{QString::fromStdString(emulator.linePath())});
+    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::connectedState);
+    EXPECT_FALSE(command(CommandId::Connect)->isEnabled());
+
+    emulator.stop();
+    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
+    tickAndWait(document());
+    EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
+    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
+    EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
 }
 
 } // namespace

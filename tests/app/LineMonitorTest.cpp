@@ -75,16 +75,7 @@ TEST_F(LineMonitorTest, ShowsAnExchangeWithOneRetryDecodedWithTheFailureAndRetry
     EXPECT_TRUE(lines[0].contains("PC   > select 82 80"));
 }
 
-// A monitor left open keeps the newest rows: past its limit the oldest tenth goes.
-TEST_F(LineMonitorTest, PastItsLimitTheOldestTenthGoes) {
-    monitor.show();
-    const std::uint8_t ack = 0x04;
-    for (int entry = 0; entry <= CLineMonitorBar::maxRows; ++entry)
-        document.lineTap()->received(1, {&ack, 1});
-    EXPECT_EQ(monitor.table().rowCount(), CLineMonitorBar::maxRows * 9 / 10 + 1);
-}
-
-TEST_F(LineMonitorTest, ListensOnlyWhileShownAndPauseAndClearActOnTheRows) {
+TEST_F(LineMonitorTest, ListensOnlyWhileShownPauseAndClearActOnTheRowsAndTheOldestGo) {
     EXPECT_EQ(document.lineTap(), nullptr);
     monitor.show();
     EXPECT_NE(document.lineTap(), nullptr);
@@ -104,6 +95,12 @@ TEST_F(LineMonitorTest, ListensOnlyWhileShownAndPauseAndClearActOnTheRows) {
     monitor.show();
     readWithOneRetry();
     EXPECT_EQ(monitor.table().rowCount(), rows);
+
+    // A monitor left open keeps the newest rows: past its limit the oldest tenth goes.
+    const std::uint8_t ack = 0x04;
+    for (int entry = rows; entry <= CLineMonitorBar::maxRows; ++entry)
+        document.lineTap()->received(1, {&ack, 1});
+    EXPECT_EQ(monitor.table().rowCount(), CLineMonitorBar::maxRows * 9 / 10 + 1);
 }
 
 } // namespace

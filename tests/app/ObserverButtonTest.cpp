@@ -67,6 +67,9 @@ TEST_F(ObserverButtonTest, RadioButtonsOfOneParentAreCheckedOnlyByTheirParameter
     unit.refusing = true;
     click(*radios[1]);
     EXPECT_TRUE(radios[0]->isChecked() && !radios[1]->isChecked());
+    // A parameter the unit does not have in its present state hides its buttons.
+    source.setVisible(false);
+    EXPECT_TRUE(radios[0]->isHidden() && !radios[3]->isHidden());
 }
 
 // What the views' binding tables leave out: buttons greyed by limits and locks, and blinking.

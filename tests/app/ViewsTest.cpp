@@ -35,7 +35,9 @@ protected:
 
 using MonitorViewTest = ViewTest<CMonitorView>;
 
-TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
+// Controls grey with what the rules leave out: RFL Mode while its shared flag is set, the output
+// labels of the channels the speaker selection leaves out.
+TEST_F(MonitorViewTest, ControlsGreyWithWhatTheRulesLeaveOut) {
     auto& rfl = dynamic_cast<SharedParameter&>(parameterOf(parameters(), 117, 37));
     CLedButton* button = controlOf<CLedButton>(view, 1227);
     // Rear fill needs back-surround speakers: without them the catalogue locks it.
@@ -46,6 +48,11 @@ TEST_F(MonitorViewTest, RflModeIsGreyedWhileTheSharedFlagIsSet) {
     EXPECT_TRUE(button->isEnabled());
     parameterOf(parameters(), 117, 39).setValue(0);
     EXPECT_FALSE(button->isEnabled());
+
+    parameterOf(parameters(), 197, 15).setValue(2); // mono: the centre only
+    const int labels = CMonitorView::meterIdBase + 17;
+    EXPECT_FALSE(controlOf<QLabel>(view, labels + 0)->isEnabled());
+    EXPECT_TRUE(controlOf<QLabel>(view, labels + 2)->isEnabled());
 }
 
 // A meter falls from full scale to the floor in one and a half seconds; full scale fills the bar
@@ -104,13 +111,6 @@ TEST_F(MonitorViewTest, EachMeterShowsItsOwnReading) {
                 << "meter " << meter << " with (204, " << readings[lit] << ") at full scale";
         }
     }
-}
-
-TEST_F(MonitorViewTest, OutputLabelsGreyWithTheChannelsTheSpeakerSelectionLeavesOut) {
-    parameterOf(parameters(), 197, 15).setValue(2); // mono: the centre only
-    const int labels = CMonitorView::meterIdBase + 17;
-    EXPECT_FALSE(controlOf<QLabel>(view, labels + 0)->isEnabled());
-    EXPECT_TRUE(controlOf<QLabel>(view, labels + 2)->isEnabled());
 }
 
 constexpr int rowIds = CMetadataView::rowIdBase;

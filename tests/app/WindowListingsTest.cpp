@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,6 +95,9 @@ QString shownBy(const QWidget& widget) {
         return static_cast<const QFrame&>(widget).frameShape() != QFrame::NoFrame ? "framed" : "";
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
         return '"' + group->title() + '"';
+    // Listed for its place: out of the window's layout, it would lie over what is in it.
+    if (const auto* box = qobject_cast<const QDialogButtonBox*>(&widget))
+        return QString("buttons: %1").arg(box->buttons().size());
     if (const auto* box = qobject_cast<const QLineEdit*>(&widget))
         return '"' + box->text() + '"' + (box->isReadOnly() ? " read-only" : "");
     if (const auto* list = qobject_cast<const QComboBox*>(&widget)) {
@@ -155,7 +159,9 @@ std::string listing(QWidget& window) {
     const QString size = fixedByLayout ? QString(" fixed")
                          : inPixels    ? QString(" %1x%2").arg(window.width()).arg(window.height())
                                        : QString();
-    QString text = QString("%1%2\n").arg(window.metaObject()->className(), size);
+    // A modal window keeps the operator out of the rest of the program while it is up.
+    const QString modal = window.isModal() ? QString(" modal") : QString();
+    QString text = QString("%1%2%3\n").arg(window.metaObject()->className(), size, modal);
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QVariant id = widget->property("controlId");
         const QString shown = shownBy(*widget).replace('\n', "\\n");
