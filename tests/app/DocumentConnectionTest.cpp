@@ -30,7 +30,6 @@ protected:
         EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
         EXPECT_FALSE(document.openPort());
         // The stack is whole: the simulated unit takes what is written.
-        document.poll();
         EXPECT_EQ(unit().writeAndRead(trim, 90, 0), ParameterValue(90));
     }
     // What the parameters talk to now.

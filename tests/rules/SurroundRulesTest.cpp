@@ -58,6 +58,7 @@ TEST_F(SurroundRulesTest, MatrixaRFLNeedsBackSurroundSpeakersAndABackSurroundMod
 
     // So does removing the speakers; a setting other than rear fill is kept.
     channelMode(6);
+    EXPECT_FALSE(rfl().isLocked()) << "a back-surround mode with the speakers there";
     rfl().setValue(1);
     set(117, 39, 0);
     EXPECT_TRUE(rfl().isLocked());

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -25,10 +26,8 @@
 class EmulatorProcess {
 public:
     EmulatorProcess(const std::string& program, std::vector<std::string> arguments) {
-        const auto names = [&](const char* option) {
-            return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
-        };
-        if (!names("--device") && !names("--link")) {
+        if (std::ranges::find_first_of(arguments, std::array{"--device", "--link"}) ==
+            arguments.end()) {
             std::string directory =
                 (std::filesystem::temp_directory_path() / "vx41-emulator-XXXXXX").string();
             if (::mkdtemp(directory.data()) == nullptr)
@@ -44,14 +43,15 @@ public:
         process_ = std::make_unique<ChildProcess>(program, arguments, output[1]);
         ::close(output[1]);
         output_ = output[0];
-        linePath_ = readLine();
-        if (!link_.empty())
-            linePath_ = link_;
+        const std::string printed = readLine();
+        linePath_ = link_.empty() ? printed : link_;
     }
     ~EmulatorProcess() {
         stop();
         ::close(output_);
-        removeDirectory();
+        std::error_code ignored;
+        if (!directory_.empty())
+            std::filesystem::remove_all(directory_, ignored);
     }
     EmulatorProcess(const EmulatorProcess&) = delete;
     EmulatorProcess& operator=(const EmulatorProcess&) = delete;
@@ -62,12 +62,6 @@ public:
     int stop() { return process_->stop(); }
 
 private:
-    void removeDirectory() {
-        std::error_code ignored;
-        if (!directory_.empty())
-            std::filesystem::remove_all(directory_, ignored);
-    }
-
     // Each byte must come within ten seconds; a failed start ends the output at once.
     std::string readLine() {
         std::string line;
@@ -80,7 +74,6 @@ private:
             line += c;
         }
         stop();
-        removeDirectory();
         throw std::runtime_error("the emulator did not start or print its line path");
     }
 

@@ -184,20 +184,23 @@ TEST_F(Vx41CtlTest, OnLineASetIsJudgedByTheUnitsPresentState) {
     EXPECT_EQ(refused.err, "vx41ctl: The unit does not take 197,17 in its present state.\n");
 }
 
-TEST_F(Vx41CtlTest, OnLineWatchPrintsTheMetersAsTheyMove) {
+// The program itself on a terminal: its meters drawn again in place as they move, a restore's
+// progress shown.
+TEST_F(Vx41CtlTest, OnATerminalWatchRedrawsInPlaceAndARestoreShowsItsProgress) {
     const EmulatorProcess unit(VX41_EMULATOR, {"--animate"});
-    const auto watch = onLine(unit, {"watch", "--count", "64"});
-    EXPECT_EQ(watch.status, 0);
-    // The first levels, then changes.
-    EXPECT_GT(std::count(watch.out.begin(), watch.out.end(), '\n'), 17) << watch.out;
-    // The program itself, its output on a terminal, draws the block again in place.
-    const PseudoTerminal terminal;
-    const int screen = ::open(terminal.slavePath().c_str(), O_RDWR | O_NOCTTY);
-    ChildProcess tool(VX41CTL, {"--port", unit.linePath(), "watch", "--count", "16"}, screen);
-    ::close(screen);
-    const auto shown = terminal.receive(SIZE_MAX, std::chrono::seconds(10));
-    EXPECT_NE(std::string(shown.begin(), shown.end()).find("\x1b[17A"), std::string::npos);
-    EXPECT_EQ(tool.stop(), 0);
+    ASSERT_EQ(onLine(unit, {"save", file("unit.vxs")}).status, 0);
+    const auto onTerminal = [&unit](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--port", unit.linePath()});
+        const PseudoTerminal terminal;
+        const int screen = ::open(terminal.slavePath().c_str(), O_RDWR | O_NOCTTY);
+        ChildProcess tool(VX41CTL, arguments, screen, screen);
+        ::close(screen);
+        const auto shown = terminal.receive(SIZE_MAX, std::chrono::seconds(10));
+        EXPECT_EQ(tool.stop(), 0);
+        return std::string(shown.begin(), shown.end());
+    };
+    EXPECT_NE(onTerminal({"watch", "--count", "16"}).find("\x1b[17A"), std::string::npos);
+    EXPECT_NE(onTerminal({"restore", file("unit.vxs")}).find("\rRestoring: "), std::string::npos);
 }
 
 TEST_F(Vx41CtlTest, DiffListsWhatASetChangedAndNamesADamagedFile) {
