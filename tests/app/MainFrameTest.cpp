@@ -167,6 +167,7 @@ TEST_F(MainFrameTest, AViewWindowCannotBeMaximisedOrSized) {
     CChildFrame* child = frame.childFrame(ViewKind::Main);
     child->showMaximized();
     EXPECT_EQ(child->geometry(), QRect(0, 0, 361, 324));
+    EXPECT_EQ(child->widget()->geometry(), child->rect()) << "no title bar over the view";
     emit child->systemMenu()->aboutToShow();
     for (const QAction* action : child->systemMenu()->actions()) {
         const QString text = QString(action->text()).remove(QLatin1Char('&'));

@@ -2,12 +2,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
 #include <optional>
 
 #include "LineWait.h"
 #include "OnLineFixture.h"
-#include "app/dialogs/CCommErrorDlg.h"
 #include "catalogue/Vx41Params.h"
 #include "link/ProtocolException.h"
 #include "support/RecordingProtocol.h"
@@ -62,17 +60,6 @@ TEST_F(PollingClockTest, AStartThatFailsOnTheLineOffersToReconnect) {
     pollingClock.start();
     EXPECT_EQ(seam.dialogs, (std::vector<QString>{"CCommErrorDlg", "CCommErrorDlg"}));
     expectPollingOffLine();
-}
-
-// Each of the recovery's buttons ends the question its own way.
-TEST(CommErrorDlgTest, TryingAgainAcceptsAndWorkingOffLineRejects) {
-    CCommErrorDlg dialog("There was no response to a poll.", nullptr);
-    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        dialog.setResult(-1);
-        button->click();
-        const bool offLine = button->text() == "Work Offline";
-        EXPECT_EQ(dialog.result(), offLine ? QDialog::Rejected : QDialog::Accepted) << offLine;
-    }
 }
 
 TEST_F(PollingClockTest, ATickDoesNothingUnderAModalDialog) {

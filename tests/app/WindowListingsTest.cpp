@@ -6,10 +6,12 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -76,13 +78,48 @@ QString pointSize(const QLabel& label) {
                                                        : QString();
 }
 
+// A limit on what may be typed into a box.
+QString lengthOf(const QLineEdit& box) {
+    return box.maxLength() != QLineEdit().maxLength() ? QString(" max %1").arg(box.maxLength())
+                                                      : QString();
+}
+
+// The directions in which a button takes the room it is given rather than keep its own size.
+QString growth(const QWidget& widget) {
+    const QSizePolicy policy = widget.sizePolicy();
+    const QString grows = QString(policy.horizontalPolicy() == QSizePolicy::Expanding ? "h" : "") +
+                          (policy.verticalPolicy() == QSizePolicy::Expanding ? "v" : "");
+    return grows.isEmpty() ? grows : " grows " + grows;
+}
+
+// How a button of a dialog's button box ends the dialog.
+QString roleOf(const QAbstractButton& button) {
+    const auto* box = qobject_cast<const QDialogButtonBox*>(button.parentWidget());
+    const QDialogButtonBox::ButtonRole role =
+        box ? box->buttonRole(const_cast<QAbstractButton*>(&button))
+            : QDialogButtonBox::InvalidRole;
+    return role == QDialogButtonBox::AcceptRole   ? " accepts"
+           : role == QDialogButtonBox::RejectRole ? " rejects"
+                                                  : "";
+}
+
+// The frame drawn round a widget, by the names of its shape and shadow.
+QString frameOf(const QFrame& frame) {
+    if (frame.frameShape() == QFrame::NoFrame)
+        return {};
+    return QString(" %1 %2").arg(
+        QMetaEnum::fromType<QFrame::Shape>().valueToKey(frame.frameShape()),
+        QMetaEnum::fromType<QFrame::Shadow>().valueToKey(frame.frameShadow()));
+}
+
 // What the widget shows the operator, without anything drawn: texts, a list's entries, a
-// slider's range.
+// slider's range, and how each is set out.
 QString shownBy(const QWidget& widget) {
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return '"' + label->text() + '"' +
                (label->alignment() & Qt::AlignHCenter ? " centred" : "") +
-               (label->frameShape() != QFrame::NoFrame ? " framed" : "") +
+               (label->alignment() & Qt::AlignRight ? " right" : "") +
+               (label->wordWrap() ? " wraps" : "") + frameOf(*label) +
                // A size in pixels is the window's own; one in points follows the desktop's.
                (label->font().pixelSize() > 0 ? QString(" font %1px/%2")
                                                     .arg(label->font().pixelSize())
@@ -90,21 +127,31 @@ QString shownBy(const QWidget& widget) {
                                               : pointSize(*label));
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
-               (button->isChecked() ? " checked" : "");
+               (button->isChecked() ? " checked" : "") +
+               (button->autoExclusive() ? " exclusive" : "") +
+               (qobject_cast<const QPushButton*>(button) &&
+                        static_cast<const QPushButton*>(button)->isDefault()
+                    ? " default"
+                    : "") +
+               growth(*button) + roleOf(*button);
     if (widget.metaObject() == &QFrame::staticMetaObject)
-        return static_cast<const QFrame&>(widget).frameShape() != QFrame::NoFrame ? "framed" : "";
+        return frameOf(static_cast<const QFrame&>(widget)).trimmed();
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
         return '"' + group->title() + '"';
     // Listed for its place: out of the window's layout, it would lie over what is in it.
     if (const auto* box = qobject_cast<const QDialogButtonBox*>(&widget))
         return QString("buttons: %1").arg(box->buttons().size());
     if (const auto* box = qobject_cast<const QLineEdit*>(&widget))
-        return '"' + box->text() + '"' + (box->isReadOnly() ? " read-only" : "");
+        return '"' + box->text() + '"' + (box->isReadOnly() ? " read-only" : "") + lengthOf(*box);
     if (const auto* list = qobject_cast<const QComboBox*>(&widget)) {
         QStringList entries;
         for (int i = 0; i < list->count(); ++i)
             entries << list->itemText(i);
-        return '[' + entries.join('|') + QString("] at %1").arg(list->currentIndex());
+        return '[' + entries.join('|') + QString("] at %1").arg(list->currentIndex()) +
+               (list->minimumContentsLength() > 0
+                    ? QString(" %1 wide").arg(list->minimumContentsLength())
+                    : "") +
+               (list->lineEdit() ? " typed" + lengthOf(*list->lineEdit()) : "");
     }
     if (const auto* slider = qobject_cast<const QSlider*>(&widget))
         return QString("%1..%2 at %3 step %4/%5")
@@ -117,10 +164,19 @@ QString shownBy(const QWidget& widget) {
                     ? QString(" ticks %1").arg(slider->tickInterval())
                     : "");
     if (const auto* table = qobject_cast<const QTableView*>(&widget)) {
-        QStringList heads;
-        for (int column = 0; column < table->model()->columnCount(); ++column)
+        // Column widths but that of a last column stretched to the width of the window.
+        const QHeaderView& header = *table->horizontalHeader();
+        QStringList heads, widths;
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
             heads << table->model()->headerData(column, Qt::Horizontal).toString();
-        return '{' + heads.join('|') + '}';
+            if (!header.stretchLastSection() || column + 1 < header.count())
+                widths << QString::number(header.sectionSize(column));
+        }
+        return '{' + heads.join('|') + "} widths " + widths.join(',') +
+               (table->verticalHeader()->isVisibleTo(table) ? " numbered" : "") +
+               (table->editTriggers() != QAbstractItemView::NoEditTriggers ? " editable" : "") +
+               (table->selectionBehavior() == QAbstractItemView::SelectRows ? " rows" : "") +
+               (table->wordWrap() ? " wraps" : "");
     }
     if (const auto* tabs = qobject_cast<const QTabBar*>(&widget)) {
         QStringList names;
@@ -278,6 +334,34 @@ TEST_F(WindowListingsTest, TheMenusAndTheSmallerWindows) {
                      listing(CAboutDlg(nullptr)) + listing(ProgressWindow("Saving", nullptr)) +
                      listing(CCompareDlg("unit.vxs", "its end is missing", {})),
                  "smaller-windows");
+}
+
+// The buttons of a dialog's button box end it as their roles, listed above, say; those that act
+// before ending (OK in 'Open Device' and 'Save Preset') are tested with their dialogs.
+TEST_F(WindowListingsTest, DialogsEndFromTheirButtons) {
+    CSetupDlg setup(clock, nullptr);
+    setup.setDocument(&document);
+    CRouterDlg router(document, seam, nullptr);
+    CUserPresetsDlg presets(document, seam, nullptr);
+    CCompareDlg compare("unit.vxs", "", {});
+    CAboutDlg about(nullptr);
+    CRestoreWarningDlg warning(nullptr);
+    CSelectParametersDlg select(nullptr);
+    CCommErrorDlg recovery("The cause.", nullptr);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&setup, &router, &presets, &compare,
+                                                           &about, &warning, &select, &recovery}) {
+        const auto& box = *dialog->findChild<QDialogButtonBox*>();
+        for (QAbstractButton* button : box.buttons()) {
+            const QDialogButtonBox::ButtonRole role = box.buttonRole(button);
+            if (role != QDialogButtonBox::AcceptRole && role != QDialogButtonBox::RejectRole)
+                continue;
+            dialog->setResult(-1);
+            dialog->show();
+            button->click();
+            EXPECT_FALSE(dialog->isVisible()) << dialog->windowTitle().toStdString();
+            EXPECT_EQ(dialog->result(), role == QDialogButtonBox::AcceptRole) << role;
+        }
+    }
 }
 
 } // namespace

@@ -54,7 +54,10 @@ TEST_F(MonitorRulesTest, SpeakerSelectionShapesTrimsMetersAndTheMasterTrim) {
 
     set(216, 3, 0); // without the analogue outputs no trim is shown
     set(197, 15, mono);
-    EXPECT_TRUE(visibleTrims().empty());
+    for (int backSurroundSpeakers : {1, 2}) {
+        set(117, 39, backSurroundSpeakers);
+        EXPECT_TRUE(visibleTrims().empty()) << backSurroundSpeakers;
+    }
 }
 
 TEST_F(MonitorRulesTest, RearFillMeterOnlyWhileRearFillPlaysOnTheMultiChannelSpeakers) {
