@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -20,10 +21,12 @@
 #include "app/dialogs/CSetupDlg.h"
 #include "app/frames/CChildFrame.h"
 #include "app/frames/CLedButton.h"
+#include "app/frames/CLineMonitorBar.h"
 #include "app/frames/CMainFrame.h"
 #include "app/frames/CSplash.h"
 #include "app/frames/LedPictures.h"
 #include "app/views/CMainView.h"
+#include "app/views/CParameterBrowser.h"
 #include "support/EmulatorProcess.h"
 #include "support/FakeClock.h"
 #include "support/RecordingProtocol.h"
@@ -71,6 +74,9 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     ASSERT_NE(mainView(), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Metadata), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Monitor), nullptr);
+    // The keyboard works in the Main window first.
+    EXPECT_EQ(frame().findChild<QMdiArea*>()->activeSubWindow(),
+              frame().childFrame(ViewKind::Main));
     for (const QAction* menu : frame().menuBar()->actions())
         EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
@@ -202,6 +208,30 @@ TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
                                                   "CUserPresetsDlg", "CSetupDlg", "CAboutDlg"}));
     ASSERT_EQ(shown.size(), 4U);
     EXPECT_EQ(shown[0], shown[3]);
+}
+
+// The line monitor comes up floating, so that the view windows keep their places, and goes with
+// the same command, whose tick follows it. A closed browser is gone, and comes back when asked.
+TEST_F(ApplicationTest, TheLineMonitorTogglesAndAClosedBrowserComesBack) {
+    ASSERT_TRUE(start(offLine));
+    for (const bool shown : {true, false, true}) {
+        command(CommandId::LineMonitor)->trigger();
+        const auto* monitor = frame().findChild<CLineMonitorBar*>();
+        ASSERT_NE(monitor, nullptr);
+        EXPECT_EQ(monitor->isVisible(), shown);
+        EXPECT_TRUE(monitor->isFloating());
+        EXPECT_EQ(monitor->size(), QSize(720, 300));
+        EXPECT_EQ(command(CommandId::LineMonitor)->isChecked(), shown);
+    }
+    for (int opened = 0; opened < 2; ++opened) {
+        command(CommandId::ParameterBrowser)->trigger();
+        auto* browser = frame().findChild<CParameterBrowser*>();
+        ASSERT_NE(browser, nullptr);
+        EXPECT_TRUE(browser->isVisible());
+        browser->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(frame().findChild<CParameterBrowser*>(), nullptr);
+    }
 }
 
 // The first read stands over the main window, never over the splash: the splash closes by itself

@@ -115,6 +115,7 @@ TEST_F(ObserverEntryTest, TheUpDownStepsFasterTheLongerItIsHeldAndStopsAtTheLimi
     QTest::mousePress(&upDown.upArrow(), Qt::LeftButton);
     for (const std::uint64_t ms : {2000, 2000, 4000}) {
         clock.advanceMilliseconds(ms);
+        QTest::mouseMove(&upDown.upArrow()); // a hand that moves holds on all the same
         upDown.upArrow().click();
     }
     QTest::mouseRelease(&upDown.upArrow(), Qt::LeftButton);

@@ -119,7 +119,8 @@ QString shownBy(const QWidget& widget) {
         return '"' + label->text() + '"' +
                (label->alignment() & Qt::AlignHCenter ? " centred" : "") +
                (label->alignment() & Qt::AlignRight ? " right" : "") +
-               (label->wordWrap() ? " wraps" : "") + frameOf(*label) +
+               (label->wordWrap() ? " wraps" : "") +
+               (label->textFormat() == Qt::PlainText ? " plain" : "") + frameOf(*label) +
                // A size in pixels is the window's own; one in points follows the desktop's.
                (label->font().pixelSize() > 0 ? QString(" font %1px/%2")
                                                     .arg(label->font().pixelSize())
