@@ -36,7 +36,7 @@ protected:
 using MonitorViewTest = ViewTest<CMonitorView>;
 
 // Controls grey with what the rules leave out: RFL Mode while its shared flag is set, the output
-// labels of the channels the speaker selection leaves out.
+// labels of the channels the speaker selection leaves out. Lamps light with the unit's reports.
 TEST_F(MonitorViewTest, ControlsGreyWithWhatTheRulesLeaveOut) {
     auto& rfl = dynamic_cast<SharedParameter&>(parameterOf(parameters(), 117, 37));
     CLedButton* button = controlOf<CLedButton>(view, 1227);
@@ -53,6 +53,12 @@ TEST_F(MonitorViewTest, ControlsGreyWithWhatTheRulesLeaveOut) {
     const int labels = CMonitorView::meterIdBase + 17;
     EXPECT_FALSE(controlOf<QLabel>(view, labels + 0)->isEnabled());
     EXPECT_TRUE(controlOf<QLabel>(view, labels + 2)->isEnabled());
+
+    // The lamp of the analogue outputs lights with the unit's report of them.
+    const QLabel& analogLamp = *controlOf<QLabel>(view, CMonitorView::analogLampId);
+    const qint64 unlit = analogLamp.pixmap().cacheKey();
+    deliver(parameters(), 216, 3, 1);
+    EXPECT_NE(analogLamp.pixmap().cacheKey(), unlit);
 }
 
 // A meter falls from full scale to the floor in one and a half seconds; full scale fills the bar

@@ -86,10 +86,12 @@ TEST_F(Restore, LeavesSetupAloneUnlessAskedFor) {
     EXPECT_EQ(unit.read(idOf(197, 15)), ParameterValue(1));
 }
 
+// The unit is told the restore is over even when the file stops it.
 TEST_F(Restore, UnknownIdIsNotAConfigurationOfThisUnit) {
     file[idOf(143, 9)] = 1;
     EXPECT_EQ(messageOf([this] { params.restoreConfiguration(file, true); }),
               "This is not a valid configuration file for this device");
+    EXPECT_EQ(writes().back(), "w (cf, 9) 0");
 }
 
 // Without the setup, load restores as restoreConfiguration does (above).

@@ -19,18 +19,6 @@
 
 namespace {
 // The stack against a well-behaved emulated unit; every answer must equal the off-line unit's.
-TEST(SerialStackTest, TakesAFullFrameAtTheSlowestPace) {
-    // 21 preset names make a 245-byte reply: longer on the line than one read time-out.
-    EmulatorProcess emulator(VX41_EMULATOR, {"--pace", "--baud", "9600"});
-    SerialStack stack(emulator.linePath(), 9600);
-    ParameterIdSet names;
-    for (std::uint8_t slot = 0; slot < 21; ++slot)
-        names.push_back(ParameterId(210, slot));
-    ParameterValueMap values;
-    stack.top.readMany(names, values);
-    EXPECT_EQ(values.at(ParameterId(210, 20)), ParameterValue::fromText("PRESET 21"));
-}
-
 TEST(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
     EmulatorProcess emulator(VX41_EMULATOR, {});
     SerialStack stack(emulator.linePath(), 115200);
