@@ -53,7 +53,7 @@ TEST_F(SetupDlgTest, DelaysAndTrimsTakeTheirDisplayWordsAndRefuseTheRest) {
     }
 }
 
-// The pages exist before the document and are attached only while on view.
+// The pages exist before the document and are attached only while on view, and while they have one.
 TEST_F(SetupDlgTest, OnlyThePageOnViewFollowsTheUnit) {
     auto& monitor = dialog.monitorPage();
     auto& gpio = dialog.gpioPage();
@@ -74,6 +74,11 @@ TEST_F(SetupDlgTest, OnlyThePageOnViewFollowsTheUnit) {
     EXPECT_FALSE(gpio.isBound());
     parameter(speakerSelection).setValue(0);
     EXPECT_TRUE(stereo.isChecked());
+    // Handed no document, the page on view lets the unit go.
+    dialog.show();
+    EXPECT_TRUE(monitor.isBound());
+    dialog.setDocument(nullptr);
+    EXPECT_FALSE(monitor.isBound());
 }
 
 // An output function beyond the texts of the list still has its item, in the parameter's own

@@ -57,6 +57,14 @@ TEST_F(SplashTest, ShowsTheProgramsPictureUntilItGoes) {
         ASSERT_TRUE(splash.start());
         ASSERT_NE(splashWindow(), nullptr);
         EXPECT_EQ(splashWindow()->size(), QSize(480, 360));
+        // The picture itself, pixel for pixel.
+        const QImage shown = splashWindow()->grab().toImage();
+        const QImage picture(AppResources::splash);
+        int differing = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                differing += shown.pixel(x, y) != picture.pixel(x, y);
+        EXPECT_EQ(differing, 0);
     }
     EXPECT_EQ(splashWindow(), nullptr);
 }
