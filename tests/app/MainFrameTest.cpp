@@ -181,6 +181,7 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheUserGuide) {
     const auto* guide = frame.findChild<QTextBrowser*>("UserGuide");
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->isVisible());
+    EXPECT_EQ(guide->size(), QSize(640, 560));
     EXPECT_EQ(guide->documentTitle(), "QuenlarRemote 41 User Guide");
 }
 

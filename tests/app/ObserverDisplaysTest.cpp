@@ -55,6 +55,13 @@ TEST_F(ObserverListTest, TheListFollowsTheLimitsAndShowsOnlyValuesTheParameterTo
     EXPECT_EQ(written(), std::vector<int>({3}));
     EXPECT_EQ(box.currentText(), "4+2x2");
 
+    // While the list is open the operator is choosing: it does not change under the mouse.
+    box.show();
+    box.showPopup();
+    configuration.setValue(5);
+    EXPECT_EQ(box.currentText(), "4+2x2");
+    box.hidePopup();
+
     configuration.assignValue(9); // beyond the list: an empty box, not a wrong item
     configuration.notify();
     EXPECT_EQ(box.currentIndex(), -1);
