@@ -100,7 +100,7 @@ TEST_F(ObserverEntryTest, TheBoxNoLongerReachesAnObserverThatIsGone) {
     EXPECT_TRUE(written().empty());
 }
 
-// How fast a held arrow steps is in the address box of 'Open Device'.
+// How fast a held arrow steps is tested with the address box of 'Open Device'.
 TEST_F(ObserverEntryTest, TheUpDownStepsAndStopsAtTheLimits) {
     FakeClock clock;
     UpDownControl upDown(clock);
