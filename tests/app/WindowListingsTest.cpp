@@ -78,10 +78,9 @@ QString pointSize(const QLabel& label) {
                                                        : QString();
 }
 
-// A limit on what may be typed into a box.
+// A limit on what may be typed into a box, other than the box's own of 32767 characters.
 QString lengthOf(const QLineEdit& box) {
-    return box.maxLength() != QLineEdit().maxLength() ? QString(" max %1").arg(box.maxLength())
-                                                      : QString();
+    return box.maxLength() != 32767 ? QString(" max %1").arg(box.maxLength()) : QString();
 }
 
 // The directions in which a button takes the room it is given rather than keep its own size.

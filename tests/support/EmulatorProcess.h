@@ -32,7 +32,7 @@ public:
                 (std::filesystem::temp_directory_path() / "vx41-emulator-XXXXXX").string();
             if (::mkdtemp(directory.data()) == nullptr)
                 throw std::runtime_error("cannot make a folder for the emulator's link");
-            directory_ = directory;
+            directory_.path = directory;
             // Named as no other emulator's link is: a serial server locks a device by its name.
             link_ = directory + "/vx41-" + directory.substr(directory.size() - 6);
             arguments.insert(arguments.end(), {"--link", link_});
@@ -49,9 +49,6 @@ public:
     ~EmulatorProcess() {
         stop();
         ::close(output_);
-        std::error_code ignored;
-        if (!directory_.empty())
-            std::filesystem::remove_all(directory_, ignored);
     }
     EmulatorProcess(const EmulatorProcess&) = delete;
     EmulatorProcess& operator=(const EmulatorProcess&) = delete;
@@ -74,12 +71,23 @@ private:
             line += c;
         }
         stop();
+        ::close(output_);
         throw std::runtime_error("the emulator did not start or print its line path");
     }
 
+    // The folder of the link, removed with the emulator and when it fails to start.
+    struct Folder {
+        ~Folder() {
+            std::error_code ignored;
+            if (!path.empty())
+                std::filesystem::remove_all(path, ignored);
+        }
+        std::string path;
+    };
+
+    Folder directory_;
     std::unique_ptr<ChildProcess> process_;
     int output_ = -1;
-    std::string directory_;
     std::string link_;
     std::string linePath_;
 };
