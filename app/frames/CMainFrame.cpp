@@ -125,16 +125,8 @@ CChildFrame* CMainFrame::childFrame(ViewKind kind) const {
 }
 
 void CMainFrame::openViews() {
-    CChildFrame* first = nullptr;
-    for (ViewKind kind : {ViewKind::Main, ViewKind::Metadata, ViewKind::Monitor}) {
-        CChildFrame* opened = openView(kind);
-        if (!first)
-            first = opened;
-    }
-    layOut();
-    if (first)
-        area_->setActiveSubWindow(first);
-    // The Edit and Window menus and the View ticks follow the windows now open.
+    showViews(true, true);
+    // Not run as a command: the Edit and Window menus and the View ticks follow here.
     updateCommandStates();
 }
 
@@ -385,8 +377,6 @@ void CMainFrame::showViews(bool metadata, bool monitor) {
     layOut();
     if (first)
         area_->setActiveSubWindow(first);
-    // The Edit and Window menus and the View ticks follow the windows now open.
-    updateCommandStates();
 }
 
 void CMainFrame::showUserGuide() {

@@ -228,6 +228,7 @@ TEST_F(ApplicationTest, TheLineMonitorTogglesAndAClosedBrowserComesBack) {
         auto* browser = frame().findChild<CParameterBrowser*>();
         ASSERT_NE(browser, nullptr);
         EXPECT_TRUE(browser->isVisible());
+        EXPECT_EQ(browser->size(), QSize(760, 520));
         browser->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(frame().findChild<CParameterBrowser*>(), nullptr);

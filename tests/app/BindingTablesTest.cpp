@@ -67,6 +67,10 @@ TEST_F(BindingTablesTest, MainWindow) {
                                               {1491, {23, 12}, 77, "-23"},
                                               {1492, {19, 8}, 17, "-17"}};
     BindingTable::checkReadouts(view, parameters(), readouts);
+    // Accept sets the dialogue level measured, the programme's own level in use.
+    deliver(parameters(), 25, 8, 0);
+    controlOf<QPushButton>(view, 1209)->click();
+    EXPECT_EQ(controlOf<QLabel>(view, 1492)->text(), "-23");
 }
 
 TEST_F(BindingTablesTest, MonitorWindow) {

@@ -13,6 +13,7 @@
 #include "catalogue/Vx41Params.h"
 #include "link/LineTraceDecoder.h"
 #include "link/LineTraceSink.h"
+#include "link/ProtocolException.h"
 
 namespace {
 constexpr ParameterId masterTrim{197, 0};
@@ -138,6 +139,14 @@ TEST_F(DocumentLineTest, AWriteToALostUnitReachesTheRecovery) {
     document.userActionGuard()([this] { document.parameters().find(masterTrim).setValue(40); });
     waitForTheLine(document);
     EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
+}
+
+// A unit that answers nothing is reported so, and the program goes on off line.
+TEST_F(DocumentLineTest, AUnitThatAnswersNothingLeavesTheProgramOffLine) {
+    const EmulatorProcess silent(VX41_EMULATOR, {"--silent-after", "0"});
+    ConnectionSettings settings(store, document, {silent.linePath()});
+    EXPECT_THROW(document.connect(settings), ProtocolException);
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
 }
 

@@ -23,6 +23,7 @@ constexpr ParameterId userPresetToSave{115, 4};
 constexpr ParameterId userPresetName{115, 5};
 constexpr ParameterId userPresetType{115, 11};
 constexpr ParameterId userStore{115, 3};
+constexpr ParameterId shownName{23, 30};
 constexpr ParameterId centerDelay{117, 26};
 constexpr ParameterId speakerSelection{197, 15};
 
@@ -134,7 +135,15 @@ TEST_F(UserPresetsDlgTest, PresetsOutsideTheRecallRangeAreGreyed) {
 // Nothing reaches the unit before OK; a number out of range refuses OK and shows the unit's
 // number; OK writes the number, the name cut to 12 characters and the type, then stores.
 TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
-    seam.dialogAnswers.push_back(answer({"9", "LATE", 1, false}));
+    seam.dialogAnswers.push_back([this](QDialog& shown) {
+        auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
+        enter(dialog.nameBox(), "LATE");
+        // Another name shown meanwhile leaves what was typed alone.
+        parameter(shownName).update({{shownName, ParameterValue::fromText("OTHER")}});
+        EXPECT_EQ(dialog.nameBox().text(), "LATE");
+        dialog.reject();
+        return dialog.result();
+    });
     dialog.saveButton().click();
     EXPECT_TRUE(line.writes.empty());
 
