@@ -229,6 +229,11 @@ TEST_F(ApplicationTest, TheLineMonitorTogglesAndAClosedBrowserComesBack) {
         ASSERT_NE(browser, nullptr);
         EXPECT_TRUE(browser->isVisible());
         EXPECT_EQ(browser->size(), QSize(760, 520));
+        // Asked for again, the open browser comes forward and takes the keyboard.
+        QApplication::setActiveWindow(&frame());
+        command(CommandId::ParameterBrowser)->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), browser);
         browser->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(frame().findChild<CParameterBrowser*>(), nullptr);

@@ -74,6 +74,8 @@ TEST_F(ConnectionSettingsTest, TheValuesGoBackToTheStoreWhenTheSettingsGo) {
         ConnectionSettings edited = settings();
         edited.parameter(ConnectionSettings::baudRateId).setValue(1);
         edited.parameter(ConnectionSettings::deviceAddressId).setValue(0x8480);
+        // The address, typed most often, is kept at once.
+        EXPECT_EQ(store.number("device address", 0), 0x8480u);
         edited.parameter(ConnectionSettings::portPathId)
             .setValue(ParameterValue::fromText("/tmp/vx41"));
         edited.parameter(ConnectionSettings::offLineId).setValue(1);

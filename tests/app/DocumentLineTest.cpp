@@ -35,6 +35,11 @@ public:
             [](const std::string& frame) { return frame.find(": read") != std::string::npos; });
         return found;
     }
+    // The indexes a read asks for.
+    static std::vector<int> indexes(const std::string& read) {
+        std::istringstream asked(read.substr(read.find(';') + 1));
+        return {std::istream_iterator<int>(asked), {}};
+    }
 
     std::vector<std::string> frames;
 };
@@ -87,8 +92,7 @@ TEST_F(DocumentLineTest, ConnectingReadsTheUnitOnceAndEveryFullReadAsksTheSame) 
     }
     EXPECT_LT(connecting.size(), 2 * again.size());
     for (const std::string& read : connecting) {
-        std::istringstream indexes(read.substr(read.find(';') + 1));
-        const std::vector<int> asked{std::istream_iterator<int>(indexes), {}};
+        const std::vector<int> asked = FrameLog::indexes(read);
         EXPECT_EQ(std::set<int>(asked.begin(), asked.end()).size(), asked.size()) << read;
     }
 }
@@ -119,6 +123,11 @@ TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
                             }),
               2)
         << "the write waited for the whole poll step";
+    // A poll frame takes 40 ms of the line at most: four ids at 9600.
+    std::size_t most = 0;
+    for (const std::string& read : log.reads())
+        most = std::max(most, FrameLog::indexes(read).size());
+    EXPECT_EQ(most, 4u);
     EXPECT_EQ(held(masterTrim), 50);
     tickAndWait(document);
     EXPECT_EQ(held(masterTrim), 50);

@@ -85,8 +85,11 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
         EXPECT_LT(frame.width() - step.least.width(), 40) << step.commandId;
         EXPECT_LT(frame.height() - step.least.height(), 120) << step.commandId;
     }
+    // A window moved from its window menu or closed is put back in its place.
+    frame.childFrame(ViewKind::Main)->move(40, 40);
     delete frame.childFrame(ViewKind::Monitor);
     run(CommandId::ViewAllWindows);
+    EXPECT_EQ(placeOf(ViewKind::Main), QRect(0, 0, 361, 324));
     EXPECT_EQ(placeOf(ViewKind::Monitor), monitor);
     // Windows closed from their own window menus: the Metadata window alone keeps the Edit and
     // Window menus too, but the windows shown are no longer all.
@@ -113,6 +116,8 @@ TEST(FrameLayoutTest, EachSetOfWindowsAsksForItsFrameSize) {
     EXPECT_EQ(FrameLayout(true, false, false).frameSize(), QSize(372, 395));
     EXPECT_EQ(FrameLayout(false, true, false).frameSize(), QSize(439, 395));
     EXPECT_EQ(FrameLayout(false, false, false).frameSize(), std::nullopt);
+    // What the windows themselves take.
+    EXPECT_EQ(FrameLayout(true, false, true).windowsSize(), QSize(788, 531));
 }
 
 // A right click in the frame offers the three arrangements; the one chosen is made.

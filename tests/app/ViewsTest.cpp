@@ -281,6 +281,8 @@ TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsV
 TEST_F(ParameterBrowserTest, AnEditGoesThroughTheParameterWhichRefusesWhatItRefusesElsewhere) {
     filter(QStringLiteral("Emulator Bypass"));
     const int before = parameter(bypass).getValue().toInt16();
+    EXPECT_EQ(shown().index(rowOf(bypass), ParameterTableModel::ValueColumn).data(Qt::EditRole),
+              QString::number(before));
     const QString shownBefore =
         shown().index(rowOf(bypass), ParameterTableModel::ValueColumn).data().toString();
 
