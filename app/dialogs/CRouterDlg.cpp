@@ -86,7 +86,6 @@ QWidget* CRouterDlg::buildGrid() {
     for (int output = 0; output < size; ++output) {
         for (int input = 0; input < size; ++input) {
             auto* crosspoint = new QRadioButton(group);
-            crosspoint->setAutoExclusive(false);
             crosspoints_.push_back(crosspoint);
             grid->addWidget(crosspoint, firstRow + input, firstColumn + output, Qt::AlignHCenter);
         }

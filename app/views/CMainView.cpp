@@ -40,8 +40,6 @@ std::vector<QRadioButton*> radioRow(const QStringList& captions, QBoxLayout& row
     std::vector<QRadioButton*> buttons;
     for (const QString& caption : captions) {
         auto* button = new QRadioButton(caption);
-        // The observers alone check the buttons of a group.
-        button->setAutoExclusive(false);
         row.addWidget(button);
         buttons.push_back(button);
     }

@@ -78,10 +78,7 @@ const ParameterFormatter* formatterOf(const Parameter& parameter) {
 std::vector<QRadioButton*> sourceButtons(bool captioned) {
     std::vector<QRadioButton*> buttons;
     for (const char* caption : sourceCaptions) {
-        auto* button = new QRadioButton(captioned ? QString::fromLatin1(caption) : QString());
-        // The observers alone check the buttons of a group.
-        button->setAutoExclusive(false);
-        buttons.push_back(button);
+        buttons.push_back(new QRadioButton(captioned ? QString::fromLatin1(caption) : QString()));
     }
     return buttons;
 }

@@ -59,6 +59,16 @@ protected:
         return controlOf<Widget>(frame(), controlId);
     }
     QAction* command(int commandId) const { return ::command(frame(), commandId); }
+    // The reads the action asks of the unit.
+    std::vector<ParameterIdSet> requestsOf(const std::function<void()>& action) {
+        Vx41Params& parameters = document().parameters();
+        GenericProtocol& unit = parameters.protocol();
+        RecordingProtocol recorder(unit);
+        parameters.switchProtocol(recorder);
+        action();
+        parameters.switchProtocol(unit);
+        return recorder.requests;
+    }
 
     QTemporaryDir directory;
     SettingsStore store{directory.filePath("settings.ini")};
@@ -134,33 +144,22 @@ TEST_F(ApplicationTest, AConnectionThatFailsAtStartUpIsReportedAndEndsIt) {
 TEST_F(ApplicationTest, ClosingTheMainWindowKeepsPollingTheUnit) {
     ASSERT_TRUE(start(offLine));
     delete frame().childFrame(ViewKind::Main);
-    Vx41Params& parameters = document().parameters();
-    GenericProtocol& unit = parameters.protocol();
-    RecordingProtocol recorder(unit);
-    parameters.switchProtocol(recorder);
     EXPECT_TRUE(document().pollingClock().isRunning());
-    document().pollingClock().tick();
-    parameters.switchProtocol(unit);
-    EXPECT_EQ(recorder.requests.size(), 1u);
+    EXPECT_EQ(requestsOf([this] { document().pollingClock().tick(); }).size(), 1u);
 }
 
 // Pressing the programme button already lit keeps it lit and still reads again what depends on
 // the programme.
 TEST_F(ApplicationTest, AProgrammeButtonReadsItsCategoriesAgain) {
     ASSERT_TRUE(start(offLine));
-    Vx41Params& parameters = document().parameters();
-    GenericProtocol& unit = parameters.protocol();
-    RecordingProtocol recorder(unit);
-    parameters.switchProtocol(recorder);
-    control<CLedButton>(1193)->click();
-    parameters.switchProtocol(unit);
-
+    const auto requests = requestsOf([this] { control<CLedButton>(1193)->click(); });
     EXPECT_TRUE(control<CLedButton>(1193)->isOn());
-    ASSERT_EQ(recorder.requests.size(), 3u);
+    ASSERT_EQ(requests.size(), 3u);
     const std::string categories = "Mms";
     for (std::size_t request = 0; request < categories.size(); ++request)
-        for (const ParameterId& id : recorder.requests[request])
-            EXPECT_EQ(parameters.find(id).category(), categories[request]) << id.toString();
+        for (const ParameterId& id : requests[request])
+            EXPECT_EQ(document().parameters().find(id).category(), categories[request])
+                << id.toString();
 }
 
 TEST_F(ApplicationTest, TheErrorLampFollowsTheUnitsErrorState) {
@@ -194,13 +193,11 @@ TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
     const QList<QAction*> buttons = buttonBar->actions();
     for (int commandId :
          {CommandId::Setup, CommandId::Router, CommandId::UserPresets, CommandId::Setup}) {
-        const auto found = std::find_if(buttons.begin(), buttons.end(), [commandId](QAction* a) {
-            return a->property("commandId").toInt() == commandId;
-        });
-        ASSERT_NE(found, buttons.end());
-        EXPECT_TRUE((*found)->isEnabled());
+        QAction* button = command(commandId);
+        ASSERT_TRUE(buttons.contains(button)) << commandId;
+        EXPECT_TRUE(button->isEnabled());
         seam.dialogAnswers.push_back(answer);
-        (*found)->trigger();
+        button->trigger();
     }
     seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Accepted));
     command(CommandId::About)->trigger();

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "ScriptedModalSeam.h"
@@ -41,18 +38,6 @@ protected:
             if (write.id == id && write.value == value)
                 return true;
         return false;
-    }
-
-    // The user types into a box and moves on.
-    static void enter(QLineEdit& box, const QString& text) {
-        focus(box, QEvent::FocusIn);
-        box.selectAll();
-        QTest::keyClicks(&box, text);
-        focus(box, QEvent::FocusOut);
-    }
-    static void focus(QLineEdit& box, QEvent::Type type) {
-        QFocusEvent event(type, Qt::TabFocusReason);
-        QApplication::sendEvent(&box, &event);
     }
 
     // The user picks an item of a list.

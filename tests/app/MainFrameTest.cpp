@@ -158,15 +158,6 @@ TEST_F(MainFrameTest, EachShortcutShownRunsItsOwnCommand) {
     }
 }
 
-TEST_F(MainFrameTest, CommandsWithoutTheirWindowsAreGreyed) {
-    CMainFrame bare(seam);
-    bare.setViewFactory(ViewKind::Main, [] { return standIn(361, 324); });
-    for (int commandId : {CommandId::Setup, CommandId::Router, CommandId::UserPresets,
-                          CommandId::ViewMainAndMetadata, CommandId::ViewAllWindows})
-        EXPECT_FALSE(command(bare, commandId)->isEnabled()) << commandId;
-    EXPECT_TRUE(command(bare, CommandId::ViewMain)->isEnabled());
-}
-
 TEST_F(MainFrameTest, AViewWindowCannotBeMaximisedOrSized) {
     run(CommandId::ViewMain);
     CChildFrame* child = frame.childFrame(ViewKind::Main);

@@ -1,4 +1,3 @@
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -6,6 +5,7 @@
 #include <clocale>
 
 #include "ObserverFixture.h"
+#include "ViewControls.h"
 #include "app/frames/UpDownControl.h"
 #include "app/observers/Win32EditObserver.h"
 #include "app/observers/Win32SpinObserver.h"
@@ -17,10 +17,6 @@ namespace {
 
 class ObserverEntryTest : public ObserverFixture {
 protected:
-    void focus(QLineEdit& edit, QEvent::Type type, Qt::FocusReason reason = Qt::TabFocusReason) {
-        QFocusEvent event(type, reason);
-        QApplication::sendEvent(&edit, &event);
-    }
     void retype(QLineEdit& edit, const QString& text) {
         focus(edit, QEvent::FocusIn);
         edit.selectAll();

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QColor>
+#include <QFocusEvent>
 #include <QImage>
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 #include <stdexcept>
 #include <string>
@@ -25,6 +29,20 @@ template <typename Widget> Widget& control(const QWidget& view, int controlId) {
     if (Widget* widget = controlOf<Widget>(view, controlId))
         return *widget;
     throw std::runtime_error("no control " + std::to_string(controlId));
+}
+
+// The keyboard's focus comes to a box or leaves it.
+inline void focus(QLineEdit& box, QEvent::Type type, Qt::FocusReason reason = Qt::TabFocusReason) {
+    QFocusEvent event(type, reason);
+    QApplication::sendEvent(&box, &event);
+}
+
+// The user types into a box and moves on.
+inline void enter(QLineEdit& box, const QString& text) {
+    focus(box, QEvent::FocusIn);
+    box.selectAll();
+    QTest::keyClicks(&box, text);
+    focus(box, QEvent::FocusOut);
 }
 
 // The action of a window that runs a command.

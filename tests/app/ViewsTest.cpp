@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -189,13 +188,7 @@ TEST_F(MetadataViewTest, TabsWithoutAPageOfTheirOwnShowAudioProcessing) {
 }
 
 TEST_F(MetadataViewTest, TheProgrammeNameCommitsWhenTheBoxLosesTheFocus) {
-    QLineEdit* name = controlOf<QLineEdit>(view, 1204);
-    name->setFocus();
-    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-    QCoreApplication::sendEvent(name, &in);
-    name->setText("Drama");
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(name, &out);
+    enter(control<QLineEdit>(view, 1204), "Drama");
 
     EXPECT_EQ(parameterOf(parameters(), 141, 8).getValue().bytes(), "Drama");
     EXPECT_EQ(controlOf<QLabel>(view, 1407)->text(), "Drama");

@@ -326,7 +326,9 @@ TEST_F(WindowListingsTest, TheDialogs) {
 }
 
 TEST_F(WindowListingsTest, TheMenusAndTheSmallerWindows) {
+    // A frame that can open the Main window only: the commands of the others are greyed.
     CMainFrame frame{seam};
+    frame.setViewFactory(ViewKind::Main, [] { return new QWidget; });
     expectListed(menus(frame), "menus");
     expectListed(listing(CLineMonitorBar(document, seam)) + listing(CParameterBrowser(document)) +
                      listing(CCommErrorDlg("The cause.", nullptr)) +
