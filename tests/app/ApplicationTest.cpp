@@ -95,12 +95,8 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     EXPECT_TRUE(control<CLedButton>(1193)->isOn());
     EXPECT_FALSE(control<CLedButton>(1194)->isOn());
     // The splash stays two seconds at least.
-    QTimer* timer = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* splash = qobject_cast<CSplashWnd*>(window))
-            timer = splash->findChild<QTimer*>("SplashTimer");
-    ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 2000);
+    ASSERT_NE(shownWindow<CSplashWnd>(), nullptr);
+    EXPECT_EQ(shownWindow<CSplashWnd>()->findChild<QTimer*>("SplashTimer")->interval(), 2000);
 }
 
 // One program per unit: each profile keeps its own settings, and its name is in the title.

@@ -66,6 +66,7 @@ TEST_F(ConnectionSettingsTest, RecentPortsOfEveryKindLeadThePortList) {
     EXPECT_EQ(choices.front(), "tcp://h:4009");
     EXPECT_EQ(choices.at(7), "tcp://h:4002");
     EXPECT_EQ(choices.size(), 10u); // eight recent, then both devices
+    EXPECT_EQ(store.texts("recent ports").size(), 8);
 }
 
 // The dialog edits the settings in place, so whatever it showed is kept, OK or Cancel.

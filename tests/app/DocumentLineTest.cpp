@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <iterator>
@@ -8,6 +7,7 @@
 
 #include "LineWait.h"
 #include "OnLineFixture.h"
+#include "ViewControls.h"
 #include "app/FileCommands.h"
 #include "app/dialogs/CSelectParametersDlg.h"
 #include "catalogue/Vx41Params.h"
@@ -55,10 +55,8 @@ protected:
                          [counter = std::make_shared<int>(0), exchanges] {
                              if (++*counter != exchanges)
                                  return;
-                             for (QWidget* window : QApplication::topLevelWidgets())
-                                 if (window->objectName() == "ProgressWindow" &&
-                                     window->isVisible())
-                                     window->findChild<QPushButton*>("cancel")->click();
+                             if (QWidget* window = shownWindow("ProgressWindow"))
+                                 window->findChild<QPushButton*>("cancel")->click();
                          });
     }
     int held(const ParameterId& id) const {

@@ -1,6 +1,8 @@
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "ObserverFixture.h"
@@ -154,6 +156,19 @@ TEST(LampAndReadoutTest, LampsShowTheirColourAndCaptionAndReadoutsDimWhenDisable
         EXPECT_LT(lamp.grab().toImage().pixelColor(middleOfBar).value(), shown.value() / 3)
             << colour;
     }
+    // Lit or put out, a lamp on screen shows it at once.
+    CLedButton shown("Bypass");
+    shown.show();
+    QCoreApplication::processEvents();
+    const auto onScreen = [&shown] {
+        const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(shown.winId());
+        return screen.toImage().pixelColor(shown.width() / 2, 6);
+    };
+    shown.setOn();
+    EXPECT_EQ(onScreen(), QColor(0, 255, 0));
+    shown.setOff();
+    EXPECT_NE(onScreen(), QColor(0, 255, 0));
+
     CLedButton captioned("Bypass"), blank;
     blank.resize(captioned.sizeHint());
     captioned.resize(captioned.sizeHint());

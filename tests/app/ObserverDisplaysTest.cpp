@@ -100,28 +100,22 @@ TEST_F(ObserverTextTest, TextsFromTheUnitAreShownAsTheyAre) {
     EXPECT_FALSE(label.isEnabled());
 }
 
-TEST_F(ObserverTextTest, LedsShowTheirPictureForTheValue) {
-    ControlParameter& error = parameter(0, 0, 1);
+// Three pictures: for 1, for 0 and for anything else; the test is not asked. Two-picture lamps are
+// tested with the program's error lamp.
+TEST_F(ObserverTextTest, ThreeStateLedsShowAPictureOfTheirOwnForOtherValues) {
+    ControlParameter& state = parameter(0, 0, 5);
     const QPixmap lit = LedPictures::load("red on");
     const QPixmap unlit = LedPictures::load("green off");
-    EXPECT_EQ(lit.size(), QSize(10, 10));
-    QLabel led;
-    const auto positive = [](const ParameterValue& value) { return value.toInt16() > 0; };
-    Win32BitmapObserver observer(&led, 1153, positive, lit, unlit);
-    observer.attach(error);
-    EXPECT_EQ(led.pixmap().cacheKey(), unlit.cacheKey());
-    error.setValue(1);
-    EXPECT_EQ(led.pixmap().cacheKey(), lit.cacheKey());
-
-    // Three pictures: 1, 0 and anything else; the test is not asked.
     const QPixmap other = LedPictures::load("green on");
-    Win32Bitmap3StateObserver metadataIn(&led, 1150, positive, lit, unlit, other);
-    metadataIn.attach(error);
-    error.setValue(0);
+    QLabel led;
+    Win32Bitmap3StateObserver observer(
+        &led, 1150, [](const ParameterValue&) { return false; }, lit, unlit, other);
+    observer.attach(state);
     EXPECT_EQ(led.pixmap().cacheKey(), unlit.cacheKey());
-    error.setMaximum(5);
-    error.setValue(5);
-    EXPECT_EQ(led.pixmap().cacheKey(), other.cacheKey());
+    for (const auto& [value, picture] : {std::pair{1, lit}, std::pair{5, other}}) {
+        state.setValue(value);
+        EXPECT_EQ(led.pixmap().cacheKey(), picture.cacheKey()) << value;
+    }
 }
 
 // A slider that tells where its handle is drawn.

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
@@ -6,6 +5,7 @@
 
 #include "LineWait.h"
 #include "OnLineFixture.h"
+#include "ViewControls.h"
 #include "catalogue/Vx41Params.h"
 #include "link/ProtocolException.h"
 #include "support/RecordingProtocol.h"
@@ -103,15 +103,13 @@ TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
         EXPECT_FALSE(pollingClock.isRunning());
         document.parameters().protocol().read({117, 48});
         document.parameters().protocol().read({117, 49});
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->objectName() == "ProgressWindow" && window->isVisible()) {
-                const QRect inside =
-                    window->rect().marginsRemoved(window->layout()->contentsMargins());
-                for (QLabel* label : window->findChildren<QLabel*>()) {
-                    shown << label->text();
-                    EXPECT_TRUE(inside.contains(label->geometry())) << label->text().toStdString();
-                }
+        if (QWidget* window = shownWindow("ProgressWindow")) {
+            const QRect inside = window->rect().marginsRemoved(window->layout()->contentsMargins());
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                shown << label->text();
+                EXPECT_TRUE(inside.contains(label->geometry())) << label->text().toStdString();
             }
+        }
     });
     shown.sort();
     EXPECT_EQ(shown.join('|').toStdString(), "Exchanges with the unit: 2|Saving");

@@ -1,10 +1,10 @@
-#include <QApplication>
 #include <QColorSpace>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "ViewControls.h"
 #include "app/frames/CSplash.h"
 #include "app/resources/AppResources.h"
 
@@ -44,26 +44,21 @@ TEST_F(SplashTest, AClickOrAKeyClosesItAtOnce) {
 }
 
 TEST_F(SplashTest, ShowsTheProgramsPictureUntilItGoes) {
-    const auto splashWindow = [] {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* splash = qobject_cast<CSplashWnd*>(window); splash && splash->isVisible())
-                return splash;
-        return static_cast<CSplashWnd*>(nullptr);
-    };
     AppResources::load();
     {
         CSplash splash(AppResources::splash, 2000, CSplashWnd::CloseOnInput,
                        [this] { return &mainWindow; });
         ASSERT_TRUE(splash.start());
-        ASSERT_NE(splashWindow(), nullptr);
-        EXPECT_EQ(splashWindow()->size(), QSize(480, 360));
+        ASSERT_NE(shownWindow<CSplashWnd>(), nullptr);
+        EXPECT_EQ(shownWindow<CSplashWnd>()->size(), QSize(480, 360));
         // The picture itself, pixel for pixel.
         const QImage picture(AppResources::splash);
-        QImage shown = splashWindow()->grab().toImage().convertToFormat(picture.format());
+        QImage shown =
+            shownWindow<CSplashWnd>()->grab().toImage().convertToFormat(picture.format());
         shown.setColorSpace(picture.colorSpace());
         EXPECT_EQ(shown, picture);
     }
-    EXPECT_EQ(splashWindow(), nullptr);
+    EXPECT_EQ(shownWindow<CSplashWnd>(), nullptr);
 }
 
 } // namespace

@@ -45,6 +45,15 @@ inline void enter(QLineEdit& box, const QString& text) {
     focus(box, QEvent::FocusOut);
 }
 
+// The shown top-level window of that class, and of that name when one is given.
+template <class Window = QWidget> Window* shownWindow(const QString& name = {}) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<Window*>(window);
+            found && found->isVisible() && (name.isEmpty() || found->objectName() == name))
+            return found;
+    return nullptr;
+}
+
 // The action of a window that runs a command.
 inline QAction* command(const QWidget& window, int commandId) {
     for (QAction* action : window.findChildren<QAction*>())
