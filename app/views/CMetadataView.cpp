@@ -165,8 +165,11 @@ CMetadataView::~CMetadataView() = default;
 void CMetadataView::showTab(int index) {
     const bool ownPage =
         index == Tessera || index == DynamicRange || index == BitstreamInfo || index == ExtendedBsi;
-    shown_ = ownPage ? static_cast<Page>(index) : AudioProcessing;
-    pages_->setCurrentIndex(shown_);
+    pages_->setCurrentIndex(ownPage ? index : AudioProcessing);
+}
+
+CMetadataView::Page CMetadataView::pageShown() const {
+    return static_cast<Page>(pages_->currentIndex());
 }
 
 // The programme's name with where it comes from, and where its metadata come from.

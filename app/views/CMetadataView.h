@@ -45,7 +45,8 @@ public:
 
     // Pages without a tab of their own show "Audio Processing".
     void showTab(int index);
-    Page pageShown() const { return shown_; }
+    // The page on view.
+    Page pageShown() const;
 
 private:
     struct Compression {
@@ -71,7 +72,6 @@ private:
     CQuenlarRemoteDoc& document_;
     QTabBar* tabs_ = nullptr;
     QStackedLayout* pages_ = nullptr;
-    Page shown_ = Tessera;
     std::unique_ptr<ParameterConverter> nameConverter_;
     std::unique_ptr<MeterScaler> offsetScaler_;
     std::unique_ptr<MeterScaler> signedScaler_;

@@ -104,9 +104,8 @@ TEST_F(ObserverTextTest, TextsFromTheUnitAreShownAsTheyAre) {
 // tested with the program's error lamp.
 TEST_F(ObserverTextTest, ThreeStateLedsShowAPictureOfTheirOwnForOtherValues) {
     ControlParameter& state = parameter(0, 0, 5);
-    const QPixmap lit = LedPictures::load("red on");
-    const QPixmap unlit = LedPictures::load("green off");
-    const QPixmap other = LedPictures::load("green on");
+    const QPixmap lit = LedPictures::load("red on"), unlit = LedPictures::load("green off"),
+                  other = LedPictures::load("green on");
     QLabel led;
     Win32Bitmap3StateObserver observer(
         &led, 1150, [](const ParameterValue&) { return false; }, lit, unlit, other);

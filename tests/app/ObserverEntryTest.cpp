@@ -112,6 +112,10 @@ TEST_F(ObserverEntryTest, TheUpDownStepsAndStopsAtTheLimits) {
         QTest::mouseClick(&upDown.upArrow(), Qt::LeftButton);
     EXPECT_EQ(edit.text(), "fffe");
     EXPECT_TRUE(errors.empty());
+    // It goes with a parameter the unit does not have in its present state.
+    upDown.show();
+    address.setVisible(false);
+    EXPECT_TRUE(upDown.isHidden());
 }
 
 } // namespace

@@ -364,6 +364,9 @@ TEST_F(WindowListingsTest, DialogsEndFromTheirButtons) {
             EXPECT_EQ(dialog->result(), role == QDialogButtonBox::AcceptRole) << role;
         }
     }
+    // Short notices still open wide enough to read.
+    for (const QDialog* notice : std::initializer_list<QDialog*>{&warning, &recovery})
+        EXPECT_GE(notice->width(), 320) << notice->windowTitle().toStdString();
 }
 
 } // namespace
