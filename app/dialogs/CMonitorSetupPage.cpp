@@ -192,7 +192,6 @@ QWidget* CMonitorSetupPage::buildMatrix() {
     for (const auto& [id, caption] : trackbars) {
         auto& slider = make<QSlider>(id, group);
         slider.setOrientation(Qt::Horizontal);
-        slider.setTickPosition(QSlider::TicksBelow);
         sliders->addWidget(new QLabel(caption, group), row, 0);
         sliders->addWidget(&slider, row++, 1);
     }

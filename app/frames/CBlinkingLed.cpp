@@ -14,7 +14,6 @@ void CBlinkingLed::setOn() {
 
 void CBlinkingLed::setOff() {
     timer_.stop();
-    litPhase_ = false;
     CLedButton::setOff();
 }
 

@@ -209,10 +209,12 @@ TEST_F(ApplicationTest, TheLineMonitorTogglesAndAClosedBrowserComesBack) {
     ASSERT_TRUE(start(offLine));
     for (const bool shown : {true, false, true}) {
         command(CommandId::LineMonitor)->trigger();
-        const auto* monitor = frame().findChild<CLineMonitorBar*>();
+        auto* monitor = frame().findChild<CLineMonitorBar*>();
         ASSERT_NE(monitor, nullptr);
         EXPECT_EQ(monitor->isVisible(), shown);
+        // Floating, it docks at the bottom of the frame when put back.
         EXPECT_TRUE(monitor->isFloating());
+        EXPECT_EQ(frame().dockWidgetArea(monitor), Qt::BottomDockWidgetArea);
         EXPECT_EQ(monitor->size(), QSize(720, 300));
         EXPECT_EQ(command(CommandId::LineMonitor)->isChecked(), shown);
     }

@@ -172,6 +172,8 @@ TEST_F(DocumentLineTest, ACancelledSaveKeepsTheOldFile) {
     EXPECT_TRUE(seam.messages.empty());
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::connectedState);
     EXPECT_TRUE(document.pollingClock().isRunning());
+    // The line takes work again.
+    EXPECT_TRUE(document.readUnit());
 }
 
 // Cancelling the first full read leaves the unit for the simulated one, and says it was not read.

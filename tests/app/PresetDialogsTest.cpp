@@ -134,21 +134,17 @@ TEST_F(UserPresetsDlgTest, PresetsOutsideTheRecallRangeAreGreyed) {
 // Nothing reaches the unit before OK; a number out of range refuses OK and shows the unit's
 // number; OK writes the number, the name cut to 12 characters and the type, then stores.
 TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
-    seam.dialogAnswers.push_back([this](QDialog& shown) {
-        auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
-        enter(dialog.nameBox(), "LATE");
-        // Another name shown meanwhile leaves what was typed alone.
-        parameter(shownName).update({{shownName, ParameterValue::fromText("OTHER")}});
-        EXPECT_EQ(dialog.nameBox().text(), "LATE");
-        dialog.reject();
-        return dialog.result();
-    });
+    seam.dialogAnswers.push_back(answer({"9", "LATE", 1, false}));
     dialog.saveButton().click();
     EXPECT_TRUE(line.writes.empty());
 
     for (const char* refused : {"33", "x"}) {
-        seam.dialogAnswers.push_back([refused](QDialog& shown) {
+        seam.dialogAnswers.push_back([this, refused](QDialog& shown) {
             auto& dialog = dynamic_cast<CSavePresetDlg&>(shown);
+            enter(dialog.nameBox(), "LATE");
+            // Another name shown meanwhile leaves what was typed alone.
+            parameter(shownName).update({{shownName, ParameterValue::fromText("OTHER")}});
+            EXPECT_EQ(dialog.nameBox().text(), "LATE");
             dialog.numberBox().setText(refused);
             dialog.accept();
             EXPECT_EQ(dialog.numberBox().text(), "1");

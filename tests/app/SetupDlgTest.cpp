@@ -56,6 +56,7 @@ TEST_F(SetupDlgTest, DelaysAndTrimsTakeTheirDisplayWordsAndRefuseTheRest) {
 // The pages exist before the document and are attached only while on view, and while they have one.
 TEST_F(SetupDlgTest, OnlyThePageOnViewFollowsTheUnit) {
     auto& monitor = dialog.monitorPage();
+    EXPECT_GE(control<QWidget>(monitor, 1213).height(), 200) << "the master trim's travel";
     auto& gpio = dialog.gpioPage();
     QRadioButton& stereo = control<QRadioButton>(monitor, 1276);
     EXPECT_TRUE(monitor.isBound());

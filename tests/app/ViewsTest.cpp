@@ -171,6 +171,12 @@ TEST_F(MetadataViewTest, ANegativeLineModeGainDrawsRedFromItsLevelToTheCentre) {
     EXPECT_EQ(colourAt(*meter, left + 0.005), QColor(255, 0, 0));
     EXPECT_EQ(colourAt(*meter, 0.495), QColor(255, 0, 0));
     EXPECT_EQ(colourAt(*meter, 0.51), QColor(Qt::black));
+    // The input level beside it: 53 steps of 0.564375 dB below full scale (16) are -29.9 dB, half
+    // way along a scale of -60 to 0.
+    CMeterBar& input = control<CMeterBar>(view, 1159);
+    deliver(parameters(), 204, 19, 16 + 53);
+    EXPECT_EQ(colourAt(input, 0.49), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(input, 0.51), QColor(Qt::black));
 }
 
 TEST_F(MetadataViewTest, TabsWithoutAPageOfTheirOwnShowAudioProcessing) {
@@ -245,6 +251,7 @@ protected:
 
 TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsValuesChange) {
     const int all = shown().rowCount();
+    EXPECT_FALSE(column(ParameterTableModel::IdColumn).contains(QString())) << "a row without id";
     ASSERT_GT(all, 1000);
 
     filter(QStringLiteral("(117, 22)"));

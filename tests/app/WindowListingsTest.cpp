@@ -161,7 +161,10 @@ QString shownBy(const QWidget& widget) {
                    .arg(slider->singleStep())
                    .arg(slider->pageStep()) +
                (slider->tickPosition() != QSlider::NoTicks
-                    ? QString(" ticks %1").arg(slider->tickInterval())
+                    ? QString(" ticks %1 %2")
+                          .arg(QMetaEnum::fromType<QSlider::TickPosition>().valueToKey(
+                              slider->tickPosition()))
+                          .arg(slider->tickInterval())
                     : "");
     if (const auto* table = qobject_cast<const QTableView*>(&widget)) {
         // Column widths but that of a last column stretched to the width of the window.
@@ -182,7 +185,8 @@ QString shownBy(const QWidget& widget) {
         QStringList names;
         for (int i = 0; i < tabs->count(); ++i)
             names << tabs->tabText(i);
-        return '<' + names.join('|') + '>' + (tabs->usesScrollButtons() ? " scrolling" : "");
+        return '<' + names.join('|') + '>' + (tabs->usesScrollButtons() ? " scrolling" : "") +
+               (tabs->drawBase() ? "" : " baseless");
     }
     return {};
 }
