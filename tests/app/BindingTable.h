@@ -76,12 +76,11 @@ void check(const QWidget& window, const Vx41Params& parameters, RecordingProtoco
            const Binding (&bindings)[rows]) {
     EXPECT_EQ(overlaps(window), "");
     for (const Binding& binding : bindings) {
-        QWidget* widget = controlOf<QWidget>(window, binding.control);
-        ASSERT_NE(widget, nullptr) << binding.control;
+        QWidget& widget = control<QWidget>(window, binding.control);
         deliver(parameters, binding.shows.number, binding.shows.index, binding.reported);
-        EXPECT_EQ(shown(*widget, binding.kind), binding.shown) << binding.control;
+        EXPECT_EQ(shown(widget, binding.kind), binding.shown) << binding.control;
         line.clear();
-        act(*widget, binding);
+        act(widget, binding);
         if (binding.writes == noWrite) {
             EXPECT_TRUE(line.writes.empty()) << binding.control;
             continue;
@@ -104,11 +103,10 @@ template <std::size_t rows>
 void checkReadouts(const QWidget& window, const Vx41Params& parameters,
                    const Readout (&readouts)[rows]) {
     for (const Readout& readout : readouts) {
-        const QWidget* widget = controlOf<QWidget>(window, readout.control);
-        ASSERT_NE(widget, nullptr) << readout.control;
+        const QWidget& widget = control<QWidget>(window, readout.control);
         deliver(parameters, readout.shows.number, readout.shows.index, readout.reported);
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        const QString text = label ? label->text() : static_cast<const QLineEdit*>(widget)->text();
+        const auto* label = qobject_cast<const QLabel*>(&widget);
+        const QString text = label ? label->text() : static_cast<const QLineEdit&>(widget).text();
         EXPECT_EQ(text.toStdString(), readout.text) << readout.control;
     }
 }
@@ -128,14 +126,13 @@ template <std::size_t rows>
 void checkGreying(const QWidget& window, const Vx41Params& parameters,
                   const Greying (&greyings)[rows]) {
     for (const Greying& greying : greyings) {
-        const QWidget* widget = controlOf<QWidget>(window, greying.control);
-        ASSERT_NE(widget, nullptr) << greying.control;
+        const QWidget& widget = control<QWidget>(window, greying.control);
         Parameter& parameter =
             parameterOf(parameters, greying.follows.number, greying.follows.index);
         parameter.setEnabled(false);
-        EXPECT_FALSE(enabledItself(*widget)) << greying.control;
+        EXPECT_FALSE(enabledItself(widget)) << greying.control;
         parameter.setEnabled(true);
-        EXPECT_TRUE(enabledItself(*widget)) << greying.control;
+        EXPECT_TRUE(enabledItself(widget)) << greying.control;
     }
 }
 } // namespace BindingTable

@@ -20,7 +20,7 @@ protected:
 // Each stored value that cannot be taken falls back to its default on its own, and the operator
 // is told which; one that can is kept.
 TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
-    store.setNumber("off line", 7);
+    store.setNumber("off line", 2);
     store.setNumber("baud rate", 7);
     store.setNumber("port number", 2);
     store.setText("device address", "abc");

@@ -10,10 +10,12 @@
 #include "app/frames/LedPictures.h"
 #include "app/observers/MeterScaler.h"
 #include "app/observers/Win32Bitmap3StateObserver.h"
+#include "app/observers/Win32BitmapObserver.h"
 #include "app/observers/Win32ComboBoxObserver.h"
 #include "app/observers/Win32MeterObserver.h"
 #include "app/observers/Win32SliderObserver.h"
 #include "app/observers/Win32TextObserver.h"
+#include "model/QuenlarException.h"
 #include "support/FakeClock.h"
 
 namespace {
@@ -115,6 +117,11 @@ TEST_F(ObserverTextTest, ThreeStateLedsShowAPictureOfTheirOwnForOtherValues) {
         state.setValue(value);
         EXPECT_EQ(led.pixmap().cacheKey(), picture.cacheKey()) << value;
     }
+    led.show();
+    state.setVisible(false);
+    EXPECT_TRUE(led.isHidden());
+    // A picture missing from the program is an error at once, not a blank lamp.
+    EXPECT_THROW(Win32BitmapObserver(&led, 1153, {}, QPixmap(), unlit), QuenlarException);
 }
 
 // A slider that tells where its handle is drawn.
@@ -161,6 +168,9 @@ TEST_F(ObserverSliderTest, AnInvertedVerticalSliderHasTheMaximumAtTheTopAndFollo
     QTest::keyClick(&slider, Qt::Key_Down);
     EXPECT_EQ(slider.value(), 10);
     EXPECT_TRUE(errors.empty());
+    slider.show();
+    trim.setVisible(false);
+    EXPECT_TRUE(slider.isHidden());
 }
 
 // Levels are the raw values, never below the floor it is given, which it keeps.

@@ -158,8 +158,7 @@ TEST_F(MetadataViewTest, EveryPageShowsTheProgrammeChosenInTheMainWindow) {
 
 TEST_F(MetadataViewTest, ANegativeLineModeGainDrawsRedFromItsLevelToTheCentre) {
     view.showTab(CMetadataView::DynamicRange);
-    CMeterBar* meter = controlOf<CMeterBar>(view, 1163);
-    ASSERT_NE(meter, nullptr);
+    CMeterBar& meter = control<CMeterBar>(view, 1163);
     // Long after the last reading: the bar has had time to fall to the new gain.
     clock.advanceMilliseconds(2000);
     deliver(parameters(), 204, 20, 256 - 6);
@@ -167,10 +166,10 @@ TEST_F(MetadataViewTest, ANegativeLineModeGainDrawsRedFromItsLevelToTheCentre) {
     // -6 units of 0.1875 dB: -1.125 on a scale of -24 to 24, 2.34 % of the width left of the
     // centre.
     const double left = 0.5 - 1.125 / 48;
-    EXPECT_EQ(colourAt(*meter, left - 0.01), QColor(Qt::black));
-    EXPECT_EQ(colourAt(*meter, left + 0.005), QColor(255, 0, 0));
-    EXPECT_EQ(colourAt(*meter, 0.495), QColor(255, 0, 0));
-    EXPECT_EQ(colourAt(*meter, 0.51), QColor(Qt::black));
+    EXPECT_EQ(colourAt(meter, left - 0.01), QColor(Qt::black));
+    EXPECT_EQ(colourAt(meter, left + 0.005), QColor(255, 0, 0));
+    EXPECT_EQ(colourAt(meter, 0.495), QColor(255, 0, 0));
+    EXPECT_EQ(colourAt(meter, 0.51), QColor(Qt::black));
     // The input level beside it: 53 steps of 0.564375 dB below full scale (16) are -29.9 dB, half
     // way along a scale of -60 to 0.
     CMeterBar& input = control<CMeterBar>(view, 1159);

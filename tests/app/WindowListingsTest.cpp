@@ -179,7 +179,8 @@ QString shownBy(const QWidget& widget) {
                (table->verticalHeader()->isVisibleTo(table) ? " numbered" : "") +
                (table->editTriggers() != QAbstractItemView::NoEditTriggers ? " editable" : "") +
                (table->selectionBehavior() == QAbstractItemView::SelectRows ? " rows" : "") +
-               (table->wordWrap() ? " wraps" : "");
+               (table->wordWrap() ? " wraps" : "") +
+               (table->alternatingRowColors() ? " alternating" : "");
     }
     if (const auto* tabs = qobject_cast<const QTabBar*>(&widget)) {
         QStringList names;
