@@ -141,12 +141,14 @@ TEST_F(FileCommandsTest, ReportsCarryTheFileNameAsTitle) {
     EXPECT_TRUE(seam.messages.empty());
 }
 
-// A place that cannot be written says so; a unit lost while saving leaves the old file whole and
-// is reported, never taken for success.
+// A place that cannot be written or a file that cannot be read says so; a unit lost while saving
+// leaves the old file whole and is reported, never taken for success.
 TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     save("/nonexistent/unit.vxs");
-    ASSERT_EQ(seam.messages.size(), 1u);
+    open("/nonexistent/unit.vxs");
+    ASSERT_EQ(seam.messages.size(), 2u);
     EXPECT_EQ(seam.messages[0].text, "Error opening /nonexistent/unit.vxs");
+    EXPECT_EQ(seam.messages[1].text, "Error opening /nonexistent/unit.vxs");
 
     EmulatorProcess emulator(VX41_EMULATOR, {});
     SettingsStore store(file("settings.ini"));
@@ -159,7 +161,7 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsThePreviousFile) {
     ASSERT_FALSE(saved.isEmpty());
     emulator.stop();
     save(file("unit.vxs"));
-    EXPECT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages.size(), 3u);
     EXPECT_EQ(contents(file("unit.vxs")), saved);
     EXPECT_FALSE(QFile::exists(file("unit.vxs.tmp")));
 }

@@ -102,7 +102,7 @@ TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
     document.runLongWork("Saving", [&] {
         EXPECT_FALSE(pollingClock.isRunning());
         document.parameters().protocol().read({117, 48});
-        document.parameters().protocol().read({117, 49});
+        document.parameters().protocol().writeAndRead({117, 49}, 3, 0);
         if (QWidget* window = shownWindow("ProgressWindow")) {
             const QRect inside = window->rect().marginsRemoved(window->layout()->contentsMargins());
             for (QLabel* label : window->findChildren<QLabel*>()) {
