@@ -55,6 +55,7 @@ TEST_F(BindingTablesTest, MainWindow) {
         {metadataHold, Kind::box, {117, 63}, 0, 0, {117, 63}, 1},
         {dialNormSlider, Kind::slider, {19, 8}, 20, 20, {157, 8}, 21},
         {reset, Kind::button, {117, 66}, 0, 0, {117, 66}, 1},
+        {reset, Kind::button, {117, 66}, 1, 0, {117, 66}, 0},
     };
     CMainView view(document);
     view.show();

@@ -122,13 +122,15 @@ TEST(FrameLayoutTest, EachSetOfWindowsAsksForItsFrameSize) {
 
 // A right click in the frame offers the three arrangements; the one chosen is made.
 TEST_F(MainFrameTest, TheRightClickMenuOffersTheArrangements) {
+    frame.setViewFactory(ViewKind::Monitor, {}); // so that All Windows cannot be had
     QStringList offered;
     QTimer::singleShot(0, [&offered] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         for (const QAction* item : menu->actions())
-            offered << item->text() + (item->isChecked() ? " (checked)" : "");
-        menu->actions().last()->trigger();
+            offered << item->text() + (item->isChecked() ? " (checked)" : "") +
+                           (item->isEnabled() ? "" : " (greyed)");
+        menu->actions()[1]->trigger();
         menu->close();
     });
     run(CommandId::ViewMain);
@@ -137,8 +139,9 @@ TEST_F(MainFrameTest, TheRightClickMenuOffersTheArrangements) {
                             area->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(area, &click);
 
-    EXPECT_EQ(offered, QStringList({"&Main (checked)", "Ma&in && Metadata", "&All Windows"}));
-    EXPECT_NE(frame.childFrame(ViewKind::Monitor), nullptr);
+    EXPECT_EQ(offered,
+              QStringList({"&Main (checked)", "Ma&in && Metadata", "&All Windows (greyed)"}));
+    EXPECT_NE(frame.childFrame(ViewKind::Metadata), nullptr);
 }
 
 TEST_F(MainFrameTest, EachShortcutShownRunsItsOwnCommand) {

@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -9,8 +8,6 @@
 #include "ViewControls.h"
 #include "app/frames/CBlinkingLed.h"
 #include "app/frames/CDigitalReadout.h"
-#include "app/observers/ButtonState.h"
-#include "app/observers/Win32ButtonToggleObserver.h"
 #include "app/observers/Win32CheckBoxObserver.h"
 #include "app/observers/Win32GroupedStateButtonObserver.h"
 #include "app/observers/Win32RadioButtonObserver.h"
@@ -112,20 +109,6 @@ TEST_F(ObserverButtonTest, LedButtonsGreyOutsideTheLimitsAndBlink) {
     EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::darkMilliseconds);
     blinking.setOff();
     EXPECT_FALSE(blinking.timer().isActive());
-}
-
-// A toggle writes its two values in turn. Accept is pressed in the Main window's binding table,
-// and the preset buttons' holders are in the user presets dialog's.
-TEST_F(ObserverButtonTest, AToggleWritesItsTwoValuesInTurn) {
-    ControlParameter& reset = parameter(1, 0, 1);
-    QPushButton resetButton;
-    ButtonState resetState(resetButton);
-    Win32ButtonToggleObserver resetObserver(resetState, 2280, 0, 1);
-    ObserverActions::bind(resetObserver, guard);
-    resetObserver.attach(reset);
-    click(resetButton);
-    click(resetButton);
-    EXPECT_EQ(written(), std::vector<int>({0, 1}));
 }
 
 // A lamp is a bar along the top in its colour, dark when off, with the caption below it; a

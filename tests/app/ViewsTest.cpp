@@ -176,6 +176,11 @@ TEST_F(MetadataViewTest, ANegativeLineModeGainDrawsRedFromItsLevelToTheCentre) {
     deliver(parameters(), 204, 19, 16 + 53);
     EXPECT_EQ(colourAt(input, 0.49), QColor(0, 255, 0));
     EXPECT_EQ(colourAt(input, 0.51), QColor(Qt::black));
+    // Falling to the floor at 40 dB a second, it shows -49.9 dB half a second later.
+    clock.advanceMilliseconds(500);
+    deliver(parameters(), 204, 19, 16 + 107);
+    EXPECT_EQ(colourAt(input, 0.16), QColor(0, 255, 0));
+    EXPECT_EQ(colourAt(input, 0.175), QColor(Qt::black));
 }
 
 TEST_F(MetadataViewTest, TabsWithoutAPageOfTheirOwnShowAudioProcessing) {
