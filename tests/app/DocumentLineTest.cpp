@@ -20,13 +20,16 @@ constexpr ParameterId masterTrim{197, 0};
 constexpr ParameterId restoring{207, 9};
 
 // The frames the PC sends, decoded, in the order they went on the line ("select 82 80: read (C5;
-// 0 1 2), checksum ..").
+// 0 1 2), checksum .."), and how many the unit sent.
 class FrameLog : public LineTraceSink {
 public:
     void traced(const LineTraceEntry& entry) override {
-        if (entry.direction == LineTraceEntry::Direction::ToUnit &&
-            entry.kind == LineTraceEntry::Kind::Frame)
+        if (entry.kind != LineTraceEntry::Kind::Frame)
+            return;
+        if (entry.direction == LineTraceEntry::Direction::ToUnit)
             frames.push_back(entry.text);
+        else
+            ++answers;
     }
     std::vector<std::string> reads() const {
         std::vector<std::string> found;
@@ -42,6 +45,7 @@ public:
     }
 
     std::vector<std::string> frames;
+    std::size_t answers = 0;
 };
 
 // The document on its line thread against the emulated unit, as the operator meets it.
@@ -74,6 +78,7 @@ protected:
 TEST_F(DocumentLineTest, ConnectingReadsTheUnitOnceAndEveryFullReadAsksTheSame) {
     ASSERT_TRUE(connect());
     const std::vector<std::string> connecting = log.reads();
+    EXPECT_GE(log.answers, connecting.size());
     // Polling for a while, past the hold-off after the writes of connecting.
     for (int tick = 0; tick < 20; ++tick)
         tickAndWait(document);

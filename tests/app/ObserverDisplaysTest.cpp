@@ -1,7 +1,9 @@
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -185,9 +187,11 @@ public:
 
 class ObserverMeterTest : public ObserverFixture {
 protected:
-    // The colour of every run of pixels along the middle of the bar, with where each run starts.
+    // The colour of every run of pixels along the middle of the bar on screen, with where each
+    // run starts.
     std::vector<std::pair<int, QColor>> runs() {
-        const QImage image = bar.grab().toImage();
+        QCoreApplication::processEvents();
+        const QImage image = QGuiApplication::primaryScreen()->grabWindow(bar.winId()).toImage();
         std::vector<std::pair<int, QColor>> found;
         for (int x = 0; x < image.width(); ++x) {
             const QColor colour = image.pixelColor(x, image.height() / 2);
@@ -212,6 +216,7 @@ protected:
 
 TEST_F(ObserverMeterTest, TheBarRisesAtOnceFallsAtItsRateAndSplitsAtTheReference) {
     bar.resize(120, 10); // 2 pixels a unit
+    bar.show();
     Win32MeterObserver observer(&bar, 1159, &scaler, settings, clock);
     observer.attach(meter);
     EXPECT_EQ(scaler.floor, -60); // the meter's floor, not the parameter's

@@ -62,6 +62,19 @@ TEST_F(PollingClockTest, AStartThatFailsOnTheLineOffersToReconnect) {
     expectPollingOffLine();
 }
 
+// Off line only the line's own failure offers a reconnect; any other is shown as it is.
+TEST_F(PollingClockTest, OffLineAStartThatFailsOtherwiseShowsTheFailure) {
+    GenericProtocol& unit = document.parameters().protocol();
+    RecordingProtocol recorder(unit);
+    document.parameters().switchProtocol(recorder);
+    recorder.duringReadMany = [] { throw QuenlarException("Inconsistent State"); };
+    pollingClock.start();
+    document.parameters().switchProtocol(unit);
+    EXPECT_TRUE(seam.dialogs.empty());
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Inconsistent State");
+}
+
 TEST_F(PollingClockTest, ATickDoesNothingUnderAModalDialog) {
     Vx41Params& parameters = document.parameters();
     GenericProtocol& unit = parameters.protocol();
