@@ -257,19 +257,21 @@ std::string listing(QWidget&& window) {
     return listing(window);
 }
 
-// The frame's title and every menu entry: its text, command id, shortcut and state.
+// The frame's title and every menu entry: its text, command id, shortcut, state, and the prompts
+// of the status bar and of its button's tip.
 std::string menus(const QMainWindow& frame) {
     QString text = frame.windowTitle() + '\n';
     const QMenuBar& bar = *frame.menuBar();
     for (const QMenu* menu : bar.findChildren<QMenu*>()) {
         text += menu->title() + '\n';
         for (const QAction* action : menu->actions())
-            text += QString("  %1 %2 %3%4%5\n")
+            text += QString("  %1 %2 %3%4%5 \"%6\" \"%7\"\n")
                         .arg(action->isSeparator() ? "----" : action->text(),
                              action->property("commandId").toString(),
                              action->shortcut().toString(QKeySequence::PortableText))
                         .arg(action->isCheckable() ? " checkable" : "")
-                        .arg(action->isEnabled() ? "" : " disabled");
+                        .arg(action->isEnabled() ? "" : " disabled")
+                        .arg(action->statusTip(), action->toolTip());
     }
     return text.toStdString();
 }
