@@ -101,6 +101,12 @@ TEST_F(LineMonitorTest, ListensOnlyWhileShownPauseAndClearActOnTheRowsAndTheOlde
     for (int entry = rows; entry <= CLineMonitorBar::maxRows; ++entry)
         document.lineTap()->received(1, {&ack, 1});
     EXPECT_EQ(monitor.table().rowCount(), CLineMonitorBar::maxRows * 9 / 10 + 1);
+
+    // Closed for good while shown, it stops listening as well.
+    auto shown = std::make_unique<CLineMonitorBar>(document, seam);
+    shown->show();
+    shown.reset();
+    EXPECT_EQ(document.lineTap(), nullptr);
 }
 
 } // namespace
