@@ -27,8 +27,6 @@ void Win32SliderObserver::update(Parameter& parameter) {
 void Win32SliderObserver::configure(int tickFrequency, int lineSize, int pageSize) {
     slider_.setSingleStep(lineSize);
     slider_.setPageStep(pageSize);
-    if (subject() != nullptr)
-        showPosition(*subject());
     slider_.setTickInterval(tickFrequency);
     if (slider_.tickPosition() == QSlider::NoTicks)
         slider_.setTickPosition(QSlider::TicksBelow);

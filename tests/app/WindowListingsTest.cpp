@@ -111,6 +111,14 @@ QString frameOf(const QFrame& frame) {
         QMetaEnum::fromType<QFrame::Shadow>().valueToKey(frame.frameShadow()));
 }
 
+// A row height of the table's own, as the room it leaves round a line of its text.
+QString rowHeight(const QTableView& table) {
+    const int height = table.verticalHeader()->defaultSectionSize();
+    return height != QHeaderView(Qt::Vertical).defaultSectionSize()
+               ? QString(" row height text+%1").arg(height - table.fontMetrics().height())
+               : QString();
+}
+
 // What the widget shows the operator, without anything drawn: texts, a list's entries, a
 // slider's range, and how each is set out.
 QString shownBy(const QWidget& widget) {
@@ -180,7 +188,7 @@ QString shownBy(const QWidget& widget) {
                (table->editTriggers() != QAbstractItemView::NoEditTriggers ? " editable" : "") +
                (table->selectionBehavior() == QAbstractItemView::SelectRows ? " rows" : "") +
                (table->wordWrap() ? " wraps" : "") +
-               (table->alternatingRowColors() ? " alternating" : "");
+               (table->alternatingRowColors() ? " alternating" : "") + rowHeight(*table);
     }
     if (const auto* tabs = qobject_cast<const QTabBar*>(&widget)) {
         QStringList names;
