@@ -277,7 +277,6 @@ void CQuenlarRemoteDoc::communicationsError(const QString& message) {
     recovering_ = true;
     emit lineFailure(message);
     emit lineStatusChanged();
-    const LineThreadProtocol::Mode waited(line(), false);
     stopPolling();
     bool answering = false;
     while (!answering && askToReconnect(message)) {

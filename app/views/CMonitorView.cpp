@@ -122,7 +122,6 @@ CMonitorView::CMonitorView(CQuenlarRemoteDoc& document)
     buildForm();
     attachObservers();
     addMeterPages();
-    showMeterPage(0);
     form_.volumeReadout->setTextColour(QColor(0, 255, 0));
 }
 

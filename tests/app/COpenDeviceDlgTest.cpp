@@ -57,6 +57,11 @@ TEST_F(COpenDeviceDlgTest, TextTypedWithoutEnterCountsAtOk) {
     dialog.accept();
     EXPECT_EQ(settings.deviceAddress(), 0x8480);
     EXPECT_EQ(settings.portPath(), "/tmp/vx41");
+    // Leaving the port box counts what was typed, as in every box.
+    QLineEdit& port = *dialog.findChild<QComboBox*>()->lineEdit();
+    type(port, "/tmp/unit");
+    focus(port, QEvent::FocusOut);
+    EXPECT_EQ(settings.portPath(), "/tmp/unit");
 }
 
 // Off line greys the port, the speed and the address, and on line brings them back, the port

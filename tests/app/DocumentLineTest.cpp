@@ -147,10 +147,12 @@ TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
 TEST_F(DocumentLineTest, AWriteToALostUnitReachesTheRecovery) {
     ASSERT_TRUE(connect());
     emulator.stop();
-    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    // Trying again while the unit is still away asks again.
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Accepted),
+                          ScriptedModalSeam::result(QDialog::Rejected)};
     document.userActionGuard()([this] { document.parameters().find(masterTrim).setValue(40); });
     waitForTheLine(document);
-    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+    EXPECT_EQ(seam.dialogs, (std::vector<QString>{"CCommErrorDlg", "CCommErrorDlg"}));
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
 }
 

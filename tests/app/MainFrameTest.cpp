@@ -182,7 +182,7 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheUserGuide) {
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->isVisible());
     EXPECT_EQ(guide->size(), QSize(640, 560));
-    EXPECT_EQ(guide->documentTitle(), "QuenlarRemote 41 User Guide");
+    EXPECT_EQ(guide->windowTitle(), "QuenlarRemote 41 User Guide");
 }
 
 } // namespace

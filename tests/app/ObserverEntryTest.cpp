@@ -84,10 +84,12 @@ TEST_F(ObserverEntryTest, NumbersWithDecimalsAreShownAndTakenAlikeUnderACommaLoc
     EXPECT_EQ(written(), std::vector<int>({140, 134}));
 }
 
-TEST_F(ObserverEntryTest, TheBoxNoLongerReachesAnObserverThatIsGone) {
+TEST_F(ObserverEntryTest, ABoxWritesNothingBeforeItsParameterComesOrOnceItsObserverIsGone) {
     QLineEdit box;
     auto gone = std::make_unique<Win32EditObserver>(box, 1204, hex);
     ObserverActions::bind(*gone, guard);
+    retype(box, "9000"); // not yet bound to its parameter
+    QTest::keyClick(&box, Qt::Key_Return);
     gone->attach(address);
     gone.reset();
     retype(box, "9000");

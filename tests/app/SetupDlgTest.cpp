@@ -80,6 +80,9 @@ TEST_F(SetupDlgTest, OnlyThePageOnViewFollowsTheUnit) {
     EXPECT_TRUE(monitor.isBound());
     dialog.setDocument(nullptr);
     EXPECT_FALSE(monitor.isBound());
+    dialog.tabs().setCurrentIndex(CSetupDlg::gpioTab);
+    dialog.setDocument(&document);
+    EXPECT_TRUE(gpio.isBound());
 }
 
 // An output function beyond the texts of the list still has its item, in the parameter's own

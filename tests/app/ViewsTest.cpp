@@ -14,6 +14,7 @@
 #include "ViewControls.h"
 #include "app/frames/CLedButton.h"
 #include "app/frames/CMeterBar.h"
+#include "app/frames/LedPictures.h"
 #include "app/views/CMetadataView.h"
 #include "app/views/CMonitorView.h"
 #include "app/views/CParameterBrowser.h"
@@ -56,6 +57,13 @@ TEST_F(MonitorViewTest, ControlsGreyWithWhatTheRulesLeaveOut) {
     const qint64 unlit = analogLamp.pixmap().cacheKey();
     deliver(parameters(), 216, 3, 1);
     EXPECT_NE(analogLamp.pixmap().cacheKey(), unlit);
+    // Each metadata input's lamp shows its own input's report: lit while valid, red on an error.
+    deliver(parameters(), 216, 9, 1);
+    deliver(parameters(), 216, 10, 2);
+    for (const auto& [lamp, picture] : {std::pair{1150, "on"}, std::pair{1151, "red on"}})
+        EXPECT_EQ(controlOf<QLabel>(view, lamp)->pixmap().toImage(),
+                  LedPictures::load(picture).toImage())
+            << lamp;
 }
 
 // A meter falls from full scale to the floor in one and a half seconds; full scale fills the bar
