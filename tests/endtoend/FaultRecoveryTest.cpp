@@ -3,7 +3,6 @@
 #include <regex>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "SerialStack.h"
 #include "link/DummyVx41Protocol.h"
