@@ -97,8 +97,10 @@ TEST_F(MainFrameTest, ViewCommandsGiveTheFrameSizesAndWindowPlaces) {
     EXPECT_FALSE(command(frame, CommandId::ViewAllWindows)->isChecked());
     for (const QAction* menu : frame.menuBar()->actions())
         EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
-    // With no window, they go.
+    // With no window, they go, and the windows closed are gone for good.
     frame.childFrame(ViewKind::Metadata)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.findChildren<CChildFrame*>().isEmpty());
     QStringList shown;
     for (const QAction* menu : frame.menuBar()->actions())
         if (menu->isVisible())
@@ -171,7 +173,7 @@ TEST_F(MainFrameTest, HelpTopicsOpensTheUserGuide) {
     run(CommandId::HelpTopics);
     const auto* guide = frame.findChild<QTextBrowser*>("UserGuide");
     ASSERT_NE(guide, nullptr);
-    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->isVisible() && guide->isWindow());
     EXPECT_EQ(guide->size(), QSize(640, 560));
     EXPECT_EQ(guide->windowTitle(), "QuenlarRemote 41 User Guide");
 }

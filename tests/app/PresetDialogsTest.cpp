@@ -117,6 +117,12 @@ TEST_F(UserPresetsDlgTest, RecallingAPresetReadsEverythingAfterIt) {
     EXPECT_EQ(dialog.presetButton(4).text(), "5  - PRESET 5");
 }
 
+TEST_F(UserPresetsDlgTest, PresetsOutsideTheRecallRangeAreGreyed) {
+    parameter(userPresetToRecall).setMaximum(15);
+    EXPECT_TRUE(dialog.presetButton(15).isEnabled());
+    EXPECT_FALSE(dialog.presetButton(16).isEnabled());
+}
+
 // Nothing reaches the unit before OK; a number out of range refuses OK and shows the unit's
 // number; OK writes the number, the name cut to 12 characters and the type, then stores.
 TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {

@@ -202,13 +202,6 @@ TEST_F(MetadataViewTest, TabsWithoutAPageOfTheirOwnShowAudioProcessing) {
     EXPECT_EQ(view.pageShown(), CMetadataView::BitstreamInfo);
 }
 
-TEST_F(MetadataViewTest, TheProgrammeNameCommitsWhenTheBoxLosesTheFocus) {
-    enter(control<QLineEdit>(view, 1204), "Drama");
-
-    EXPECT_EQ(parameterOf(parameters(), 141, 8).getValue().bytes(), "Drama");
-    EXPECT_EQ(controlOf<QLabel>(view, 1407)->text(), "Drama");
-}
-
 constexpr ParameterId bypass{117, 22};
 constexpr ParameterId frameRate{207, 7};
 
