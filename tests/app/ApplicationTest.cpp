@@ -79,7 +79,6 @@ protected:
 
 TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     ASSERT_TRUE(start(offLine));
-    EXPECT_EQ(seam.dialogs, std::vector<QString>{"COpenDeviceDlg"});
     EXPECT_TRUE(frame().isVisible());
     ASSERT_NE(mainView(), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Metadata), nullptr);

@@ -105,7 +105,10 @@ TEST_F(DocumentLineTest, ConnectingReadsTheUnitOnceAndEveryFullReadAsksTheSame) 
 TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
     // At 9600 a poll step goes in frames of a few ids, so the write meets the step under way.
     store.setNumber("baud rate", 0);
+    // The line is watched from after the connect, as a monitor opened then watches it.
+    document.setLineTap(nullptr);
     ASSERT_TRUE(connect());
+    document.setLineTap(&decoder);
     // The sixth step of the schedule reads the monitoring settings, the trims among them.
     for (int tick = 0; tick < 5; ++tick)
         tickAndWait(document);

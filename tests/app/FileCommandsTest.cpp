@@ -192,6 +192,7 @@ TEST_F(FileCommandsTest, CompareListsTheSettingsInWhichTheFileAndTheUnitDifferWi
     seam.fileNames = {path};
     seam.dialogAnswers = {[&](QDialog& dialog) {
         auto& compare = dynamic_cast<CCompareDlg&>(dialog);
+        EXPECT_EQ(compare.size(), QSize(680, 420));
         summary = compare.summary().text();
         for (int row = 0; row < compare.table().rowCount(); ++row) {
             QStringList cells;
