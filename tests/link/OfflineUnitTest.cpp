@@ -46,6 +46,9 @@ TEST_F(OfflineUnit, SourceSettingsDecideWhatIsInUseAndInternalWritesAreCopiedInt
     EXPECT_EQ(at(180, 6), ParameterValue());  // an item the external input does not carry
     set(121, 0, 3);
     EXPECT_EQ(at(181, 8), ParameterValue(0)); // no such source: zero
+    set(123, 8, 1); // one programme's item back on External 1, and only that one
+    EXPECT_EQ(at(180, 8), ParameterValue(27));
+    EXPECT_EQ(at(181, 8), ParameterValue(0));
 
     // Internal values are copied into use whatever the source.
     set(123, 4, 1);

@@ -123,6 +123,13 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreDamagedOnesFailWithOneAndReportsGoWhereTold
     std::ofstream(file("longer.vxs"), std::ios::binary) << contentsOf(file("unit.vxs")) << "more";
     EXPECT_NE(CtlRun::of({"restore", file("longer.vxs")}).err.find("bytes follow the checksum"),
               std::string::npos);
+    // An id the unit does not have stops the restore part-way: the progress line ends first.
+    std::ofstream(file("foreign.vxs"), std::ios::binary)
+        << std::string("\1\0\0\0\x7f\x7f\0\0\0\0\xff\1\0\0", 14);
+    const std::string stopped = CtlRun::of({"restore", file("foreign.vxs")}, true).err;
+    EXPECT_NE(stopped.find(" values written\nvx41ctl: This is not a valid configuration file"),
+              std::string::npos)
+        << stopped;
 
     EXPECT_EQ(CtlRun::of({"save", file("no/such/folder.vxs")}).status, 1);
 
