@@ -1,7 +1,6 @@
 #include "app/frames/CSizedFontStatic.h"
 
 CSizedFontStatic::CSizedFontStatic(int pixelHeight, int weight, QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
     QFont sized = font();
     sized.setPixelSize(pixelHeight);
     sized.setWeight(static_cast<QFont::Weight>(weight));

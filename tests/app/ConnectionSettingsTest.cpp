@@ -22,17 +22,19 @@ protected:
 TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
     store.setNumber("off line", 2);
     store.setNumber("baud rate", 7);
-    store.setNumber("port number", 2);
+    store.setNumber("port number", 9);
     store.setText("device address", "abc");
     store.setText("port path", QString(5000, 'x'));
     const ConnectionSettings stored = settings();
     EXPECT_FALSE(stored.offLine());
     EXPECT_EQ(stored.baudRate(), 115200u);
-    EXPECT_EQ(stored.port(), 3);
+    EXPECT_EQ(stored.port(), 10);
     EXPECT_EQ(stored.deviceAddress(), 0x8280);
     EXPECT_EQ(stored.portPath(), "/dev/ttyUSB0");
     EXPECT_EQ(stored.resetNotice(), "Settings that could not be taken are back to their defaults: "
                                     "off line, baud rate, device address, port path.");
+    store.setNumber("port number", 10);
+    EXPECT_EQ(settings().port(), 1);
 
     // A folder where the settings file should be cannot be read at all.
     const QString folder = directory.filePath("folder.ini");

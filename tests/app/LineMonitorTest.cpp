@@ -1,4 +1,6 @@
+#include <QCoreApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -95,12 +97,18 @@ TEST_F(LineMonitorTest, ListensOnlyWhileShownPauseAndClearActOnTheRowsAndTheOlde
     monitor.show();
     readWithOneRetry();
     EXPECT_EQ(monitor.table().rowCount(), rows);
+    QCoreApplication::processEvents();
 
-    // A monitor left open keeps the newest rows: past its limit the oldest tenth goes.
+    // A monitor left open keeps the newest rows, and shows them: past its limit the oldest tenth
+    // goes.
     const std::uint8_t ack = 0x04;
     for (int entry = rows; entry <= CLineMonitorBar::maxRows; ++entry)
         document.lineTap()->received(1, {&ack, 1});
     EXPECT_EQ(monitor.table().rowCount(), CLineMonitorBar::maxRows * 9 / 10 + 1);
+    QCoreApplication::processEvents();
+    const QScrollBar* bar = monitor.table().verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
 
     // Closed for good while shown, it stops listening as well.
     auto shown = std::make_unique<CLineMonitorBar>(document, seam);

@@ -115,6 +115,8 @@ TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
         EXPECT_FALSE(pollingClock.isRunning());
         document.parameters().protocol().read({117, 48});
         document.parameters().protocol().writeAndRead({117, 49}, 3, 0);
+        ParameterValueMap values;
+        document.parameters().protocol().readMany({{117, 48}, {117, 49}}, values);
         if (QWidget* window = shownWindow("ProgressWindow")) {
             const QRect inside = window->rect().marginsRemoved(window->layout()->contentsMargins());
             for (QLabel* label : window->findChildren<QLabel*>()) {
@@ -124,7 +126,7 @@ TEST_F(PollingClockTest, LongWorkShowsItsProgressWithPollingStopped) {
         }
     });
     shown.sort();
-    EXPECT_EQ(shown.join('|').toStdString(), "Exchanges with the unit: 2|Saving");
+    EXPECT_EQ(shown.join('|').toStdString(), "Exchanges with the unit: 3|Saving");
     EXPECT_TRUE(pollingClock.isRunning());
 }
 } // namespace

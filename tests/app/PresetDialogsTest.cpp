@@ -22,6 +22,7 @@ constexpr ParameterId userPresetToSave{115, 4};
 constexpr ParameterId userPresetName{115, 5};
 constexpr ParameterId userPresetType{115, 11};
 constexpr ParameterId userStore{115, 3};
+constexpr ParameterId presetFiveType{210, 36};
 constexpr ParameterId shownName{23, 30};
 constexpr ParameterId centerDelay{117, 26};
 constexpr ParameterId speakerSelection{197, 15};
@@ -147,6 +148,8 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
     }
 
     seam.dialogAnswers.push_back(answer({"5", "EVENING NEWS LATE", 0, true}));
+    // Preset 5 holds the other type, which taking its number shows; the one chosen is written.
+    parameter(presetFiveType).update({{presetFiveType, ParameterValue(1)}});
     dialog.saveButton().click();
     EXPECT_EQ(held(userPresetToSave), ParameterValue(4));
     EXPECT_EQ(held(userPresetName), ParameterValue::fromText("EVENING NEWS"));

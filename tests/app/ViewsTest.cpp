@@ -275,9 +275,12 @@ TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsV
     parameter(frameRate).assignValue(0);
     parameter(frameRate).notify();
     EXPECT_LT(rowOf(frameRate), 0);
+    EXPECT_EQ(browser.findChild<QLabel*>("count")->text(),
+              QString("%1 of %2").arg(shown().rowCount()).arg(all));
 
     filter(QString());
     EXPECT_EQ(shown().rowCount(), all);
+    EXPECT_EQ(browser.findChild<QLabel*>("count")->text(), QString("%1 of %1").arg(all));
 }
 
 TEST_F(ParameterBrowserTest, AnEditGoesThroughTheParameterWhichRefusesWhatItRefusesElsewhere) {
