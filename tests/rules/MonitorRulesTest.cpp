@@ -91,11 +91,15 @@ TEST_F(MonitorRulesTest, TestNoiseStartsItsSequenceOnlyWhenSwitchedOnAndFollowsT
     set(117, 24, 2); // from one noise to another: the sequence is left as it is
     EXPECT_EQ(valueOf(117, 51), 0);
 
-    set(197, 10, 150); // back left surround
-    EXPECT_EQ(valueOf(117, 25), 5);
+    // Each trim, left to mono, moves the noise to its own speaker's channel.
+    const int channels[] = {0, 2, 1, 7, 6, 3, 5, 4, 0, 2, 1};
+    for (int trim = 4; trim <= 14; ++trim) {
+        set(197, trim, 150);
+        EXPECT_EQ(valueOf(117, 25), channels[trim - 4]) << trim;
+    }
     device.clear();
-    set(197, 6, 150); // centre
-    EXPECT_EQ(writesTo(117, 25), (std::vector<ParameterValue>{1}));
+    set(197, 5, 140); // right
+    EXPECT_EQ(writesTo(117, 25), (std::vector<ParameterValue>{2}));
     EXPECT_EQ(writesTo(117, 51), (std::vector<ParameterValue>{0}));
 
     set(117, 24, 0);
