@@ -148,13 +148,12 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
     }
 
     seam.dialogAnswers.push_back(answer({"5", "EVENING NEWS LATE", 0, true}));
-    // Preset 5 holds the other type, which taking its number shows; the one chosen is written.
+    // Preset 5 holds the other type, which taking its number shows.
     parameter(presetFiveType).update({{presetFiveType, ParameterValue(1)}});
     dialog.saveButton().click();
     EXPECT_EQ(held(userPresetToSave), ParameterValue(4));
     EXPECT_EQ(held(userPresetName), ParameterValue::fromText("EVENING NEWS"));
-    // The unit held the other type before: the one chosen was written.
-    EXPECT_TRUE(wrote(userPresetType, 0));
+    EXPECT_TRUE(wrote(userPresetType, 0)); // the type chosen
     EXPECT_TRUE(wrote(userStore, 1));
     EXPECT_EQ(held(userPresetToRecall), ParameterValue(4));
 
