@@ -17,7 +17,6 @@ QFont digitFont() {
 } // namespace
 
 CDigitalReadout::CDigitalReadout(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
     setAutoFillBackground(true);
     setFont(digitFont());
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);

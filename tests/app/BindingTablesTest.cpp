@@ -115,6 +115,10 @@ TEST_F(BindingTablesTest, MonitorWindow) {
                                               {2188, {197, 17}}, {2189, {197, 15}},
                                               {2190, {216, 2}},  {1217, {23, 2}}};
     BindingTable::checkGreying(view, parameters(), greyings);
+    // Another downmix leaves the compression lamps as they are.
+    deliver(parameters(), 117, 38, 0);
+    deliver(parameters(), 117, 36, 2);
+    EXPECT_TRUE(controlOf<CLedButton>(view, custom)->isOn());
 }
 TEST_F(BindingTablesTest, MetadataWindow) {
     // Each item row: its value, then its source as Int, Ext1, Ext2. Programme 1's compounds show

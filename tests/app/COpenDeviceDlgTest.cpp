@@ -49,6 +49,12 @@ TEST_F(COpenDeviceDlgTest, AddressesTypedOrSteppedKeepTheFormOfTheLine) {
     }
     QTest::mouseRelease(&down, Qt::LeftButton);
     EXPECT_EQ(settings.deviceAddress(), 0x82AA);
+    // The other arrow held starts a hold of its own.
+    QToolButton& up = control<UpDownControl>(COpenDeviceDlg::addressUpDownId).upArrow();
+    QTest::mousePress(&up, Qt::LeftButton);
+    up.click();
+    QTest::mouseRelease(&up, Qt::LeftButton);
+    EXPECT_EQ(box.text(), "82ac");
 }
 
 TEST_F(COpenDeviceDlgTest, TextTypedWithoutEnterCountsAtOk) {

@@ -166,6 +166,10 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
         enter(dialog.numberBox(), "9");
         dialog.numberUpDown().upArrow().click();
         EXPECT_EQ(dialog.numberBox().text(), "10");
+        // A name of twelve of the widest letters shows whole.
+        dialog.show();
+        const QLineEdit& name = dialog.nameBox();
+        EXPECT_GE(name.width(), name.fontMetrics().horizontalAdvance(QString(12, 'W')));
         dialog.reject();
         return dialog.result();
     });
