@@ -262,6 +262,16 @@ TEST_F(ApplicationTest, OnLineTheFirstReadStandsOverTheMainWindowAndALostUnitEnd
     EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
+
+    // Connecting to another unit reads it: what was set off line goes.
+    Parameter& trim = document().parameters().find({197, 0});
+    trim.setValue(50);
+    const EmulatorProcess another(VX41_EMULATOR, {});
+    store.setText("port path", QString::fromStdString(another.linePath()));
+    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Accepted));
+    command(CommandId::Connect)->trigger();
+    EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::connectedState);
+    EXPECT_EQ(trim.getValue(), ParameterValue(60));
 }
 
 } // namespace
