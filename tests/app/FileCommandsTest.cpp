@@ -1,7 +1,12 @@
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
@@ -10,6 +15,7 @@
 #include "app/ConnectionSettings.h"
 #include "app/ExtraWindows.h"
 #include "app/FileCommands.h"
+#include "app/ModalSeam.h"
 #include "app/SettingsStore.h"
 #include "app/dialogs/CCompareDlg.h"
 #include "app/dialogs/CSelectParametersDlg.h"
@@ -216,4 +222,18 @@ TEST_F(FileCommandsTest, CompareListsTheSettingsInWhichTheFileAndTheUnitDifferWi
     }
     EXPECT_EQ(summary, QStringLiteral("before.vxs and the device differ in 3 settings."));
 }
+// The program's own save dialog adds the file kind's suffix to a name typed without one.
+TEST(ModalSeamTest, ASaveDialogAddsTheSuffixToANameWithoutOne) {
+    QTemporaryDir directory;
+    QTimer::singleShot(0, [&directory] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(directory.path());
+        dialog->selectFile("unit");
+        QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+    });
+    EXPECT_EQ(ModalSeam().saveFileName(nullptr, "Save Configuration", "VX41 (*.vxs)", "vxs"),
+              directory.filePath("unit.vxs"));
+}
+
 } // namespace
