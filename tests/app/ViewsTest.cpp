@@ -308,6 +308,11 @@ TEST_F(ParameterBrowserTest, AnEditGoesThroughTheParameterWhichRefusesWhatItRefu
               shownBefore);
     edit(bypass, QStringLiteral("0x%1").arg(before));
     EXPECT_EQ(parameter(bypass).getValue().toInt16(), before);
+    // A text is taken as typed.
+    constexpr ParameterId programmeName{141, 8};
+    filter(QStringLiteral("(141, 8)"));
+    edit(programmeName, QStringLiteral("Drama"));
+    EXPECT_EQ(parameter(programmeName).getValue(), ParameterValue::fromText("Drama"));
     EXPECT_TRUE(seam.messages.empty());
 }
 } // namespace
