@@ -222,6 +222,7 @@ TEST_F(FileCommandsTest, CompareListsTheSettingsInWhichTheFileAndTheUnitDifferWi
     }
     EXPECT_EQ(summary, QStringLiteral("before.vxs and the device differ in 3 settings."));
 }
+
 // The program's own save dialog adds the file kind's suffix to a name typed without one.
 TEST(ModalSeamTest, ASaveDialogAddsTheSuffixToANameWithoutOne) {
     QTemporaryDir directory;
