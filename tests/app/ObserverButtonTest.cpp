@@ -103,10 +103,21 @@ TEST_F(ObserverButtonTest, LedButtonsGreyOutsideTheLimitsAndBlink) {
     EXPECT_FALSE(modeButton.isEnabled());
 
     CBlinkingLed blinking;
+    blinking.resize(blinking.sizeHint());
+    blinking.show();
     blinking.setOn();
     EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::litMilliseconds);
+    QCoreApplication::processEvents();
+    const auto bar = [&blinking] {
+        return QGuiApplication::primaryScreen()
+            ->grabWindow(blinking.winId())
+            .toImage()
+            .pixelColor(blinking.width() / 2, 6);
+    };
+    const QColor lit = bar();
     blinking.blink();
     EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::darkMilliseconds);
+    EXPECT_NE(bar(), lit) << "the dark phase is drawn at once";
     blinking.setOff();
     EXPECT_FALSE(blinking.timer().isActive());
 }
