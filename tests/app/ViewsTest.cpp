@@ -254,6 +254,9 @@ protected:
 TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsValuesChange) {
     const int all = shown().rowCount();
     EXPECT_FALSE(column(ParameterTableModel::IdColumn).contains(QString())) << "a row without id";
+    EXPECT_FALSE(
+        shown().index(0, ParameterTableModel::ValueColumn).data(Qt::CheckStateRole).isValid())
+        << "a check box in a cell";
     ASSERT_GT(all, 1000);
 
     filter(QStringLiteral("(117, 22)"));
