@@ -35,6 +35,9 @@ TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
                                     "off line, baud rate, device address, port path.");
     store.setNumber("port number", 10);
     EXPECT_EQ(settings().port(), 1);
+    const QString longest(ConnectionSettings::maximumPathLength, 'x');
+    store.setText("port path", longest);
+    EXPECT_EQ(settings().portPath(), longest.toStdString());
 
     // A folder where the settings file should be cannot be read at all.
     const QString folder = directory.filePath("folder.ini");

@@ -106,9 +106,14 @@ TEST_F(LineMonitorTest, ListensOnlyWhileShownPauseAndClearActOnTheRowsAndTheOlde
         document.lineTap()->received(1, {&ack, 1});
     EXPECT_EQ(monitor.table().rowCount(), CLineMonitorBar::maxRows * 9 / 10 + 1);
     QCoreApplication::processEvents();
-    const QScrollBar* bar = monitor.table().verticalScrollBar();
+    QScrollBar* bar = monitor.table().verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
+    // Scrolled up to read, it stays there.
+    bar->setValue(0);
+    document.lineTap()->received(1, {&ack, 1});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar->value(), 0);
 
     // Closed for good while shown, it stops listening as well.
     auto shown = std::make_unique<CLineMonitorBar>(document, seam);
