@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
@@ -139,8 +140,13 @@ TEST_F(UserPresetsDlgTest, SaveWritesOnlyWhatWasConfirmedWithOk) {
             parameter(shownName).update({{shownName, ParameterValue::fromText("OTHER")}});
             EXPECT_EQ(dialog.nameBox().text(), "LATE");
             dialog.numberBox().setText(refused);
+            // OK refused, the keyboard goes back to the number to mend it.
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            dialog.nameBox().setFocus();
             dialog.accept();
             EXPECT_EQ(dialog.numberBox().text(), "1");
+            EXPECT_TRUE(dialog.numberBox().hasFocus());
             return dialog.result();
         });
         dialog.saveButton().click();
