@@ -1,6 +1,5 @@
 #include "app/dialogs/CAboutDlg.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -11,7 +10,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("CAboutDlg");
     setWindowTitle("About QuenlarRemote 41");
     auto* line = new QHBoxLayout;
-    const QIcon programIcon = QApplication::windowIcon();
+    // The program's icon is its main window's: a dialog has none of its own.
+    const QIcon programIcon = parent ? parent->window()->windowIcon() : QIcon();
     if (!programIcon.isNull()) {
         auto* icon = new QLabel(this);
         icon->setPixmap(programIcon.pixmap(32, 32));

@@ -192,7 +192,11 @@ TEST_F(ApplicationTest, TheSettingsCommandsOpenTheirDialogs) {
         seam.dialogAnswers.push_back(answer);
         button->trigger();
     }
-    seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Accepted));
+    seam.dialogAnswers.push_back([](QDialog& about) {
+        // The program's icon, first, beside the version line.
+        EXPECT_EQ(about.findChild<QLabel*>()->pixmap().size(), QSize(32, 32));
+        return static_cast<int>(QDialog::Accepted);
+    });
     command(CommandId::About)->trigger();
     EXPECT_EQ(seam.dialogs, std::vector<QString>({"COpenDeviceDlg", "CSetupDlg", "CRouterDlg",
                                                   "CUserPresetsDlg", "CSetupDlg", "CAboutDlg"}));
@@ -255,6 +259,9 @@ TEST_F(ApplicationTest, OnLineTheFirstReadStandsOverTheMainWindowAndALostUnitEnd
               QStringList{QString::fromStdString(emulator.linePath())});
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::connectedState);
     EXPECT_FALSE(command(CommandId::Connect)->isEnabled());
+    // The line monitor, shown and put away on line.
+    command(CommandId::LineMonitor)->trigger();
+    command(CommandId::LineMonitor)->trigger();
 
     emulator.stop();
     seam.dialogAnswers.push_back(ScriptedModalSeam::result(QDialog::Rejected));
@@ -262,6 +269,10 @@ TEST_F(ApplicationTest, OnLineTheFirstReadStandsOverTheMainWindowAndALostUnitEnd
     EXPECT_EQ(seam.dialogs.back(), "CCommErrorDlg");
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
+    // Shown again, it says why the line is quiet.
+    command(CommandId::LineMonitor)->trigger();
+    EXPECT_EQ(frame().findChild<CLineMonitorBar*>()->findChild<QLabel*>()->text(),
+              "Off line: no serial traffic");
 
     // Connecting to another unit reads it: what was set off line goes.
     Parameter& trim = document().parameters().find({197, 0});

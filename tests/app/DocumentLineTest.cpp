@@ -114,6 +114,11 @@ TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
         tickAndWait(document);
     log.frames.clear();
     document.pollingClock().tick();
+    // The next ticks wait for the step under way.
+    const std::size_t underWay = document.exchangesUnderWay();
+    for (int tick = 0; tick < 3; ++tick)
+        document.pollingClock().tick();
+    EXPECT_EQ(document.exchangesUnderWay(), underWay);
     document.userActionGuard()([this] { document.parameters().find(masterTrim).setValue(50); });
     EXPECT_EQ(held(masterTrim), 50);
     waitForTheLine(document);
