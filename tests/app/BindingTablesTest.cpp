@@ -77,7 +77,7 @@ TEST_F(BindingTablesTest, MonitorWindow) {
     const int volume = 1210, multi = 1472, stereo = 1473, mono = 1474, threeStereo = 1223,
               custom = 1229, rf = 1231, soloLeft = 1390, customCut = 1233, customBoost = 1236,
               fullDownmix = 1222, monoDownmix = 1226, line = 1230, dim = 1212, muteLeft = 2080,
-              muteBackSurround = 2086, soloSubwoofer = 1393;
+              muteBackSurround = 2086, soloSubwoofer = 1393, mx = 1228, mxTwo = 1232;
     const Binding bindings[] = {
         {multi, Kind::lamp, {197, 15}, 2, 0, {197, 15}, 0},
         {stereo, Kind::lamp, {197, 15}, 1, 1, {197, 15}, 1},
@@ -97,6 +97,9 @@ TEST_F(BindingTablesTest, MonitorWindow) {
         {muteLeft, Kind::lamp, {117, 40}, 0, 0, {117, 40}, 1},
         {muteBackSurround, Kind::lamp, {117, 46}, 1, 1, {117, 46}, 0},
         {soloSubwoofer, Kind::lamp, {117, 50}, 7, 0, {117, 50}, 3},
+        // MX lit turns Matrixa off (117,37); MX II chooses its variant (117,58).
+        {mx, Kind::lamp, {23, 66}, 2, 1, {117, 37}, 0},
+        {mxTwo, Kind::lamp, {23, 66}, 2, 0, {117, 58}, 1},
     };
     // The monitoring controls are in use with analogue outputs only.
     parameters().find({216, 21}).setValue(1);
