@@ -10,7 +10,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("CAboutDlg");
     setWindowTitle("About QuenlarRemote 41");
     auto* line = new QHBoxLayout;
-    // The program's icon is its main window's: a dialog has none of its own.
+    // The program's icon is the one its main window carries; the application sets none.
     const QIcon programIcon = parent ? parent->window()->windowIcon() : QIcon();
     if (!programIcon.isNull()) {
         auto* icon = new QLabel(this);
