@@ -311,6 +311,11 @@ TEST_F(ParameterBrowserTest, AnEditGoesThroughTheParameterWhichRefusesWhatItRefu
               shownBefore);
     edit(bypass, QStringLiteral("0x%1").arg(before));
     EXPECT_EQ(parameter(bypass).getValue().toInt16(), before);
+    // Numbers of two digits are decimal as well.
+    constexpr ParameterId masterTrim{197, 0};
+    filter(QStringLiteral("(197, 0)"));
+    edit(masterTrim, QStringLiteral("50"));
+    EXPECT_EQ(parameter(masterTrim).getValue(), ParameterValue(50));
     // A text is taken as typed.
     constexpr ParameterId programmeName{141, 8};
     filter(QStringLiteral("(141, 8)"));
