@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -200,6 +201,19 @@ TEST_F(MetadataViewTest, TabsWithoutAPageOfTheirOwnShowAudioProcessing) {
     }
     controlOf<QTabBar>(view, 1000)->setCurrentIndex(3);
     EXPECT_EQ(view.pageShown(), CMetadataView::BitstreamInfo);
+}
+
+// On a desktop with a large font the page tabs shrink their captions until every tab shows.
+using FittedTabsTest = DocumentFixture;
+
+TEST_F(FittedTabsTest, TheMetadataPageTabsFitWithALargeDesktopFont) {
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    CMetadataView view(document);
+    QApplication::setFont(desktop);
+    EXPECT_LE(controlOf<QTabBar>(view, 1000)->sizeHint().width(), CMetadataView::formWidth - 8);
 }
 
 constexpr ParameterId bypass{117, 22};
