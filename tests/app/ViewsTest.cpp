@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
@@ -298,6 +299,11 @@ TEST_F(ParameterBrowserTest, FilterKeepsTheRowsWhoseIdNameOrValueHoldsTheTextAsV
     filter(QString());
     EXPECT_EQ(shown().rowCount(), all);
     EXPECT_EQ(browser.findChild<QLabel*>("count")->text(), QString("%1 of %1").arg(all));
+    // A parameter the rules hide says so in its row at once.
+    QSignalSpy announced(&shown(), &QAbstractItemModel::dataChanged);
+    parameter(bypass).setVisible(false);
+    ASSERT_EQ(announced.size(), 1);
+    EXPECT_EQ(announced[0][0].value<QModelIndex>().column(), ParameterTableModel::VisibleColumn);
     // Its caption's key takes the keyboard back to the filter.
     QApplication::setActiveWindow(&browser);
     browser.table().setFocus();
