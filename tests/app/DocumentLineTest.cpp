@@ -164,6 +164,19 @@ TEST_F(DocumentLineTest, AWriteToALostUnitReachesTheRecovery) {
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
 }
 
+// A poll that fails while long work has the line is reported once the work is over.
+TEST_F(DocumentLineTest, AFailureMetDuringLongWorkIsReportedAfterIt) {
+    ASSERT_TRUE(connect());
+    emulator.stop();
+    seam.dialogAnswers = {ScriptedModalSeam::result(QDialog::Rejected)};
+    EXPECT_TRUE(document.runLongWork("Working...", [this] {
+        document.poll();
+        waitForTheLine(document);
+        EXPECT_TRUE(seam.dialogs.empty()) << "reported while the work goes on";
+    }));
+    EXPECT_EQ(seam.dialogs, std::vector<QString>{"CCommErrorDlg"});
+}
+
 // A unit that answers nothing is reported so, and the program goes on off line.
 TEST_F(DocumentLineTest, AUnitThatAnswersNothingLeavesTheProgramOffLine) {
     const EmulatorProcess silent(VX41_EMULATOR, {"--silent-after", "0"});
