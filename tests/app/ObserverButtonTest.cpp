@@ -151,6 +151,10 @@ TEST(LampAndReadoutTest, LampsShowTheirColourAndCaptionAndReadoutsDimWhenDisable
     blank.resize(captioned.sizeHint());
     captioned.resize(captioned.sizeHint());
     EXPECT_NE(captioned.grab().toImage(), blank.grab().toImage());
+    // Drawn as a push button: its edge is the button's frame, not the window behind it.
+    const QImage button = captioned.grab().toImage();
+    EXPECT_NE(button.pixelColor(0, button.height() / 2),
+              captioned.palette().color(QPalette::Window));
 
     CDigitalReadout readout;
     readout.setText("88");
