@@ -91,8 +91,8 @@ TEST_F(MonitorRulesTest, TestNoiseStartsItsSequenceOnlyWhenSwitchedOnAndFollowsT
     set(117, 24, 2); // from one noise to another: the sequence is left as it is
     EXPECT_EQ(valueOf(117, 51), 0);
 
-    // Each trim, mono back to left, moves the noise to its own speaker's channel, each another
-    // than the one before (and than the first channel, where the noise starts).
+    // Each trim, from mono back to left, moves the noise to its own speaker's channel. In this
+    // order each channel differs from the one before, so a trim that moved nothing shows.
     const int channels[] = {0, 2, 1, 7, 6, 3, 5, 4, 0, 2, 1};
     for (int trim = 14; trim >= 4; --trim) {
         set(197, trim, 150);
