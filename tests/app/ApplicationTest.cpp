@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "LineWait.h"
@@ -38,10 +37,9 @@ class ApplicationTest : public testing::Test {
 protected:
     // 'Open Device' answered with "Off Line" ticked and OK.
     static int offLine(QDialog& dialog) {
-        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-            if (box->property("controlId").toInt() == COpenDeviceDlg::offLineId &&
-                !box->isChecked())
-                box->click();
+        QCheckBox& box = control<QCheckBox>(dialog, COpenDeviceDlg::offLineId);
+        if (!box.isChecked())
+            box.click();
         return QDialog::Accepted;
     }
 
@@ -54,10 +52,6 @@ protected:
 
     CMainFrame& frame() const { return *program->mainFrame(); }
     CQuenlarRemoteDoc& document() const { return *program->document(); }
-    CMainView* mainView() const { return frame().findChild<CMainView*>("CMainView"); }
-    template <typename Widget> Widget* control(int controlId) const {
-        return controlOf<Widget>(frame(), controlId);
-    }
     QAction* command(int commandId) const { return ::command(frame(), commandId); }
     // The reads the action asks of the unit.
     std::vector<ParameterIdSet> requestsOf(const std::function<void()>& action) {
@@ -80,7 +74,7 @@ protected:
 TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
     ASSERT_TRUE(start(offLine));
     EXPECT_TRUE(frame().isVisible());
-    ASSERT_NE(mainView(), nullptr);
+    ASSERT_NE(frame().findChild<CMainView*>("CMainView"), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Metadata), nullptr);
     EXPECT_NE(frame().childFrame(ViewKind::Monitor), nullptr);
     // The keyboard works in the Main window first.
@@ -90,7 +84,7 @@ TEST_F(ApplicationTest, StartsOffLineWithTheMainWindowShowingTheSimulatedUnit) {
         EXPECT_TRUE(menu->isVisible()) << menu->text().toStdString();
     EXPECT_EQ(document().connectionState(), CQuenlarRemoteDoc::offLineState);
     EXPECT_TRUE(command(CommandId::Connect)->isEnabled());
-    EXPECT_TRUE(control<CLedButton>(1193)->isOn());
+    EXPECT_TRUE(controlOf<CLedButton>(frame(), 1193)->isOn());
     // The splash stays two seconds at least.
     ASSERT_NE(shownWindow<CSplashWnd>(), nullptr);
     EXPECT_EQ(shownWindow<CSplashWnd>()->findChild<QTimer*>("SplashTimer")->interval(), 2000);
@@ -145,8 +139,8 @@ TEST_F(ApplicationTest, ClosingTheMainWindowKeepsPollingTheUnit) {
 // the programme.
 TEST_F(ApplicationTest, AProgrammeButtonReadsItsCategoriesAgain) {
     ASSERT_TRUE(start(offLine));
-    const auto requests = requestsOf([this] { control<CLedButton>(1193)->click(); });
-    EXPECT_TRUE(control<CLedButton>(1193)->isOn());
+    const auto requests = requestsOf([this] { controlOf<CLedButton>(frame(), 1193)->click(); });
+    EXPECT_TRUE(controlOf<CLedButton>(frame(), 1193)->isOn());
     ASSERT_EQ(requests.size(), 3u);
     const std::string categories = "Mms";
     for (std::size_t request = 0; request < categories.size(); ++request)
@@ -157,7 +151,7 @@ TEST_F(ApplicationTest, AProgrammeButtonReadsItsCategoriesAgain) {
 
 TEST_F(ApplicationTest, TheErrorLampFollowsTheUnitsErrorState) {
     ASSERT_TRUE(start(offLine));
-    const auto* lamp = control<QLabel>(1153);
+    const auto* lamp = controlOf<QLabel>(frame(), 1153);
     const std::pair<int, const char*> states[] = {{1, "red on"}, {0, "green off"}};
     for (const auto& [error, picture] : states) {
         // The unit takes a value under the number below the one it reports it under.

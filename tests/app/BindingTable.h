@@ -2,11 +2,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QSlider>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <span>
 
 #include "ViewControls.h"
 #include "app/frames/CLedButton.h"
@@ -71,9 +70,8 @@ inline void act(QWidget& widget, const Binding& binding) {
 }
 
 // Walks the table on window, whose parameters talk to the unit through line.
-template <std::size_t rows>
-void check(const QWidget& window, const Vx41Params& parameters, RecordingProtocol& line,
-           const Binding (&bindings)[rows]) {
+inline void check(const QWidget& window, const Vx41Params& parameters, RecordingProtocol& line,
+                  std::span<const Binding> bindings) {
     EXPECT_EQ(overlaps(window), "");
     for (const Binding& binding : bindings) {
         QWidget& widget = control<QWidget>(window, binding.control);
@@ -99,15 +97,14 @@ struct Readout {
     const char* text;
 };
 
-template <std::size_t rows>
-void checkReadouts(const QWidget& window, const Vx41Params& parameters,
-                   const Readout (&readouts)[rows]) {
+inline void checkReadouts(const QWidget& window, const Vx41Params& parameters,
+                          std::span<const Readout> readouts) {
     for (const Readout& readout : readouts) {
         const QWidget& widget = control<QWidget>(window, readout.control);
         deliver(parameters, readout.shows.number, readout.shows.index, readout.reported);
-        const auto* label = qobject_cast<const QLabel*>(&widget);
-        const QString text = label ? label->text() : static_cast<const QLineEdit&>(widget).text();
-        EXPECT_EQ(text.toStdString(), readout.text) << readout.control;
+        // A caption's or a box's.
+        EXPECT_EQ(widget.property("text").toString().toStdString(), readout.text)
+            << readout.control;
     }
 }
 
@@ -122,9 +119,8 @@ struct Greying {
     ParameterId follows;
 };
 
-template <std::size_t rows>
-void checkGreying(const QWidget& window, const Vx41Params& parameters,
-                  const Greying (&greyings)[rows]) {
+inline void checkGreying(const QWidget& window, const Vx41Params& parameters,
+                         std::span<const Greying> greyings) {
     for (const Greying& greying : greyings) {
         const QWidget& widget = control<QWidget>(window, greying.control);
         Parameter& parameter =

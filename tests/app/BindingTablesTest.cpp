@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <gtest/gtest.h>
 
 #include "BindingTable.h"

@@ -16,9 +16,6 @@
 namespace {
 class COpenDeviceDlgTest : public DocumentFixture {
 protected:
-    template <class Widget> Widget& control(int controlId) {
-        return ::control<Widget>(dialog, controlId);
-    }
     static void type(QLineEdit& box, const QString& text) {
         box.selectAll();
         QTest::keyClicks(&box, text);
@@ -31,14 +28,14 @@ protected:
 };
 
 TEST_F(COpenDeviceDlgTest, AddressesTypedOrSteppedKeepTheFormOfTheLine) {
-    QLineEdit& box = control<QLineEdit>(COpenDeviceDlg::addressId);
+    QLineEdit& box = control<QLineEdit>(dialog, COpenDeviceDlg::addressId);
     for (const auto& [typed, kept] : {std::pair{"8281", "8280"}, std::pair{"8300", "8380"}}) {
         type(box, typed);
         QTest::keyClick(&box, Qt::Key_Return);
         EXPECT_EQ(box.text(), kept);
     }
     // Holding the arrow down steps by 2, then after 2, 4 and 8 seconds by 4, 16 and 64.
-    QToolButton& down = control<UpDownControl>(COpenDeviceDlg::addressUpDownId).downArrow();
+    QToolButton& down = control<UpDownControl>(dialog, COpenDeviceDlg::addressUpDownId).downArrow();
     QTest::mousePress(&down, Qt::LeftButton);
     for (const auto& [heldMore, shown] : {std::pair{0, "82fe"}, std::pair{2000, "82fa"},
                                           std::pair{2000, "82ea"}, std::pair{4000, "82aa"}}) {
@@ -50,7 +47,7 @@ TEST_F(COpenDeviceDlgTest, AddressesTypedOrSteppedKeepTheFormOfTheLine) {
     QTest::mouseRelease(&down, Qt::LeftButton);
     EXPECT_EQ(settings.deviceAddress(), 0x82AA);
     // The other arrow held starts a hold of its own.
-    QToolButton& up = control<UpDownControl>(COpenDeviceDlg::addressUpDownId).upArrow();
+    QToolButton& up = control<UpDownControl>(dialog, COpenDeviceDlg::addressUpDownId).upArrow();
     QTest::mousePress(&up, Qt::LeftButton);
     up.click();
     QTest::mouseRelease(&up, Qt::LeftButton);
@@ -58,7 +55,7 @@ TEST_F(COpenDeviceDlgTest, AddressesTypedOrSteppedKeepTheFormOfTheLine) {
 }
 
 TEST_F(COpenDeviceDlgTest, TextTypedWithoutEnterCountsAtOk) {
-    type(control<QLineEdit>(COpenDeviceDlg::addressId), "8480");
+    type(control<QLineEdit>(dialog, COpenDeviceDlg::addressId), "8480");
     type(*dialog.findChild<QComboBox*>()->lineEdit(), "/tmp/vx41");
     dialog.accept();
     EXPECT_EQ(settings.deviceAddress(), 0x8480);
@@ -74,12 +71,13 @@ TEST_F(COpenDeviceDlgTest, TextTypedWithoutEnterCountsAtOk) {
 // number with them.
 TEST_F(COpenDeviceDlgTest, OffLineGreysThePortTheSpeedAndTheAddress) {
     for (const bool offLine : {true, false}) {
-        control<QCheckBox>(COpenDeviceDlg::offLineId).click();
+        control<QCheckBox>(dialog, COpenDeviceDlg::offLineId).click();
         EXPECT_EQ(settings.offLine(), offLine);
-        EXPECT_NE(control<QComboBox>(COpenDeviceDlg::portId).isEnabled(), offLine);
-        EXPECT_NE(control<QComboBox>(COpenDeviceDlg::baudRateId).isEnabled(), offLine);
-        EXPECT_NE(control<QLineEdit>(COpenDeviceDlg::addressId).isEnabled(), offLine);
-        EXPECT_NE(control<UpDownControl>(COpenDeviceDlg::addressUpDownId).isEnabled(), offLine);
+        EXPECT_NE(control<QComboBox>(dialog, COpenDeviceDlg::portId).isEnabled(), offLine);
+        EXPECT_NE(control<QComboBox>(dialog, COpenDeviceDlg::baudRateId).isEnabled(), offLine);
+        EXPECT_NE(control<QLineEdit>(dialog, COpenDeviceDlg::addressId).isEnabled(), offLine);
+        EXPECT_NE(control<UpDownControl>(dialog, COpenDeviceDlg::addressUpDownId).isEnabled(),
+                  offLine);
         EXPECT_NE(settings.parameter(ConnectionSettings::portNumberId).isEnabled(), offLine);
     }
 }

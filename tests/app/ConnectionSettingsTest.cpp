@@ -12,6 +12,13 @@ class ConnectionSettingsTest : public DocumentFixture {
 protected:
     QString storeFile() const { return directory.filePath("settings.ini"); }
     ConnectionSettings settings() { return {store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}}; }
+    // A connection made through port.
+    void connectedThrough(const std::string& port) {
+        ConnectionSettings connected = settings();
+        connected.parameter(ConnectionSettings::portPathId)
+            .setValue(ParameterValue::fromText(port));
+        connected.rememberPort();
+    }
 
     QTemporaryDir directory;
     SettingsStore store{storeFile()};
@@ -52,21 +59,13 @@ TEST_F(ConnectionSettingsTest, DamagedValuesFallBackOneByOneAndAreNamed) {
 TEST_F(ConnectionSettingsTest, RecentPortsOfEveryKindLeadThePortList) {
     const std::vector<std::string> chosen{"/dev/ttyS0", "tcp://rack-1:4001", "rfc2217://[::1]:4002",
                                           "tcp://rack-1:4001"};
-    for (const std::string& port : chosen) {
-        ConnectionSettings connected = settings();
-        connected.parameter(ConnectionSettings::portPathId)
-            .setValue(ParameterValue::fromText(port));
-        connected.rememberPort();
-    }
+    for (const std::string& port : chosen)
+        connectedThrough(port);
     EXPECT_EQ(settings().portChoices(),
               (std::vector<std::string>{"tcp://rack-1:4001", "rfc2217://[::1]:4002", "/dev/ttyS0",
                                         "/dev/ttyUSB0"}));
-    for (int port = 0; port < 10; ++port) {
-        ConnectionSettings connected = settings();
-        connected.parameter(ConnectionSettings::portPathId)
-            .setValue(ParameterValue::fromText("tcp://h:" + std::to_string(4000 + port)));
-        connected.rememberPort();
-    }
+    for (int port = 0; port < 10; ++port)
+        connectedThrough("tcp://h:" + std::to_string(4000 + port));
     const auto choices = settings().portChoices();
     EXPECT_EQ(choices.front(), "tcp://h:4009");
     EXPECT_EQ(choices.at(7), "tcp://h:4002");

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <gmock/gmock.h>
 
 #include "OnLineFixture.h"
 #include "catalogue/Vx41Params.h"
@@ -21,12 +22,7 @@ protected:
         settings.parameter(ConnectionSettings::baudRateId).setValue(speed);
     }
     void expectRefused(const std::string& message) {
-        try {
-            connect();
-            ADD_FAILURE() << "connected";
-        } catch (const QuenlarException& failure) {
-            EXPECT_EQ(failure.what(), message);
-        }
+        EXPECT_THAT([this] { connect(); }, testing::ThrowsMessage<QuenlarException>(message));
         EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
         EXPECT_FALSE(document.openPort());
         // The stack is whole: the simulated unit takes what is written.

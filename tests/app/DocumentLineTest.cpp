@@ -31,11 +31,13 @@ public:
         else
             ++answers;
     }
+    // Whether a frame does what it names (": read", ": write").
+    static auto doing(const char* what) {
+        return [what](const std::string& frame) { return frame.find(what) != std::string::npos; };
+    }
     std::vector<std::string> reads() const {
         std::vector<std::string> found;
-        std::copy_if(
-            frames.begin(), frames.end(), std::back_inserter(found),
-            [](const std::string& frame) { return frame.find(": read") != std::string::npos; });
+        std::copy_if(frames.begin(), frames.end(), std::back_inserter(found), doing(": read"));
         return found;
     }
     // The indexes a read asks for.
@@ -124,15 +126,9 @@ TEST_F(DocumentLineTest, AWriteGoesAheadOfPollingAndStays) {
     waitForTheLine(document);
 
     const auto write =
-        std::find_if(log.frames.begin(), log.frames.end(), [](const std::string& frame) {
-            return frame.find(": write") != std::string::npos;
-        });
+        std::find_if(log.frames.begin(), log.frames.end(), FrameLog::doing(": write"));
     ASSERT_NE(write, log.frames.end());
-    EXPECT_GE(std::count_if(write, log.frames.end(),
-                            [](const std::string& frame) {
-                                return frame.find(": read") != std::string::npos;
-                            }),
-              2)
+    EXPECT_GE(std::count_if(write, log.frames.end(), FrameLog::doing(": read")), 2)
         << "the write waited for the whole poll step";
     // A poll frame takes 40 ms of the line at most: four ids at 9600.
     std::size_t most = 0;
@@ -180,8 +176,7 @@ TEST_F(DocumentLineTest, AFailureMetDuringLongWorkIsReportedAfterIt) {
 // A unit that answers nothing is reported so, and the program goes on off line.
 TEST_F(DocumentLineTest, AUnitThatAnswersNothingLeavesTheProgramOffLine) {
     const EmulatorProcess silent(VX41_EMULATOR, {"--silent-after", "0"});
-    ConnectionSettings settings(store, document, {silent.linePath()});
-    EXPECT_THROW(document.connect(settings), ProtocolException);
+    EXPECT_THROW(connect(silent.linePath()), ProtocolException);
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
 }
 
@@ -214,13 +209,13 @@ TEST_F(DocumentLineTest, ACancelledFirstReadGoesOffLine) {
 // A cancelled restore says how far it got, and the unit is told the restore is over.
 TEST_F(DocumentLineTest, ACancelledRestoreReportsItsPass) {
     ASSERT_TRUE(connect());
+    // Saved, then opened.
     const QString path = directory.filePath("unit.vxs");
-    seam.fileNames = {path};
+    seam.fileNames = {path, path};
     commands.saveConfiguration(nullptr);
     document.parameters().find(masterTrim).setValue(50);
     // Once a restore has read everything and told the unit it runs (six exchanges).
     cancelAfter(6);
-    seam.fileNames = {path};
     seam.dialogAnswers = {ScriptedModalSeam::clicking(CSelectParametersDlg::operatingId)};
     commands.openConfiguration(nullptr);
     ASSERT_EQ(seam.messages.size(), 1u);

@@ -30,13 +30,6 @@ protected:
         ASSERT_EQ(tolerant.read(meter), ParameterValue(1023));
     }
 
-    QStringList messages() const {
-        QStringList texts;
-        for (int row = 0; row < monitor.table().rowCount(); ++row)
-            texts << monitor.table().item(row, CLineMonitorBar::MessageColumn)->text();
-        return texts;
-    }
-
     QTemporaryDir directory;
     CLineMonitorBar monitor{document, seam};
     ScriptedSerialDevice device;
@@ -52,17 +45,18 @@ TEST_F(LineMonitorTest, ShowsAnExchangeWithOneRetryDecodedWithTheFailureAndRetry
 
     // The decoder words the messages; the monitor shows each, the failed reply and the retry
     // marked.
-    const QStringList shown = messages();
+    const QTableWidget& table = monitor.table();
+    QStringList shown;
+    for (int row = 0; row < table.rowCount(); ++row)
+        shown << table.item(row, CLineMonitorBar::MessageColumn)->text();
     ASSERT_EQ(shown.size(), 13);
     EXPECT_EQ(shown[0], "select 82 80: read (CC; 0), checksum 32");
-    const int failed = 5;
-    const int retried = 6;
+    const int failed = 5, retried = 6;
     EXPECT_TRUE(shown[failed].endsWith("expected 2E  [FAILED]"));
     EXPECT_TRUE(shown[retried].endsWith("[retry]"));
-    EXPECT_EQ(monitor.table().item(0, CLineMonitorBar::DirectionColumn)->text(), "PC");
-    EXPECT_EQ(monitor.table().item(1, CLineMonitorBar::DirectionColumn)->text(), "Unit");
+    EXPECT_EQ(table.item(0, CLineMonitorBar::DirectionColumn)->text(), "PC");
+    EXPECT_EQ(table.item(1, CLineMonitorBar::DirectionColumn)->text(), "Unit");
     // The failed reply and the retry stand out, each in a colour of its own.
-    const QTableWidget& table = monitor.table();
     const QBrush plain = table.item(0, 0)->background(),
                  failedRow = table.item(failed, 0)->background(),
                  retriedRow = table.item(retried, 0)->background();

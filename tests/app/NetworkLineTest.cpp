@@ -2,6 +2,7 @@
 // line, and one started again is reached by trying to reconnect.
 #include <QDialog>
 #include <QLabel>
+#include <gmock/gmock.h>
 
 #include "LineWait.h"
 #include "OnLineFixture.h"
@@ -12,17 +13,11 @@ namespace {
 
 constexpr ParameterId masterTrim{197, 0};
 
-class NetworkLineTest : public OnLineFixture {
-protected:
-    bool connectThrough(const Ser2netProcess& server) {
-        ConnectionSettings settings(store, document, {server.address()});
-        return document.connect(settings);
-    }
-};
+using NetworkLineTest = OnLineFixture;
 
 TEST_F(NetworkLineTest, AServerKilledWhilePollingIsALostLineThatReconnectingBringsBack) {
     Ser2netProcess server(emulator.linePath(), Ser2netProcess::Mode::rfc2217);
-    ASSERT_TRUE(connectThrough(server));
+    ASSERT_TRUE(connect(server.address()));
     ASSERT_EQ(document.openPort()->path, server.address());
     tickAndWait(document);
 
@@ -49,19 +44,12 @@ TEST_F(NetworkLineTest, AServerKilledWhilePollingIsALostLineThatReconnectingBrin
 }
 
 TEST_F(NetworkLineTest, AServerThatIsNotThereFailsTheConnectionWithTheSystemsReason) {
-    std::string address;
-    {
-        const Ser2netProcess gone(emulator.linePath(), Ser2netProcess::Mode::raw);
-        address = gone.address();
-    }
-    ConnectionSettings settings(store, document, {address});
-    try {
-        document.connect(settings);
-        ADD_FAILURE() << "connected to nothing";
-    } catch (const std::exception& failure) {
-        EXPECT_EQ(std::string(failure.what()),
-                  "Error opening " + address + ": Connection refused.");
-    }
+    // A server stopped again at once: nothing listens at its address.
+    const std::string address =
+        Ser2netProcess(emulator.linePath(), Ser2netProcess::Mode::raw).address();
+    EXPECT_THAT([&] { connect(address); },
+                testing::ThrowsMessage<std::exception>("Error opening " + address +
+                                                       ": Connection refused."));
     EXPECT_TRUE(seam.dialogs.empty());
     EXPECT_EQ(document.connectionState(), CQuenlarRemoteDoc::offLineState);
 }

@@ -1,7 +1,5 @@
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTest>
 
 #include "ObserverFixture.h"
@@ -108,12 +106,7 @@ TEST_F(ObserverButtonTest, LedButtonsGreyOutsideTheLimitsAndBlink) {
     blinking.setOn();
     EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::litMilliseconds);
     QCoreApplication::processEvents();
-    const auto bar = [&blinking] {
-        return QGuiApplication::primaryScreen()
-            ->grabWindow(blinking.winId())
-            .toImage()
-            .pixelColor(blinking.width() / 2, 6);
-    };
+    const auto bar = [&blinking] { return onScreen(blinking).pixelColor(blinking.width() / 2, 6); };
     const QColor lit = bar();
     blinking.blink();
     EXPECT_EQ(blinking.timer().interval(), CBlinkingLed::darkMilliseconds);
@@ -135,16 +128,13 @@ TEST(LampAndReadoutTest, LampsShowTheirColourAndCaptionAndReadoutsDimWhenDisable
         lamp.resize(lamp.sizeHint());
         lamp.show();
         QCoreApplication::processEvents();
-        const auto screen = [&lamp] {
-            return QGuiApplication::primaryScreen()->grabWindow(lamp.winId()).toImage();
-        };
         const QPoint middleOfBar(lamp.width() / 2, 6);
         lamp.setOn();
-        EXPECT_EQ(screen().pixelColor(middleOfBar), shown) << colour;
+        EXPECT_EQ(onScreen(lamp).pixelColor(middleOfBar), shown) << colour;
         // The bar's rim, its top row, is of a darker shade of its colour.
-        EXPECT_EQ(screen().pixel(lamp.width() / 2, 4), shown.darker(250).rgb());
+        EXPECT_EQ(onScreen(lamp).pixel(lamp.width() / 2, 4), shown.darker(250).rgb());
         lamp.setOff();
-        EXPECT_LT(screen().pixelColor(middleOfBar).value(), shown.value() / 3) << colour;
+        EXPECT_LT(onScreen(lamp).pixelColor(middleOfBar).value(), shown.value() / 3) << colour;
     }
 
     CLedButton captioned("Bypass"), blank;

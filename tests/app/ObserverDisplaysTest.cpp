@@ -1,14 +1,13 @@
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QTest>
 
 #include "ObserverFixture.h"
+#include "ViewControls.h"
 #include "app/frames/LedPictures.h"
 #include "app/observers/MeterScaler.h"
 #include "app/observers/Win32Bitmap3StateObserver.h"
@@ -191,7 +190,7 @@ protected:
     // run starts.
     std::vector<std::pair<int, QColor>> runs() {
         QCoreApplication::processEvents();
-        const QImage image = QGuiApplication::primaryScreen()->grabWindow(bar.winId()).toImage();
+        const QImage image = onScreen(bar);
         std::vector<std::pair<int, QColor>> found;
         for (int x = 0; x < image.width(); ++x) {
             const QColor colour = image.pixelColor(x, image.height() / 2);

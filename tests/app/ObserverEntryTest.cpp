@@ -17,12 +17,6 @@ namespace {
 
 class ObserverEntryTest : public ObserverFixture {
 protected:
-    void retype(QLineEdit& edit, const QString& text) {
-        focus(edit, QEvent::FocusIn);
-        edit.selectAll();
-        QTest::keyClicks(&edit, text);
-    }
-
     ControlParameter& address = parameter(0x8280, 0x8280, 0xFFFE);
     HexParameterConverter hex{4};
     QLineEdit edit;
@@ -43,8 +37,7 @@ TEST_F(ObserverEntryTest, TypedTextIsWrittenOnEnterOrLeavingTheBoxAndRefusedText
     EXPECT_EQ(written(), std::vector<int>({static_cast<std::int16_t>(0x83A0)}));
 
     for (const char* refused : {"zz", "0010"}) { // unparsable; below the minimum
-        retype(edit, refused);
-        focus(edit, QEvent::FocusOut);
+        enter(edit, refused);
         EXPECT_EQ(edit.text(), "83a0") << refused;
     }
     retype(edit, "zz");

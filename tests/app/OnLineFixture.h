@@ -17,10 +17,10 @@ protected:
     explicit OnLineFixture(const std::vector<std::string>& emulatorOptions = {})
         : emulator(VX41_EMULATOR, emulatorOptions) {}
 
-    // Connects with the settings stored, the emulator's line offered as the only port; false when
-    // the operator cancelled the reading.
-    bool connect() {
-        ConnectionSettings settings(store, document, {emulator.linePath()});
+    // Connects with the settings stored, port (the emulator's line unless given) offered as the
+    // only one; false when the operator cancelled the reading.
+    bool connect(const std::string& port = {}) {
+        ConnectionSettings settings(store, document, {port.empty() ? emulator.linePath() : port});
         return document.connect(settings);
     }
 

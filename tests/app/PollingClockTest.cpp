@@ -26,6 +26,9 @@ protected:
     }
 
     PollingClock& pollingClock = document.pollingClock();
+    // Records the simulated unit's exchanges once the parameters are switched to it.
+    GenericProtocol& simulated = document.parameters().protocol();
+    RecordingProtocol recorder{simulated};
 };
 
 // A lost adapter closes the port; once the unit is back on the same path, trying again opens it.
@@ -33,10 +36,7 @@ TEST_F(PollingClockTest, TryingAgainOpensTheLostPortOnceTheUnitIsBack) {
     const std::string link = directory.filePath("vx41").toStdString();
     std::optional<EmulatorProcess> unit(std::in_place, VX41_EMULATOR,
                                         std::vector<std::string>{"--link", link});
-    {
-        ConnectionSettings settings(store, document, {link});
-        document.connect(settings);
-    }
+    connect(link);
     unit.reset();
     seam.dialogAnswers = {[&](QDialog&) {
         unit.emplace(VX41_EMULATOR, std::vector<std::string>{"--link", link});
@@ -64,21 +64,16 @@ TEST_F(PollingClockTest, AStartThatFailsOnTheLineOffersToReconnect) {
 
 // Off line only the line's own failure offers a reconnect; any other is shown as it is.
 TEST_F(PollingClockTest, OffLineAStartThatFailsOtherwiseShowsTheFailure) {
-    GenericProtocol& unit = document.parameters().protocol();
-    RecordingProtocol recorder(unit);
     document.parameters().switchProtocol(recorder);
     recorder.duringReadMany = [] { throw QuenlarException("Inconsistent State"); };
     pollingClock.start();
-    document.parameters().switchProtocol(unit);
+    document.parameters().switchProtocol(simulated);
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "Inconsistent State");
 }
 
 TEST_F(PollingClockTest, ATickDoesNothingUnderAModalDialog) {
-    Vx41Params& parameters = document.parameters();
-    GenericProtocol& unit = parameters.protocol();
-    RecordingProtocol recorder(unit);
-    parameters.switchProtocol(recorder);
+    document.parameters().switchProtocol(recorder);
     QDialog modal;
     modal.setModal(true);
     modal.show();
@@ -87,7 +82,7 @@ TEST_F(PollingClockTest, ATickDoesNothingUnderAModalDialog) {
     modal.hide();
     pollingClock.tick();
     EXPECT_EQ(recorder.requests.size(), 1u);
-    parameters.switchProtocol(unit);
+    document.parameters().switchProtocol(simulated);
 }
 
 // A failure of an operator's action on the line goes to the recovery; any other is shown and

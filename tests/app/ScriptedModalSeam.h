@@ -36,36 +36,28 @@ public:
 
     int exec(QDialog& dialog) override {
         dialogs.push_back(dialog.objectName());
-        if (dialogAnswers.empty()) {
+        if (dialogAnswers.empty())
             ADD_FAILURE() << "unexpected dialog " << dialog.objectName().toStdString();
-            return QDialog::Rejected;
-        }
-        const DialogAnswer answer = dialogAnswers.front();
-        dialogAnswers.pop_front();
-        return answer(dialog);
+        return next(dialogAnswers, result(QDialog::Rejected))(dialog);
     }
 
     QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&,
                                         const QString& text, QMessageBox::StandardButtons,
                                         QMessageBox::StandardButton defaultButton) override {
         messages.push_back({text, defaultButton});
-        if (messageAnswers.empty())
-            return defaultButton;
-        const auto answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
+        return next(messageAnswers, defaultButton);
     }
 
     QString openFileName(QWidget*, const QString&, const QString& filter) override {
         filters.push_back(filter);
-        return nextFileName();
+        return next(fileNames, QString());
     }
 
     QString saveFileName(QWidget*, const QString&, const QString& filter,
                          const QString& defaultSuffix) override {
         filters.push_back(filter);
         suffixes.push_back(defaultSuffix);
-        return nextFileName();
+        return next(fileNames, QString());
     }
 
     std::deque<DialogAnswer> dialogAnswers;
@@ -78,11 +70,12 @@ public:
     std::vector<QString> suffixes;
 
 private:
-    QString nextFileName() {
-        if (fileNames.empty())
-            return {};
-        QString name = fileNames.front();
-        fileNames.pop_front();
-        return name;
+    // The first answer of a script, taken from it; otherwise when the script has none left.
+    template <class Answer> static Answer next(std::deque<Answer>& answers, Answer otherwise) {
+        if (answers.empty())
+            return otherwise;
+        Answer first = std::move(answers.front());
+        answers.pop_front();
+        return first;
     }
 };

@@ -22,7 +22,6 @@ protected:
         dialog.setDocument(&document);
         dialog.show();
     }
-    QWidget& page() const { return dialog.monitorPage(); }
 
     CSetupDlg dialog;
 };
@@ -45,7 +44,7 @@ TEST_F(SetupDlgTest, DelaysAndTrimsTakeTheirDisplayWordsAndRefuseTheRest) {
                           {1920, leftTrim, "7 dB", "-1.500 dB", 148, false}};
     for (const Case& c : cases) {
         line.clear();
-        QLineEdit& box = control<QLineEdit>(page(), c.box);
+        QLineEdit& box = control<QLineEdit>(dialog.monitorPage(), c.box);
         enter(box, c.typed);
         EXPECT_EQ(box.text(), c.shown) << c.typed;
         EXPECT_EQ(value(c.id), c.value) << c.typed;

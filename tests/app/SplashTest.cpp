@@ -50,12 +50,12 @@ TEST_F(SplashTest, ShowsTheProgramsPictureUntilItGoes) {
         CSplash splash(AppResources::splash, 2000, CSplashWnd::CloseOnInput,
                        [this] { return &mainWindow; });
         ASSERT_TRUE(splash.start());
-        ASSERT_NE(shownWindow<CSplashWnd>(), nullptr);
-        EXPECT_EQ(shownWindow<CSplashWnd>()->size(), QSize(480, 360));
+        CSplashWnd* window = shownWindow<CSplashWnd>();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->size(), QSize(480, 360));
         // The picture itself, pixel for pixel.
         const QImage picture(AppResources::splash);
-        QImage shown =
-            shownWindow<CSplashWnd>()->grab().toImage().convertToFormat(picture.format());
+        QImage shown = window->grab().toImage().convertToFormat(picture.format());
         shown.setColorSpace(picture.colorSpace());
         EXPECT_EQ(shown, picture);
     }

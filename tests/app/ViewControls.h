@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <stdexcept>
@@ -37,11 +38,16 @@ inline void focus(QLineEdit& box, QEvent::Type type, Qt::FocusReason reason = Qt
     QApplication::sendEvent(&box, &event);
 }
 
-// The user types into a box and moves on.
-inline void enter(QLineEdit& box, const QString& text) {
+// The user types into a box in place of what it shows.
+inline void retype(QLineEdit& box, const QString& text) {
     focus(box, QEvent::FocusIn);
     box.selectAll();
     QTest::keyClicks(&box, text);
+}
+
+// The user types into a box and moves on.
+inline void enter(QLineEdit& box, const QString& text) {
+    retype(box, text);
     focus(box, QEvent::FocusOut);
 }
 
@@ -82,6 +88,11 @@ inline QColor colourAt(QWidget& widget, double share) {
     const QImage image = widget.grab().toImage();
     const int x = std::min(static_cast<int>(share * image.width()), image.width() - 1);
     return image.pixelColor(x, image.height() / 2);
+}
+
+// The widget's window as the screen shows it.
+inline QImage onScreen(const QWidget& widget) {
+    return QGuiApplication::primaryScreen()->grabWindow(widget.winId()).toImage();
 }
 
 // Whether some pixel of the grabbed widget has that colour.

@@ -137,11 +137,9 @@ QString shownBy(const QWidget& widget) {
         return '"' + button->text() + '"' + (button->isCheckable() ? " checkable" : "") +
                (button->isChecked() ? " checked" : "") +
                (button->autoExclusive() ? " exclusive" : "") +
-               (qobject_cast<const QPushButton*>(button) &&
-                        static_cast<const QPushButton*>(button)->isDefault()
-                    ? " default"
-                    : "") +
-               growth(*button) + roleOf(*button);
+               // What Enter presses in a dialog.
+               (button->property("default").toBool() ? " default" : "") + growth(*button) +
+               roleOf(*button);
     if (widget.metaObject() == &QFrame::staticMetaObject)
         return frameOf(static_cast<const QFrame&>(widget)).trimmed();
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
@@ -162,17 +160,13 @@ QString shownBy(const QWidget& widget) {
                (list->lineEdit() ? " typed" + lengthOf(*list->lineEdit()) : "");
     }
     if (const auto* slider = qobject_cast<const QSlider*>(&widget))
-        return QString("%1..%2 at %3 step %4/%5")
-                   .arg(slider->minimum())
-                   .arg(slider->maximum())
-                   .arg(slider->value())
-                   .arg(slider->singleStep())
-                   .arg(slider->pageStep()) +
+        return QString::asprintf("%d..%d at %d step %d/%d", slider->minimum(), slider->maximum(),
+                                 slider->value(), slider->singleStep(), slider->pageStep()) +
                (slider->tickPosition() != QSlider::NoTicks
-                    ? QString(" ticks %1 %2")
-                          .arg(QMetaEnum::fromType<QSlider::TickPosition>().valueToKey(
-                              slider->tickPosition()))
-                          .arg(slider->tickInterval())
+                    ? QString::asprintf(" ticks %s %d",
+                                        QMetaEnum::fromType<QSlider::TickPosition>().valueToKey(
+                                            slider->tickPosition()),
+                                        slider->tickInterval())
                     : "");
     if (const auto* table = qobject_cast<const QTableView*>(&widget)) {
         // Column widths but that of a last column stretched to the width of the window.
@@ -200,17 +194,26 @@ QString shownBy(const QWidget& widget) {
     return {};
 }
 
-// A width or height fixed in a form laid out in pixels. Elsewhere a fixed size is measured
-// from the fonts.
-QString fixedSizeOf(const QWidget& widget, bool inPixels) {
+// A width or height fixed in a form laid out in pixels.
+QString fixedSizeOf(const QWidget& widget) {
     QString fixed;
-    if (!inPixels)
-        return fixed;
     if (widget.minimumWidth() == widget.maximumWidth())
         fixed += QString(" w=%1").arg(widget.minimumWidth());
     if (widget.minimumHeight() == widget.maximumHeight())
         fixed += QString(" h=%1").arg(widget.minimumHeight());
     return fixed;
+}
+
+// The nearest control or group around widget in window.
+QString around(const QWidget& widget, const QWidget& window) {
+    for (const QWidget* outer = widget.parentWidget(); outer && outer != &window;
+         outer = outer->parentWidget()) {
+        if (outer->property("controlId").isValid())
+            return " in " + outer->property("controlId").toString();
+        if (const auto* group = qobject_cast<const QGroupBox*>(outer))
+            return " in \"" + group->title() + '"';
+    }
+    return {};
 }
 
 // One line for each control and each caption of window: class, control id, what it shows, the
@@ -234,27 +237,17 @@ std::string listing(QWidget& window) {
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QVariant id = widget->property("controlId");
         const QString shown = shownBy(*widget).replace('\n', "\\n");
-        const QString fixed = fixedSizeOf(*widget, inPixels);
+        // Elsewhere a fixed size is measured from the fonts.
+        const QString fixed = inPixels ? fixedSizeOf(*widget) : QString();
         // Scroll bars belong to the lists that pop up.
         if (qobject_cast<const QScrollBar*>(widget) ||
             (!id.isValid() && (shown.isEmpty() || shown == "\"\"") && fixed.isEmpty()))
             continue;
-        QString around;
-        for (const QWidget* outer = widget->parentWidget(); outer && outer != &window;
-             outer = outer->parentWidget()) {
-            if (outer->property("controlId").isValid()) {
-                around = " in " + outer->property("controlId").toString();
-                break;
-            }
-            if (const auto* group = qobject_cast<const QGroupBox*>(outer)) {
-                around = " in \"" + group->title() + '"';
-                break;
-            }
-        }
         const QLayout* layout = widget->parentWidget() ? widget->parentWidget()->layout() : nullptr;
-        text += QString("%1 %2 %3%4 @%5%6%7%8\n")
+        text += QString("%1 %2 %3 @%4%5%6%7\n")
                     .arg(widget->metaObject()->className(), id.isValid() ? id.toString() : "-",
-                         shown, around, layout ? placeIn(*layout, *widget) : "-", fixed)
+                         shown + around(*widget, window), layout ? placeIn(*layout, *widget) : "-",
+                         fixed)
                     .arg(widget->isEnabledTo(&window) ? "" : " disabled")
                     .arg(widget->isVisibleTo(&window) ? "" : " hidden");
     }

@@ -2,25 +2,66 @@
 #include <gtest/gtest.h>
 
 #include <bitset>
+#include <cstdint>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
-#include "LineBytes.h"
+#include "EmulatorCommandLine.h"
 #include "UnitLine.h"
 #include "support/FakeClock.h"
+#include "support/ScriptedSerialDevice.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using unitBytes::Bytes, unitBytes::concat;
 
 namespace {
+
+// What the PC sends, built byte by byte so that the tests do not lean on the unit's own encoder.
+struct LineBytes {
+    static Bytes select(std::uint16_t address = 0x8280) {
+        return {0xFB, static_cast<std::uint8_t>(address >> 8),
+                static_cast<std::uint8_t>(address & 0xFF)};
+    }
+    // The poll address counts up in the low byte only.
+    static Bytes poll(std::uint16_t address = 0x8280) {
+        return select(static_cast<std::uint16_t>((address & 0xFF00) | ((address + 1) & 0xFF)));
+    }
+    // STX, length, payload, checksum, framed as the scripted unit of the line tests frames it.
+    static Bytes frame(const Bytes& payload) { return unitBytes::reply(payload); }
+    static Bytes readRequest(std::uint8_t number, std::initializer_list<std::uint8_t> indexes) {
+        Bytes payload{number};
+        append(payload, indexes);
+        return frame(payload);
+    }
+    // A write of a two-byte number under the written (number - 1) id.
+    static Bytes write(std::uint8_t number, std::uint8_t index, int value) {
+        return frame({number, index, static_cast<std::uint8_t>((value >> 8) & 0xFF),
+                      static_cast<std::uint8_t>(value & 0xFF)});
+    }
+    static Bytes writeText(std::uint8_t number, std::uint8_t index, const std::string& text) {
+        Bytes payload{number, 0xFF, index, static_cast<std::uint8_t>(text.size())};
+        append(payload, text);
+        return frame(payload);
+    }
+    // Byte by byte: the library's bulk insert trips a false bounds warning of the compiler.
+    template <typename Range> static void append(Bytes& bytes, const Range& more) {
+        for (auto byte : more)
+            bytes.push_back(static_cast<std::uint8_t>(byte));
+    }
+};
+
 class UnitLineTest : public ::testing::Test {
 protected:
-    void start(const UnitSettings& settings) { line = std::make_unique<UnitLine>(settings, clock); }
+    void start() { line = std::make_unique<UnitLine>(settings, clock); }
     Bytes send(const Bytes& bytes) { return line->receive(bytes.data(), bytes.size()); }
     Bytes poll() { return send(LineBytes::poll()); }
-    Bytes transmit() { return send(LineBytes::join({LineBytes::select(), {0x09}})); }
-    Bytes request(const Bytes& frame) {
-        return send(LineBytes::join({LineBytes::select(), frame}));
-    }
+    Bytes transmit() { return send(concat({LineBytes::select(), {0x09}})); }
+    Bytes request(const Bytes& frame) { return send(concat({LineBytes::select(), frame})); }
     // A whole read exchange, as the PC runs it; returns the reply frame.
     Bytes read(const Bytes& requestFrame) {
         EXPECT_THAT(request(requestFrame), ElementsAre(0x04));
@@ -32,11 +73,13 @@ protected:
     int held(std::uint8_t number, std::uint8_t index) const {
         return line->state().values().at(ParameterId(number, index)).toInt16();
     }
-    // What the unit says to a conversation of writes, polls and reads, twenty rounds long.
-    Bytes answersTo(const FaultSettings& faults) {
-        UnitSettings settings;
-        settings.faults = faults;
-        start(settings);
+    // What the unit says to a conversation of writes, polls and reads, twenty rounds long, when it
+    // drops and corrupts its answer bytes at these rates.
+    Bytes answersTo(double drop, double corrupt, std::uint32_t seed = 1) {
+        settings.faults.dropProbability = drop;
+        settings.faults.corruptProbability = corrupt;
+        settings.faults.seed = seed;
+        start();
         Bytes heard;
         // A braced list runs its parts in order.
         for (int round = 0; round < 20; ++round)
@@ -48,6 +91,7 @@ protected:
     }
 
     FakeClock clock;
+    UnitSettings settings;
     std::unique_ptr<UnitLine> line = std::make_unique<UnitLine>(UnitSettings{}, clock);
 };
 
@@ -80,20 +124,18 @@ TEST_F(UnitLineTest, KeepsAReplyUntilThePcAcknowledgesIt) {
 }
 
 TEST_F(UnitLineTest, ListensOnlyToItsOwnAddresses) {
-    UnitSettings settings;
     settings.address = 0x82FF;
-    start(settings);
+    start();
     // The poll address counts up in the low byte only.
     EXPECT_THAT(send({0xFB, 0x82, 0x00}), ElementsAre(0x04));
     EXPECT_THAT(send({0xFB, 0x83, 0x00}), IsEmpty());
     EXPECT_THAT(send(LineBytes::poll(0x8280)), IsEmpty());
-    EXPECT_THAT(send(LineBytes::join({LineBytes::select(0x8280), LineBytes::write(196, 0, 77)})),
-                IsEmpty());
-    EXPECT_THAT(send(LineBytes::join({LineBytes::select(0x8280), {0x09}})), IsEmpty());
+    EXPECT_THAT(send(concat({LineBytes::select(0x8280), LineBytes::write(196, 0, 77)})), IsEmpty());
+    EXPECT_THAT(send(concat({LineBytes::select(0x8280), {0x09}})), IsEmpty());
     // A frame for another unit that happens to hold BREAK and our poll address is skipped whole.
-    EXPECT_THAT(send(LineBytes::join(
-                    {LineBytes::select(0x9000), LineBytes::frame({0x30, 0xFB, 0x82, 0x00})})),
-                IsEmpty());
+    EXPECT_THAT(
+        send(concat({LineBytes::select(0x9000), LineBytes::frame({0x30, 0xFB, 0x82, 0x00})})),
+        IsEmpty());
     EXPECT_THAT(send({0xFB, 0x82, 0x00}), ElementsAre(0x04));
     // The other unit's write did not reach this one.
     EXPECT_EQ(held(197, 0), 60);
@@ -133,17 +175,16 @@ TEST_F(UnitLineTest, RecoversFromDamagedAndBrokenOffMessages) {
     EXPECT_THAT(poll(), ElementsAre(0x04));
     // The start of a frame whose remaining bytes were lost swallows what follows at once, but
     // not what follows a pause.
-    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
+    send(concat({LineBytes::select(), {0x02, 0x10, 0x21}}));
     EXPECT_THAT(poll(), IsEmpty());
-    send(LineBytes::join({LineBytes::select(), {0x02, 0x10, 0x21}}));
+    send(concat({LineBytes::select(), {0x02, 0x10, 0x21}}));
     clock.advanceMilliseconds(101);
     EXPECT_THAT(poll(), ElementsAre(0x04));
 }
 
 TEST_F(UnitLineTest, StaysBusyForTheWriteDelay) {
-    UnitSettings settings;
     settings.writeDelayMs = 500;
-    start(settings);
+    start();
     request(LineBytes::write(196, 0, 1));
     EXPECT_THAT(poll(), ElementsAre(0x06));
     clock.advanceMilliseconds(499);
@@ -159,33 +200,23 @@ TEST_F(UnitLineTest, StaysBusyForTheWriteDelay) {
 }
 
 TEST_F(UnitLineTest, SeededFaultsRepeatAndCertainOnesHitEveryByte) {
-    FaultSettings faults;
-    faults.dropProbability = 0.2;
-    faults.corruptProbability = 0.2;
-    faults.seed = 42;
-    const Bytes clean = answersTo({});
-    const Bytes first = answersTo(faults);
-    EXPECT_EQ(first, answersTo(faults));
+    const Bytes clean = answersTo(0.0, 0.0);
+    const Bytes first = answersTo(0.2, 0.2, 42);
+    EXPECT_EQ(first, answersTo(0.2, 0.2, 42));
     EXPECT_LT(first.size(), clean.size());
-    faults.seed = 43;
-    EXPECT_NE(first, answersTo(faults));
+    EXPECT_NE(first, answersTo(0.2, 0.2, 43));
 
-    FaultSettings certain;
-    certain.dropProbability = 1.0;
-    EXPECT_THAT(answersTo(certain), IsEmpty());
-    certain.dropProbability = 0.0;
-    certain.corruptProbability = 1.0;
-    const Bytes corrupted = answersTo(certain);
+    EXPECT_THAT(answersTo(1.0, 0.0), IsEmpty());
+    const Bytes corrupted = answersTo(0.0, 1.0);
     ASSERT_EQ(corrupted.size(), clean.size());
     for (std::size_t i = 0; i < clean.size(); ++i)
         EXPECT_EQ(std::bitset<8>(clean[i] ^ corrupted[i]).count(), 1u) << "byte " << i;
 }
 
 TEST_F(UnitLineTest, AnswersBusyToTheGivenPollsAndFallsSilentAfterTheGivenRequests) {
-    UnitSettings settings;
     settings.faults.busyPolls = 2;
     settings.faults.silentAfter = 2;
-    start(settings);
+    start();
     EXPECT_THAT(poll(), ElementsAre(0x04));
     request(LineBytes::readRequest(197, {0}));
     EXPECT_THAT(poll(), ElementsAre(0x06));
@@ -195,5 +226,31 @@ TEST_F(UnitLineTest, AnswersBusyToTheGivenPollsAndFallsSilentAfterTheGivenReques
     EXPECT_THAT(request(LineBytes::write(196, 0, 1)), ElementsAre(0x04));
     EXPECT_THAT(request(LineBytes::write(196, 0, 1)), IsEmpty());
     EXPECT_THAT(poll(), IsEmpty());
+}
+
+// Parses the words of line as the program's arguments; the exit code when it would end at once.
+std::optional<int> parse(EmulatorCommandLine& commandLine, const std::string& line) {
+    std::istringstream words("vx41-emulator " + line);
+    std::vector<std::string> arguments{std::istream_iterator<std::string>(words), {}};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    return commandLine.parse(static_cast<int>(argv.size()), argv.data());
+}
+
+// What the unit cannot be is refused; an address is hexadecimal in either case. Which addresses
+// are refused is checked with vx41ctl's command line, which takes them alike.
+TEST(EmulatorCommandLineTest, RefusesWhatTheUnitCannotBe) {
+    for (const std::string line : {"--address 8281", "--baud 57600", "--drop 1.5", "--drop nan",
+                                   "--corrupt -0.1", "--pace extra"}) {
+        EmulatorCommandLine commandLine;
+        EXPECT_EQ(parse(commandLine, line), EmulatorCommandLine::badUsage) << line;
+    }
+    EmulatorCommandLine help;
+    EXPECT_EQ(parse(help, "--help"), EmulatorCommandLine::stopped);
+    EmulatorCommandLine taken;
+    ASSERT_EQ(parse(taken, "--address 0X82fe --write-delay 1250"), std::nullopt);
+    EXPECT_EQ(taken.options().unit.address, 0x82FE);
+    EXPECT_EQ(taken.options().unit.writeDelayMs, 1250u);
 }
 } // namespace

@@ -4,9 +4,10 @@
 #include <set>
 #include <string>
 
-#include "SerialStack.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/ProtocolException.h"
+#include "link/SerialStack.h"
+#include "link/posix/PosixSerialPort.h"
 #include "support/EmulatorProcess.h"
 #include "support/Printers.h"
 
@@ -44,12 +45,13 @@ bool attempt(auto exchange) {
 class FaultRecoveryTest : public ::testing::Test {
 protected:
     EmulatorProcess emulator{VX41_EMULATOR, {"--drop", "0.03", "--corrupt", "0.03", "--seed", "7"}};
-    SerialStack stack{emulator.linePath(), 115200};
+    PosixSerialPort port{emulator.linePath(), 115200};
+    SerialStack stack{port, 0x8280};
     DummyVx41Protocol expected;
 };
 
 TEST_F(FaultRecoveryTest, EveryExchangeSucceedsOrFailsWithALineMessage) {
-    GenericProtocol& unit = stack.top;
+    GenericProtocol& unit = stack.top();
     int succeeded = 0;
     for (int round = 0; round < 3; ++round) {
         const ParameterId level(197, static_cast<std::uint8_t>(4 + round % 11));

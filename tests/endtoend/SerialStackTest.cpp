@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "SerialStack.h"
 #include "catalogue/Vx41Params.h"
 #include "link/DummyVx41Protocol.h"
 #include "link/Protocol.h"
+#include "link/SerialStack.h"
+#include "link/posix/PosixSerialPort.h"
 #include "support/EmulatorProcess.h"
 #include "support/FakeClock.h"
 #include "support/Printers.h"
@@ -21,9 +22,10 @@ namespace {
 // The stack against a well-behaved emulated unit; every answer must equal the off-line unit's.
 TEST(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
     EmulatorProcess emulator(VX41_EMULATOR, {});
-    SerialStack stack(emulator.linePath(), 115200);
+    PosixSerialPort port(emulator.linePath(), 115200);
+    SerialStack stack(port, 0x8280);
     FakeClock clock;
-    Vx41Params overLine(stack.top, clock);
+    Vx41Params overLine(stack.top(), clock);
     DummyVx41Protocol unit;
     Protocol offLineProtocol(unit);
     Vx41Params offLine(offLineProtocol, clock);
@@ -38,7 +40,7 @@ TEST(SerialStackTest, TheProgramSeesTheSameUnitOnTheLineAsOffLine) {
     for (const auto& [id, parameter] : overLine.parameters())
         EXPECT_EQ(parameter->getValue(), offLine.find(id).getValue()) << id.toString();
     // An id the unit does not hold comes back as an empty value.
-    EXPECT_EQ(stack.top.read(ParameterId(33, 5)), ParameterValue());
+    EXPECT_EQ(stack.top().read(ParameterId(33, 5)), ParameterValue());
 }
 
 TEST(EmulatorProcessTest, ServesASerialDeviceThroughALinkAndPutsEverythingBack) {

@@ -6,10 +6,22 @@
 #include "link/Protocol.h"
 #include "model/CompoundParameter.h"
 #include "model/ConfigurationDiff.h"
+#include "model/ConfigurationSnapshot.h"
+#include "tests/catalogue/CatalogueFixture.h"
 #include "tests/support/ConfigurationTestSet.h"
 #include "tests/support/FailureMessage.h"
+#include "tests/support/Listing.h"
 
 namespace {
+
+// Each difference as "id name: first text -> second text".
+std::vector<std::string> worded(const std::vector<ConfigurationDifference>& differences) {
+    std::vector<std::string> lines;
+    for (const auto& difference : differences)
+        lines.push_back(difference.id.toString() + ' ' + difference.name + ": " +
+                        difference.firstText + " -> " + difference.secondText);
+    return lines;
+}
 
 // A formatter that cannot word its parameter.
 class SpeechlessFormatter : public ParameterFormatter {
@@ -88,12 +100,8 @@ TEST_F(Report, TextSectionMovesAuxiliaryTextsOutWithTabs) {
 TEST_F(Report, AComparisonWordsValuesAsTheReportDoes) {
     const ParameterValueMap first{{{195, 1}, 2}, {{197, 5}, 5}};
     const ParameterValueMap second{{{195, 1}, 3}, {{197, 5}, -1}};
-    const auto differences = ConfigurationDiff(set.parameters()).compare(first, second);
-    ASSERT_EQ(differences.size(), 2u);
-    EXPECT_EQ(differences[0].name, "Status");
-    EXPECT_EQ(differences[0].secondText, "3");
-    EXPECT_EQ(differences[1].name, "(c5, 5)");
-    EXPECT_EQ(differences[1].secondText, "-1");
+    EXPECT_EQ(worded(ConfigurationDiff(set.parameters()).compare(first, second)),
+              (std::vector<std::string>{"(c3, 1) Status: 2 -> 3", "(c5, 5) (c5, 5): 5 -> -1"}));
 }
 
 TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLineAndStopsAtAnUnknownId) {
@@ -104,10 +112,8 @@ TEST_F(Report, TextSectionSkipsWhatItCannotWordButKeepsTheLineAndStopsAtAnUnknow
 
     // A section stops at an auxiliary the set does not know.
     std::ostringstream stream;
-    EXPECT_EQ(messageOf([&] {
-                  set.writeTextSection(stream, "", {197, 1, 2, 200, 0});
-              }),
-              "Couldn't find parameter (c8, 1) (unknown:0)\n");
+    const auto write = [&] { set.writeTextSection(stream, "", {197, 1, 2, 200, 0}); };
+    EXPECT_EQ(messageOf(write), "Couldn't find parameter (c8, 1) (unknown:0)\n");
     EXPECT_EQ(stream.str(), "\tGain: 1234");
 }
 
@@ -146,6 +152,87 @@ TEST_F(GenericReport, StopsWhenTheStreamFails) {
               "Error formatting a parameter as text.");
     EXPECT_EQ(messageOf([&] { set.writeHtmlReport(stream, "t"); }),
               "Error formatting a parameter as html.");
+}
+
+class Vx41Report : public CatalogueFixture, public ::testing::Test {};
+
+// The sections in order with their headings once, every metadata item of a programme beside its
+// source, as the report of a reset unit was reviewed.
+TEST_F(Vx41Report, TextReportOfAResetUnitIsAsListed) {
+    std::ostringstream stream;
+    params.writeTextReport(stream, "unit.txt");
+    expectListing(stream.str(), listingBeside(__FILE__, "reset-unit-report.txt"));
+}
+
+// The title and the unit's texts escaped ("Film &amp; &lt;Dub>"), the catalogue's as they are.
+TEST_F(Vx41Report, HtmlReportEscapesTheUnitsTextsAsListed) {
+    params.find({141, 8}).setValue(ParameterValue::fromText("Film & <Dub>"));
+    std::ostringstream stream;
+    params.writeHtmlReport(stream, "unit & co <1>.htm");
+    expectListing(stream.str(), listingBeside(__FILE__, "report.htm"));
+}
+
+class ConfigurationDiffTest : public CatalogueFixture, public ::testing::Test {
+protected:
+    // The off-line unit's configuration as a saved file would hold it.
+    ConfigurationSnapshot saved() {
+        std::stringstream file;
+        params.save(file);
+        return read(file, "unit.vxs");
+    }
+    ConfigurationSnapshot read(std::istream& file, const std::string& name) const {
+        return ConfigurationSnapshot::read(file, name,
+                                           ConfigurationSnapshot::largestFile(params.parameters()));
+    }
+};
+
+TEST_F(ConfigurationDiffTest, ListsExactlyTheDifferingValuesWithTheReportsTexts) {
+    const ConfigurationSnapshot first = saved();
+    ParameterValueMap second = first.values();
+    // The programme configuration (a compound, saved through its control) and a text; a plain
+    // choice is checked as vx41ctl diff shows it.
+    second[{0x8D, 0}] = ParameterValue(2);
+    second[{0x8D, 8}] = ParameterValue::fromText("Film");
+
+    const auto differences = ConfigurationDiff(params.parameters()).compare(first.values(), second);
+
+    EXPECT_EQ(worded(differences),
+              (std::vector<std::string>{"(8d, 0) Program Configuration: 5.1+2 -> 4+4",
+                                        "(8d, 8) Program 1: Program 1 -> Film"}));
+    EXPECT_TRUE(ConfigurationDiff(params.parameters()).compare(second, second).empty());
+}
+
+TEST_F(ConfigurationDiffTest, NamesUnknownAndMissingEntries) {
+    const ParameterValueMap held = ConfigurationSnapshot::of(params.parameters(), "unit").values();
+    ParameterValueMap file = held;
+    file.erase(file.begin());
+    file[{0xF0, 3}] = ParameterValue(7);
+
+    const auto differences = ConfigurationDiff(params.parameters()).compare(file, held);
+
+    EXPECT_EQ(worded(differences),
+              (std::vector<std::string>{"(75, 0) Program Selection: (absent) -> 1",
+                                        "(f0, 3) (f0, 3): 7 -> (absent)"}));
+}
+
+TEST_F(ConfigurationDiffTest, ADamagedFileIsNamedAsDamaged) {
+    std::stringstream file;
+    params.save(file);
+    std::string bytes = file.str();
+
+    std::istringstream truncated(bytes.substr(0, bytes.size() / 2));
+    const std::string message = messageOf([&] { read(truncated, "half.vxs"); });
+    EXPECT_EQ(message.rfind("half.vxs: damaged configuration file", 0), 0u) << message;
+
+    // A file of zeros holds no entries and a checksum that matches.
+    std::istringstream zeros(
+        std::string(ConfigurationSnapshot::largestFile(params.parameters()) + 8, 0));
+    EXPECT_EQ(read(zeros, "zeros.vxs").damage().rfind("it is larger than a configuration", 0), 0u);
+
+    bytes[10] = static_cast<char>(bytes[10] ^ 0x01);
+    std::istringstream flipped(bytes);
+    EXPECT_TRUE(read(flipped, "flipped.vxs").checksumDamaged());
+    EXPECT_EQ(saved().damage(), "");
 }
 
 } // namespace

@@ -1,16 +1,33 @@
 #include <gtest/gtest.h>
 
 #include <locale>
+#include <string>
+#include <vector>
 
-#include "FormatterTestSupport.h"
 #include "catalogue/BoolFormatter.h"
 #include "catalogue/CutBoostFormatter.h"
 #include "catalogue/DialNormFormatter.h"
 #include "catalogue/DialnormMeterFormatter.h"
 #include "catalogue/SecondsFormatter.h"
 #include "catalogue/TrimFormatter.h"
+#include "model/ParameterFormatter.h"
+#include "model/ParameterValue.h"
 
 namespace {
+// The display text of value, taken through the base interface as the report and controls do.
+std::string textOf(const ParameterFormatter& formatter, const ParameterValue& value) {
+    std::string text = "stale";
+    formatter.format(text, value);
+    return text;
+}
+
+// Each value with the text it must show.
+void expectTexts(const ParameterFormatter& formatter,
+                 const std::vector<std::pair<ParameterValue, std::string>>& cases) {
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(textOf(formatter, value), text) << formatter.name() << " of " << value.toInt16();
+}
+
 // A locale whose numbers use a decimal comma, as some operators' systems do.
 class CommaDecimals : public std::numpunct<char> {
 protected:

@@ -25,6 +25,8 @@ using unitBytes::concat, unitBytes::reply;
 
 class LineTraceDecoderTest : public ::testing::Test {
 protected:
+    LineTraceDecoderTest() { tapped.setTap(&decoder); }
+
     FakeClock clock;
     ScriptedSerialDevice device;
     TappedSerialDevice tapped{device};
@@ -36,7 +38,6 @@ protected:
 };
 
 TEST_F(LineTraceDecoderTest, DecodesAReadThatSucceedsOnItsSecondAttempt) {
-    tapped.setTap(&decoder);
     const Bytes answer{0x20, 0x01, 0x01, 0x2C};
     // The drain after the damaged reply meets silence and takes nothing of the next answer.
     device.answer(concat({{0x04, 0x08}, reply(answer, 1)}));
@@ -63,7 +64,6 @@ TEST_F(LineTraceDecoderTest, DecodesAReadThatSucceedsOnItsSecondAttempt) {
 }
 
 TEST_F(LineTraceDecoderTest, DecodesAWriteAndSilence) {
-    tapped.setTap(&decoder);
     // The write is taken, then the unit stays quiet while it works; a later poll meets silence.
     device.answer({0x04});
     line.write({0x7C, 2}, ParameterValue(-2), 0);
@@ -93,7 +93,6 @@ TEST_F(LineTraceDecoderTest, DecodesAWriteAndSilence) {
 // A write whose bytes repeat is still a write, and the same write sent again with nothing failed
 // in between is no retry.
 TEST_F(LineTraceDecoderTest, TheSameWriteTwiceIsNoRetry) {
-    tapped.setTap(&decoder);
     device.answer({0x04, 0x04, 0x04, 0x04, 0x04, 0x04});
     line.write({0x7C, 1}, ParameterValue(0x0101), 0);
     line.write({0x7C, 1}, ParameterValue(0x0101), 0);

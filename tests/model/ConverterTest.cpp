@@ -6,9 +6,26 @@
 #include "model/FloatParameterConverter.h"
 #include "model/HexParameterConverter.h"
 #include "model/IntUnitParameterConverter.h"
+#include "model/ParameterId.h"
+#include "model/ParameterValue.h"
 #include "model/StringParameterConverter.h"
 
 namespace {
+
+TEST(ParameterValue, NumbersAreSignedBigEndianInTheLastTwoBytes) {
+    EXPECT_EQ(ParameterValue(std::string("\x80")).toInt16(), 128);
+    EXPECT_EQ(ParameterValue(std::string("\x01\x02\x03")).toInt16(), 0x0203);
+    EXPECT_EQ(ParameterValue(std::string("\xFF\xFE")).toInt16(), -2);
+    EXPECT_EQ(ParameterValue().toInt16(), 0);
+    EXPECT_EQ(ParameterValue(std::string("\x01\x02\x03\x04\x05")).toUInt32(), 0x02030405u);
+    EXPECT_EQ(ParameterValue(-300), ParameterValue(std::string("\xFE\xD4")));
+}
+
+// Order and text form show in the catalogue listing.
+TEST(ParameterId, NeighboursWrapAroundTheNumbers) {
+    EXPECT_EQ(ParameterId(0, 4).previous(), ParameterId(0xFF, 4));
+    EXPECT_EQ(ParameterId(0xFF, 4).next(), ParameterId(0, 4));
+}
 
 ParameterValue parsed(const ParameterConverter& converter, const std::string& text) {
     ParameterValue value = ParameterValue::fromText("untouched");

@@ -17,15 +17,13 @@ namespace {
 class SmallSet : public ParameterSet {
 public:
     explicit SmallSet(GenericProtocol& protocol) : ParameterSet(protocol) {
-        const std::pair<ParameterId, char> controls[] = {{{197, 0}, 'A'},  {{113, 4}, 'a'},
-                                                         {{210, 16}, 'F'}, {{210, 40}, 'G'},
-                                                         {{179, 8}, 'H'},  {{179, 16}, 'I'}};
-        for (const auto& [id, category] : controls)
-            add(std::make_unique<ControlParameter>(protocol, id, 0, ParameterValue::smallest(),
+        const std::pair<ParameterId, char> controls[] = {
+            {{197, 0}, 'A'}, {{113, 4}, 'a'},  {{210, 16}, 'F'}, {{210, 40}, 'G'},
+            {{179, 8}, 'H'}, {{179, 16}, 'I'}, {{23, 13}, 'z'}};
+        for (const auto& [id, category] : controls) // 'z': client-side
+            add(std::make_unique<ControlParameter>(category == 'z' ? localProtocol() : protocol, id,
+                                                   0, ParameterValue::smallest(),
                                                    ParameterValue::largest(), category));
-        add(std::make_unique<ControlParameter>(localProtocol(), ParameterId(23, 13), 0,
-                                               ParameterValue::smallest(),
-                                               ParameterValue::largest(), 'z'));
     }
 };
 

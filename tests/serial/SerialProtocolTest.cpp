@@ -31,10 +31,6 @@ Bytes readAnswer(const Bytes& payload) {
     return concat({ack, {0x08}, reply(payload)});
 }
 
-ParameterValue bytesValue(const Bytes& bytes) {
-    return ParameterValue(std::string(bytes.begin(), bytes.end()));
-}
-
 // The message of the line failure action causes. Other failures are marked: they are never
 // repeated, so a fault must not pass for one.
 std::string lineFailure(auto action) {
@@ -156,7 +152,7 @@ TEST_F(SerialProtocolTest, LineWaitsRunTheIdleCommandAtThePollingPaceHoweverFast
 TEST_F(SerialProtocolTest, WritesOtherLengthsAsExtendedItems) {
     device.answer(Bytes(6, 0x04));
 
-    protocol.write({0x20, 0x05}, bytesValue({0x7F}), 0);
+    protocol.write({0x20, 0x05}, ParameterValue(std::string(1, '\x7F')), 0);
     protocol.write({0x20, 0x05}, ParameterValue::fromText("abc"), 0);
     protocol.write({0x20, 0x05}, ParameterValue(), 0);
 
@@ -171,13 +167,14 @@ TEST_F(SerialProtocolTest, WritesOtherLengthsAsExtendedItems) {
 // The length byte carries at most 255 payload bytes: a frame beyond is refused before anything
 // is sent, and not as a line failure, since no repeat could send it.
 TEST_F(SerialProtocolTest, RefusesWhatNoFrameCanCarryBeforeSendingAnything) {
-    EXPECT_EQ(SerialFrame::writeRequest({0x20, 1}, bytesValue(Bytes(251, 0x41))).encode().size(),
-              258u);
+    EXPECT_EQ(
+        SerialFrame::writeRequest({0x20, 1}, ParameterValue(std::string(251, 'A'))).encode().size(),
+        258u);
     EXPECT_EQ(SerialFrame::readRequest(0x30, Bytes(254, 0x01)).payload().size(), 255u);
     EXPECT_THROW(SerialFrame(Bytes(256, 0x01)), QuenlarException);
     const std::string tooLong = "not a line failure: The message does not fit in one frame.";
     const auto writeTooMuch = [&] {
-        protocol.write({0x20, 0x05}, bytesValue(Bytes(252, 0x41)), 0);
+        protocol.write({0x20, 0x05}, ParameterValue(std::string(252, 'A')), 0);
     };
     EXPECT_EQ(lineFailure(writeTooMuch), tooLong);
     ParameterIdSet ids{{0x20, 0x01}};
@@ -275,6 +272,8 @@ TEST(SerialProtocolRetryTest, AFailedFrameIsAskedAgainThenInPieces) {
         {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, LostAck}, {0x30, {1, 2, 3}, Good}}, "no failure"},
         {{{0x21, {5, 6}, Good}, {0x30, {1, 2, 3}, Gone}}, "No response when expecting an ACK."},
     };
+    const ParameterValueMap all{
+        {{0x21, 5}, 5}, {{0x21, 6}, 6}, {{0x30, 1}, 1}, {{0x30, 2}, 2}, {{0x30, 3}, 3}};
     for (std::size_t row = 0; row < std::size(cases); ++row) {
         const auto& [turns, failure] = cases[row];
         const auto title = "case " + std::to_string(row + 1);
@@ -304,12 +303,7 @@ TEST(SerialProtocolRetryTest, AFailedFrameIsAskedAgainThenInPieces) {
         EXPECT_EQ(outcome, failure) << title;
         EXPECT_EQ(device.writes(), expectedWrites) << title;
         if (failure == "no failure") {
-            EXPECT_EQ(values, (ParameterValueMap{{{0x21, 5}, 5},
-                                                 {{0x21, 6}, 6},
-                                                 {{0x30, 1}, 1},
-                                                 {{0x30, 2}, 2},
-                                                 {{0x30, 3}, 3}}))
-                << title;
+            EXPECT_EQ(values, all) << title;
         }
     }
 }
@@ -446,10 +440,8 @@ TEST_F(SerialProtocolTest, ALongReplyMayTakeSeveralReadsOnASlowLineButNotWithout
     // A reply that stops half way is missing data after a bounded number of reads.
     device.answer(concat({ack, {0x08}, {0x02, 0xF0, 0x21}, Bytes(150, 0x00)}));
     device.limitReadsTo(50);
-    EXPECT_EQ(lineFailure([&] {
-                  protocol.read({0x21, 0x05});
-              }),
-              "Some of the message data is missing.");
+    const auto read = [&] { protocol.read({0x21, 0x05}); };
+    EXPECT_EQ(lineFailure(read), "Some of the message data is missing.");
     // Three reads of the frame's rest, the last of them 50 bytes short, then the drain.
     const auto& reads = device.reads();
     ASSERT_GE(reads.size(), 4u);

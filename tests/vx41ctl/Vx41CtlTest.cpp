@@ -105,13 +105,12 @@ TEST_F(Vx41CtlTest, SavedFilesRestoreDamagedOnesFailWithOneAndReportsGoWhereTold
         EXPECT_EQ(err.back(), '\n') << "the progress line is ended";
         return std::stoul(err.substr(err.rfind(" of ") + 4));
     };
-    EXPECT_LT(total({"restore", file("unit.vxs")}),
-              total({"restore", file("unit.vxs"), "--setup"}));
     // With the setup every entry may be written: as many as the file's count (little-endian).
     unsigned long entries = 0;
     for (int byte = 3; byte >= 0; --byte)
         entries = entries << 8 | static_cast<unsigned char>(saved[static_cast<std::size_t>(byte)]);
     EXPECT_EQ(total({"restore", file("unit.vxs"), "--setup"}), entries);
+    EXPECT_LT(total({"restore", file("unit.vxs")}), entries);
 
     // The last byte is part of the stored checksum: the entries are intact, the sum is not.
     saved.back() = static_cast<char>(saved.back() ^ 0x55);
