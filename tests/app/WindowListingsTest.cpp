@@ -296,6 +296,9 @@ protected:
     }
 
     const QFont desktopFont = QApplication::font();
+    QTemporaryDir directory;
+    SettingsStore store{directory.filePath("settings.ini")};
+    ConnectionSettings settings{store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}};
 };
 
 TEST_F(WindowListingsTest, TheThreeWindows) {
@@ -327,9 +330,6 @@ TEST_F(WindowListingsTest, TheDialogs) {
     controlOf<QPushButton>(router, CRouterDlg::savePresetId)->click();
     expectListed(naming, "save-preset");
 
-    QTemporaryDir directory;
-    SettingsStore store{directory.filePath("settings.ini")};
-    ConnectionSettings settings{store, document, {"/dev/ttyUSB0", "/dev/ttyS0"}};
     expectListed(listing(COpenDeviceDlg(settings, document, nullptr)), "open-device");
 }
 
@@ -358,8 +358,10 @@ TEST_F(WindowListingsTest, DialogsEndFromTheirButtons) {
     CRestoreWarningDlg warning(nullptr);
     CSelectParametersDlg select(nullptr);
     CCommErrorDlg recovery("The cause.", nullptr);
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&setup, &router, &presets, &compare,
-                                                           &about, &warning, &select, &recovery}) {
+    COpenDeviceDlg openDevice(settings, document, nullptr);
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&setup, &router, &presets, &compare, &about, &warning,
+                                         &select, &recovery, &openDevice}) {
         const auto& box = *dialog->findChild<QDialogButtonBox*>();
         for (QAbstractButton* button : box.buttons()) {
             const QDialogButtonBox::ButtonRole role = box.buttonRole(button);

@@ -93,18 +93,21 @@ TEST_F(LineTraceDecoderTest, DecodesAWriteAndSilence) {
 // A write whose bytes repeat is still a write, and the same write sent again with nothing failed
 // in between is no retry.
 TEST_F(LineTraceDecoderTest, TheSameWriteTwiceIsNoRetry) {
-    device.answer({0x04, 0x04, 0x04, 0x04, 0x04, 0x04});
+    device.answer(Bytes(8, 0x04));
     line.write({0x7C, 1}, ParameterValue(0x0101), 0);
     line.write({0x7C, 1}, ParameterValue(0x0101), 0);
     // Under a number the unit reads, three bytes that do not ascend are a write too.
     line.write({0x20, 1}, ParameterValue(0x0302), 0);
+    line.write({0x20, 1}, ParameterValue(0x0202), 0);
 
-    ASSERT_EQ(sink.lines.size(), 12u);
+    ASSERT_EQ(sink.lines.size(), 16u);
     EXPECT_EQ(sink.lines[0],
               "   0.000  PC   > select 82 80: write (7c, 1) = 257 [01 01], checksum 7D");
     EXPECT_EQ(sink.lines[4], sink.lines[0]);
     EXPECT_NE(sink.lines[8].find(": write (20, 1) = 770 [03 02]"), std::string::npos)
         << sink.lines[8];
+    EXPECT_NE(sink.lines[12].find(": write (20, 1) = 514 [02 02]"), std::string::npos)
+        << sink.lines[12];
     // Three indexes that ascend under that number are a read.
     sink.lines.clear();
     ParameterValueMap values;
